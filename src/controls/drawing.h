@@ -1,0 +1,38 @@
+#pragma once
+
+#include <QPixmap>
+#include <QSize>
+#include <QSizeF>
+
+#include <map>
+#include <tuple>
+
+class QPainter;
+
+namespace controls {
+
+// A scalable picture given in its own logical units. Image controls stretch it to their size;
+// each size and device pixel ratio is rendered once and the pixmap shared by every control that
+// shows the drawing, so ninety copies of a card cost one rendering.
+class Drawing {
+public:
+    virtual ~Drawing() = default;
+
+    // Extent of the logical coordinate space that paint() draws into.
+    virtual QSizeF logicalSize() const = 0;
+
+    // Paints in logical coordinates; the painter is already scaled to the target.
+    virtual void paint(QPainter& painter) const = 0;
+
+    // The drawing stretched to `size` device-independent pixels at `devicePixelRatio`.
+    QPixmap pixmap(QSize size, qreal devicePixelRatio) const;
+
+    // Number of pixmaps rendered so far for this drawing (for tests and benchmarks).
+    int renderCount() const { return renderCount_; }
+
+private:
+    mutable std::map<std::tuple<int, int, qreal>, QPixmap> cache_;
+    mutable int renderCount_ = 0;
+};
+
+} // namespace controls
