@@ -1,9 +1,10 @@
+#include "app/main_window.h"
+
 #include <QApplication>
-#include <QMainWindow>
 
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
-    QMainWindow window;
+    app::MainWindow window;
     window.show();
     return app.exec();
 }

@@ -1,0 +1,232 @@
+#include "controls/kinds.h"
+
+#include "controls/drawing.h"
+#include "controls/form.h"
+
+#include <QFontMetrics>
+#include <QLineEdit>
+#include <QPaintDevice>
+#include <QPainter>
+#include <QPushButton>
+#include <QScrollBar>
+
+namespace controls {
+
+void Image::setPicture(const Drawing* picture) {
+    if (picture == picture_)
+        return;
+    picture_ = picture;
+    repaint();
+}
+
+void Image::paint(QPainter& painter, const QRect& pixels) const {
+    if (!picture_)
+        return;
+    const qreal ratio = painter.device()->devicePixelRatioF();
+    painter.drawPixmap(pixels.topLeft(), picture_->pixmap(pixels.size(), ratio));
+}
+
+void Image::copyPropertiesTo(Control& element) const {
+    Control::copyPropertiesTo(element);
+    static_cast<Image&>(element).picture_ = picture_;
+}
+
+void Label::setCaption(const QString& caption) {
+    if (caption == caption_)
+        return;
+    caption_ = caption;
+    fitToCaption();
+    repaint();
+}
+
+void Label::setFont(const QFont& font) {
+    font_ = font;
+    fitToCaption();
+    repaint();
+}
+
+void Label::setForeColor(const QColor& color) {
+    foreColor_ = color;
+    repaint();
+}
+
+void Label::setBackColor(const std::optional<QColor>& color) {
+    backColor_ = color;
+    repaint();
+}
+
+void Label::setAlignment(Qt::Alignment alignment) {
+    alignment_ = alignment;
+    repaint();
+}
+
+void Label::setWordWrap(bool wrap) {
+    wordWrap_ = wrap;
+    repaint();
+}
+
+void Label::setBorder(bool border) {
+    border_ = border;
+    fitToCaption();
+    repaint();
+}
+
+void Label::setAutoSize(bool autoSize) {
+    autoSize_ = autoSize;
+    fitToCaption();
+}
+
+void Label::fitToCaption() {
+    if (!autoSize_)
+        return;
+    const QSize text = QFontMetrics(font_).size(Qt::TextSingleLine, caption_);
+    const int frame = border_ ? 2 : 0;
+    const float factor = form().twipsPerPixel();
+    setGeometry(left(), top(), (text.width() + 2 * frame) * factor,
+                (text.height() + 2 * frame) * factor);
+}
+
+void Label::paint(QPainter& painter, const QRect& pixels) const {
+    if (backColor_)
+        painter.fillRect(pixels, *backColor_);
+    if (border_) {
+        painter.setPen(QColor(0x40, 0x40, 0x40));
+        painter.setBrush(Qt::NoBrush);
+        painter.drawRect(pixels.adjusted(0, 0, -1, -1));
+    }
+    painter.setFont(font_);
+    painter.setPen(foreColor_);
+    const QRect text = border_ ? pixels.adjusted(2, 1, -2, -1) : pixels;
+    painter.drawText(text, int(alignment_) | (wordWrap_ ? Qt::TextWordWrap : 0), caption_);
+}
+
+void Label::copyPropertiesTo(Control& element) const {
+    Control::copyPropertiesTo(element);
+    auto& label = static_cast<Label&>(element);
+    label.caption_ = caption_;
+    label.font_ = font_;
+    label.foreColor_ = foreColor_;
+    label.backColor_ = backColor_;
+    label.alignment_ = alignment_;
+    label.wordWrap_ = wordWrap_;
+    label.border_ = border_;
+    label.autoSize_ = autoSize_;
+}
+
+void Shape::setFillColor(const QColor& color) {
+    fill_ = color;
+    repaint();
+}
+
+void Shape::setBorderColor(const QColor& color) {
+    border_ = color;
+    repaint();
+}
+
+void Shape::setBorderWidth(int pixels) {
+    borderWidth_ = pixels;
+    repaint();
+}
+
+void Shape::paint(QPainter& painter, const QRect& pixels) const {
+    painter.fillRect(pixels, fill_);
+    if (borderWidth_ <= 0)
+        return;
+    // The border lies wholly inside the shape, as wide as asked.
+    const qreal half = borderWidth_ / 2.0;
+    QPen pen(border_, borderWidth_);
+    pen.setJoinStyle(Qt::MiterJoin);
+    painter.setPen(pen);
+    painter.setBrush(Qt::NoBrush);
+    painter.drawRect(QRectF(pixels).adjusted(half, half, -half, -half));
+}
+
+void Shape::copyPropertiesTo(Control& element) const {
+    Control::copyPropertiesTo(element);
+    auto& shape = static_cast<Shape&>(element);
+    shape.fill_ = fill_;
+    shape.border_ = border_;
+    shape.borderWidth_ = borderWidth_;
+}
+
+TextBox::TextBox(Container* container, ControlSet& set, int index)
+    : Control(Kind::TextBox, container, &set, index),
+      edit_(new QLineEdit(container->widget())) {}
+
+TextBox::~TextBox() { delete edit_.data(); }
+
+QWidget* TextBox::widget() const { return edit_; }
+
+QString TextBox::text() const { return edit_->text(); }
+
+void TextBox::setText(const QString& text) { edit_->setText(text); }
+
+void TextBox::setFont(const QFont& font) { edit_->setFont(font); }
+
+void TextBox::setForeColor(const QColor& color) {
+    QPalette palette = edit_->palette();
+    palette.setColor(QPalette::Text, color);
+    edit_->setPalette(palette);
+}
+
+void TextBox::setAlignment(Qt::Alignment alignment) { edit_->setAlignment(alignment); }
+
+void TextBox::copyPropertiesTo(Control& element) const {
+    Control::copyPropertiesTo(element);
+    QLineEdit* target = static_cast<TextBox&>(element).edit_;
+    target->setFont(edit_->font());
+    target->setPalette(edit_->palette());
+    target->setAlignment(edit_->alignment());
+    target->setText(edit_->text());
+}
+
+ScrollBar::ScrollBar(Container* container, ControlSet& set, int index)
+    : Control(Kind::ScrollBar, container, &set, index),
+      bar_(new QScrollBar(Qt::Vertical, container->widget())) {
+    bar_->setFocusPolicy(Qt::StrongFocus);
+    QObject::connect(bar_, &QScrollBar::valueChanged, [this] {
+        if (!bar_->isSliderDown() && handlers().change)
+            handlers().change(this->index());
+    });
+    QObject::connect(bar_, &QScrollBar::sliderMoved, [this] {
+        if (handlers().scroll)
+            handlers().scroll(this->index());
+    });
+    QObject::connect(bar_, &QScrollBar::sliderPressed, [this] { valueAtPress_ = bar_->value(); });
+    QObject::connect(bar_, &QScrollBar::sliderReleased, [this] {
+        if (bar_->value() != valueAtPress_ && handlers().change)
+            handlers().change(this->index());
+    });
+}
+
+ScrollBar::~ScrollBar() { delete bar_.data(); }
+
+QWidget* ScrollBar::widget() const { return bar_; }
+
+int ScrollBar::value() const { return bar_->value(); }
+
+void ScrollBar::setValue(int value) { bar_->setValue(value); }
+
+void ScrollBar::setRange(int minimum, int maximum) { bar_->setRange(minimum, maximum); }
+
+void ScrollBar::setSteps(int smallChange, int largeChange) {
+    bar_->setSingleStep(smallChange);
+    bar_->setPageStep(largeChange);
+}
+
+Button::Button(Container* container, ControlSet& set, int index)
+    : Control(Kind::Button, container, &set, index),
+      button_(new QPushButton(container->widget())) {
+    QObject::connect(button_, &QPushButton::clicked, [this] {
+        if (handlers().click)
+            handlers().click(this->index());
+    });
+}
+
+Button::~Button() { delete button_.data(); }
+
+QWidget* Button::widget() const { return button_; }
+
+void Button::setCaption(const QString& caption) { button_->setText(caption); }
+
+} // namespace controls

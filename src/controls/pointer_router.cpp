@@ -1,0 +1,182 @@
+#include "controls/pointer_router.h"
+
+#include "controls/form.h"
+
+#include <QApplication>
+#include <QMouseEvent>
+#include <QWidget>
+
+namespace controls {
+
+namespace {
+
+// The window background takes whatever lies outside the client area, so that a drag released
+// outside the window still ends somewhere.
+Hit hitAt(Form& form, QPointF client) {
+    if (!form.contains(client))
+        return {&form, client};
+    return form.hitTest(client);
+}
+
+MouseEventArgs argsAt(const Control& control, QPointF client, Qt::MouseButtons buttons,
+                      Qt::KeyboardModifiers modifiers) {
+    const QPointF local = client - control.originInForm();
+    return {buttons, modifiers, float(local.x()), float(local.y())};
+}
+
+} // namespace
+
+PointerRouter::PointerRouter(Form& form) : form_(form) { qApp->installEventFilter(this); }
+
+PointerRouter::~PointerRouter() {
+    if (cursorOverridden_)
+        QApplication::restoreOverrideCursor();
+}
+
+void PointerRouter::press(QPointF client, Qt::MouseButton button,
+                          Qt::KeyboardModifiers modifiers) {
+    pointer_ = client;
+    if (isDragging())
+        return;
+    Control* target = hitAt(form_, client).control;
+    captured_ = pressed_ = target;
+    if (const auto& handler = target->handlers().mouseDown)
+        handler(target->index(), argsAt(*target, client, button, modifiers));
+    // The drag starts with the press itself: what lies under the pointer hears of it at once.
+    if (isDragging() && !dragTarget_)
+        deliverDragOver();
+}
+
+void PointerRouter::move(QPointF client, Qt::MouseButtons buttons,
+                         Qt::KeyboardModifiers modifiers) {
+    pointer_ = client;
+    if (isDragging()) {
+        // A drag outlives no button: a release that never reached us ends it where it is.
+        if (buttons == Qt::NoButton)
+            drop();
+        else
+            deliverDragOver();
+        return;
+    }
+    if (buttons == Qt::NoButton)
+        captured_ = nullptr;
+    Control* target = captured_ ? captured_ : hitAt(form_, client).control;
+    if (const auto& handler = target->handlers().mouseMove)
+        handler(target->index(), argsAt(*target, client, buttons, modifiers));
+}
+
+void PointerRouter::release(QPointF client, Qt::MouseButton button,
+                            Qt::KeyboardModifiers modifiers) {
+    pointer_ = client;
+    if (isDragging()) {
+        captured_ = pressed_ = nullptr;
+        drop();
+        return;
+    }
+    Control* target = captured_ ? captured_ : hitAt(form_, client).control;
+    const bool clicked = pressed_ == target && hitAt(form_, client).control == target;
+    captured_ = pressed_ = nullptr;
+    if (const auto& handler = target->handlers().mouseUp)
+        handler(target->index(), argsAt(*target, client, button, modifiers));
+    if (clicked) {
+        if (const auto& handler = target->handlers().click)
+            handler(target->index());
+    }
+}
+
+void PointerRouter::doubleClick(QPointF client, Qt::MouseButton, Qt::KeyboardModifiers) {
+    pointer_ = client;
+    if (isDragging())
+        return;
+    Control* target = hitAt(form_, client).control;
+    captured_ = target;
+    pressed_ = nullptr;
+    if (const auto& handler = target->handlers().doubleClick)
+        handler(target->index());
+}
+
+void PointerRouter::beginDrag(Control& source) {
+    dragSource_ = &source;
+    dragTarget_ = nullptr;
+    if (cursorOverridden_) {
+        QApplication::restoreOverrideCursor();
+        cursorOverridden_ = false;
+    }
+    if (source.dragIcon()) {
+        QApplication::setOverrideCursor(*source.dragIcon());
+        cursorOverridden_ = true;
+    }
+}
+
+void PointerRouter::endDrag() {
+    if (isDragging())
+        drop();
+}
+
+void PointerRouter::deliverDragOver() {
+    Control* source = dragSource_;
+    const Hit hit = hitAt(form_, pointer_);
+    Control* previous = dragTarget_;
+    dragTarget_ = hit.control;
+    if (previous && previous != hit.control) {
+        if (const auto& handler = previous->handlers().dragOver) {
+            const QPointF local = pointer_ - previous->originInForm();
+            handler(previous->index(), *source, float(local.x()), float(local.y()),
+                    DragState::Leave);
+        }
+        // Leaving may have ended this drag, or started another.
+        if (dragSource_ != source || dragTarget_ != hit.control)
+            return;
+    }
+    const DragState state = previous == hit.control ? DragState::Over : DragState::Enter;
+    if (const auto& handler = hit.control->handlers().dragOver)
+        handler(hit.control->index(), *source, float(hit.local.x()), float(hit.local.y()), state);
+}
+
+void PointerRouter::drop() {
+    Control* source = dragSource_;
+    dragSource_ = nullptr;
+    dragTarget_ = nullptr;
+    if (cursorOverridden_) {
+        QApplication::restoreOverrideCursor();
+        cursorOverridden_ = false;
+    }
+    const Hit hit = hitAt(form_, pointer_);
+    if (const auto& handler = hit.control->handlers().dragDrop)
+        handler(hit.control->index(), *source, float(hit.local.x()), float(hit.local.y()));
+}
+
+QPointF PointerRouter::clientFromGlobal(QPointF global) const {
+    return form_.widget()->mapFromGlobal(global) * form_.twipsPerPixel();
+}
+
+// While a drag is on, every mouse event of the application belongs to it, whichever widget the
+// toolkit would have given it to.
+bool PointerRouter::eventFilter(QObject* watched, QEvent* event) {
+    if (!isDragging())
+        return false;
+    switch (event->type()) {
+    case QEvent::MouseMove:
+    case QEvent::MouseButtonPress:
+    case QEvent::MouseButtonRelease:
+    case QEvent::MouseButtonDblClick: {
+        if (!watched->isWidgetType())
+            return false;
+        const auto* mouse = static_cast<QMouseEvent*>(event);
+        const QPointF client = clientFromGlobal(mouse->globalPosition());
+        if (event->type() == QEvent::MouseMove)
+            move(client, mouse->buttons(), mouse->modifiers());
+        else if (event->type() == QEvent::MouseButtonRelease)
+            release(client, mouse->button(), mouse->modifiers());
+        return true;
+    }
+    case QEvent::WindowDeactivate:
+        if (watched == form_.widget()->window())
+            endDrag();
+        return false;
+    default:
+        return false;
+    }
+}
+
+} // namespace controls

@@ -1,0 +1,52 @@
+#pragma once
+
+#include <QObject>
+#include <QPointF>
+
+namespace controls {
+
+class Control;
+class Form;
+
+// Carries the pointer through the control tree on the twips geometry: mouse events to the
+// control under the pointer (or to the control that was pressed, while a button is held), and,
+// during a manual drag, drag-over and drop to whatever lies under the pointer. Real mouse input
+// and positions injected by tests take the same path: everything arrives here in twips of the
+// form's client area.
+class PointerRouter : public QObject {
+public:
+    explicit PointerRouter(Form& form);
+    ~PointerRouter() override;
+
+    void press(QPointF client, Qt::MouseButton button, Qt::KeyboardModifiers modifiers = {});
+    void move(QPointF client, Qt::MouseButtons buttons, Qt::KeyboardModifiers modifiers = {});
+    void release(QPointF client, Qt::MouseButton button, Qt::KeyboardModifiers modifiers = {});
+    void doubleClick(QPointF client, Qt::MouseButton button, Qt::KeyboardModifiers modifiers = {});
+
+    // Starts a manual drag of `source` at once, with no movement threshold.
+    void beginDrag(Control& source);
+    // Ends the drag and drops the source where the pointer is; nothing happens without a drag.
+    void endDrag();
+    bool isDragging() const { return dragSource_ != nullptr; }
+    Control* dragSource() const { return dragSource_; }
+
+    QPointF pointer() const { return pointer_; }
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    void deliverDragOver();
+    void drop();
+    QPointF clientFromGlobal(QPointF global) const;
+
+    Form& form_;
+    QPointF pointer_;
+    Control* captured_ = nullptr;
+    Control* pressed_ = nullptr;
+    Control* dragSource_ = nullptr;
+    Control* dragTarget_ = nullptr;
+    bool cursorOverridden_ = false;
+};
+
+} // namespace controls
