@@ -184,13 +184,12 @@ ScrollBar::ScrollBar(Container* container, ControlSet& set, int index)
     : Control(Kind::ScrollBar, container, &set, index),
       bar_(new QScrollBar(Qt::Vertical, container->widget())) {
     bar_->setFocusPolicy(Qt::StrongFocus);
+    // While the thumb is dragged the value follows it (tracking), and each step is a scroll;
+    // any other change of value, and the thumb's release, is a change.
     QObject::connect(bar_, &QScrollBar::valueChanged, [this] {
-        if (!bar_->isSliderDown() && handlers().change)
-            handlers().change(this->index());
-    });
-    QObject::connect(bar_, &QScrollBar::sliderMoved, [this] {
-        if (handlers().scroll)
-            handlers().scroll(this->index());
+        const auto& handler = bar_->isSliderDown() ? handlers().scroll : handlers().change;
+        if (handler)
+            handler(this->index());
     });
     QObject::connect(bar_, &QScrollBar::sliderPressed, [this] { valueAtPress_ = bar_->value(); });
     QObject::connect(bar_, &QScrollBar::sliderReleased, [this] {

@@ -1,0 +1,344 @@
+#include "content/drawings.h"
+
+#include <QFontMetricsF>
+#include <QPainter>
+#include <QPainterPath>
+
+#include <array>
+#include <vector>
+
+namespace content {
+
+namespace {
+
+const QColor kGreen(0x00, 0xFF, 0x00);
+const QColor kYellow(0xFF, 0xFF, 0x00);
+const QColor kNearBlack(0x1F, 0x1A, 0x17);
+
+constexpr qreal kLogicalWidth = 16000;
+
+// The drawings were laid out in Arial; Liberation Sans has its metrics and the Greek letters, and
+// DejaVu Sans stands in should it be missing. The height is the em height in logical units.
+QFont drawingFont(int characterHeight) {
+    QFont font;
+    font.setFamilies({QStringLiteral("Liberation Sans"), QStringLiteral("DejaVu Sans")});
+    font.setPixelSize(characterHeight);
+    font.setBold(true);
+    return font;
+}
+
+// A formula set in one character height, with its indices at half that height: "CH_3",
+// "C_vH_{2v+1}COOH", "OH^−". After _ (lowered) or ^ (raised) comes one character or a braced group.
+class Formula {
+public:
+    Formula(QStringView markup, int characterHeight) {
+        const QFont base = drawingFont(characterHeight);
+        const QFont index = drawingFont(qRound(characterHeight / 2.0));
+        for (qsizetype i = 0; i < markup.size(); ++i) {
+            const QChar mark = markup[i];
+            if ((mark != u'_' && mark != u'^') || i + 1 == markup.size()) {
+                append(markup.mid(i, 1), base, 0);
+                continue;
+            }
+            // Indices sit a fifth of the height below the baseline, superscripts well above it,
+            // so that H⁺ and OH⁻ read as charges and not as a following term.
+            const qreal shift = characterHeight * (mark == u'_' ? 0.2 : -0.42);
+            qsizetype end = i + 2;
+            QStringView group = markup.mid(i + 1, 1);
+            if (markup[i + 1] == u'{') {
+                end = markup.indexOf(u'}', i + 2);
+                group = markup.mid(i + 2, end - i - 2);
+                ++end;
+            }
+            append(group, index, shift);
+            i = end - 1;
+        }
+    }
+
+    qreal width() const { return width_; }
+
+    void draw(QPainter& painter, QPointF baselineStart) const {
+        for (const Run& run : runs_) {
+            painter.setFont(run.font);
+            painter.drawText(baselineStart + QPointF(run.x, run.shift), run.text);
+        }
+    }
+
+private:
+    struct Run {
+        QString text;
+        QFont font;
+        qreal x;
+        qreal shift;
+    };
+
+    void append(QStringView text, const QFont& font, qreal shift) {
+        if (!runs_.empty() && runs_.back().shift == shift) {
+            runs_.back().text += text;
+        } else {
+            runs_.push_back({text.toString(), font, width_, shift});
+        }
+        const Run& run = runs_.back();
+        width_ = run.x + QFontMetricsF(run.font).horizontalAdvance(run.text);
+    }
+
+    std::vector<Run> runs_;
+    qreal width_ = 0;
+};
+
+// A face, a slot or a frame: a rounded rectangle whose corners stay elliptical when the drawing is
+// stretched to a control that is not of its proportions.
+void roundedBox(QPainter& painter, const QRectF& rect, qreal radius, const QBrush& fill,
+                const QPen& outline) {
+    painter.setBrush(fill);
+    painter.setPen(outline);
+    painter.drawRoundedRect(rect, radius, radius);
+}
+
+// ---- Cards --------------------------------------------------------------------------------------
+
+constexpr std::array<const char16_t*, 5> kCardFormulas{u"H_2O", u"CH_3COOH", u"CH_3CH_2COOH",
+                                                       u"C_vH_{2v+1}COOH", u"NH_3"};
+
+class CardDrawing : public controls::Drawing {
+public:
+    explicit CardDrawing(QStringView formula) : formula_(formula) {}
+
+    QSizeF logicalSize() const override { return {kLogicalWidth, 3102}; }
+
+    void paint(QPainter& painter) const override {
+        const QRectF face(98, 74, 15926 - 98, 3028 - 74);
+        roundedBox(painter, face, 620, kGreen, QPen(kNearBlack, 90));
+        painter.setPen(Qt::black);
+        const Formula formula(formula_, 2060);
+        formula.draw(painter, QPointF(face.center().x() - formula.width() / 2, 2109));
+    }
+
+private:
+    // Set when painted: fonts must not outlive the application, and these drawings do.
+    QStringView formula_;
+};
+
+// ---- Reaction pictures --------------------------------------------------------------------------
+
+struct Band {
+    qreal top;
+    qreal bottom;
+};
+
+struct Span {
+    qreal left;
+    qreal right;
+};
+
+QRectF box(Span span, Band band) {
+    return QRectF(QPointF(span.left, band.top), QPointF(span.right, band.bottom));
+}
+
+// The vertical layout that the pictures of one kind share, and their character heights.
+struct Row {
+    qreal height;
+    Band slot;
+    Band bar;
+    Band head;
+    int formulaHeight;
+    int labelHeight;
+};
+
+constexpr Row kIndustrialRow{1937, {541, 1261}, {905, 961}, {766, 1100}, 502, 391};
+constexpr Row kShortRow{1465, {409, 954}, {685, 727}, {579, 832}, 380, 295};
+constexpr Row kFatsRow{2421, {676, 1577}, {1131, 1201}, {957, 1375}, 628, 0};
+constexpr Row kLaboratoryRow{1844, {515, 1201}, {862, 915}, {729, 1048}, 478, 372};
+
+constexpr Band kIndustrialMark{576, 1248};
+constexpr Band kIndustrialProductMark{553, 1225};
+constexpr Band kHydrolysisReactantMark{436, 944};
+constexpr Band kHydrolysisProductMark{418, 926};
+
+// A text starting at x: a formula, a "+" or words.
+struct Text {
+    qreal x = 0;
+    QStringView markup;
+};
+
+struct Arrow {
+    Span bar;
+    Span head;
+    Text above;
+    Text below;
+};
+
+struct Mark {
+    Span span;
+    Band band;
+};
+
+struct Picture {
+    const Row* row;
+    std::vector<Text> texts;
+    Arrow arrow;
+    std::vector<Mark> marks;
+    std::vector<Span> blanks;  // the green slots, left to right
+};
+
+// Pictures 1 and 2: two reactants over catalysts give the one product.
+Picture catalysed(QStringView reactant, QStringView second) {
+    return {&kIndustrialRow,
+            {{1625, reactant}, {4573, u"+"}, {6240, second}},
+            {{7061, 9632}, {9437, 9828}, {7242, u"καταλύτες"}, {}},
+            {{{388, 1292}, kIndustrialMark},
+             {{5087, 5991}, kIndustrialMark},
+             {{10405, 11309}, kIndustrialProductMark}},
+            {{11392, 15253}}};
+}
+
+// Pictures 5 to 7: an alcohol oxidised to two products.
+Picture oxidised(qreal alcoholX, QStringView alcohol) {
+    return {&kLaboratoryRow,
+            {{alcoholX, alcohol}, {11315, u"+"}},
+            {{4791, 6835}, {6650, 7022}, {5523, u"[O]"}, {}},
+            {},
+            {{7456, 11131}, {11749, 15425}}};
+}
+
+// Pictures 8 to 10: a nitrile hydrolysed in acid or base.
+Picture hydrolysed(QStringView nitrile) {
+    return {&kShortRow,
+            {{1229, nitrile}, {3577, u"+"}, {4718, u"H_2O"}, {11678, u"+"}},
+            {{5659, 7283}, {7136, 7431}, {6304, u"H^+"}, {6054, u"ή OH^−"}},
+            {{{294, 977}, kHydrolysisReactantMark},
+             {{3846, 4529}, kHydrolysisReactantMark},
+             {{7867, 8551}, kHydrolysisProductMark},
+             {{11995, 12678}, kHydrolysisProductMark}},
+            {{8613, 11533}, {12741, 15660}}};
+}
+
+const std::array<Picture, 11>& pictures() {
+    static const std::array<Picture, 11> table{{
+        {&kIndustrialRow,
+         {{1625, u"C_4H_{10}"}},
+         {{4516, 9632}, {9437, 9828}, {4997, u"καταλυτική οξείδωση"}, {}},
+         {{{388, 1292}, kIndustrialMark}, {{10405, 11309}, kIndustrialProductMark}},
+         {{11392, 15253}}},
+        catalysed(u"CH_3CHO", u"O_2"),
+        catalysed(u"CH_3OH", u"CO"),
+        {&kShortRow,
+         {{1229, u"CH_3CH_2OH"}, {3577, u"+"}, {4239, u"O_2"}, {12037, u"+"}},
+         {{4981, 7961}, {7814, 8110}, {5474, u"αλκοοξειδάση"}, {}},
+         {},
+         {{8613, 11533}, {12741, 15660}}},
+        {&kFatsRow,
+         {{577, u"ζωικά ή φυτικά λίπη"}},
+         {{7080, 9763}, {9520, 10009}, {}, {}},
+         {},
+         {{10579, 15404}}},
+        oxidised(1525, u"CH_3CH_2OH"),
+        oxidised(1113, u"CH_3CH_2CH_2OH"),
+        oxidised(1255, u"C_vH_{2v+1}CH_2OH"),
+        hydrolysed(u"CH_3CN"),
+        hydrolysed(u"CH_3CH_2CN"),
+        hydrolysed(u"C_vH_{2v+1}CN"),
+    }};
+    return table;
+}
+
+bool hasPicture(int picture) { return picture >= 0 && picture < int(pictures().size()); }
+
+class ReactionDrawing : public controls::Drawing {
+public:
+    explicit ReactionDrawing(const Picture& picture) : picture_(picture) {}
+
+    QSizeF logicalSize() const override { return {kLogicalWidth, picture_.row->height}; }
+
+    void paint(QPainter& painter) const override {
+        const Row& row = *picture_.row;
+        const QPen outline(Qt::black, kLine);
+        roundedBox(painter, QRectF(kInset, kInset, kLogicalWidth - 2 * kInset, row.height - 2 * kInset),
+                   160, kYellow, outline);
+        for (const Span& slot : picture_.blanks)
+            roundedBox(painter, box(slot, row.slot), 90, kGreen, outline);
+        QPen dashes(kNearBlack, kLine, Qt::CustomDashLine, Qt::FlatCap);
+        dashes.setDashPattern({4, 2.5});
+        for (const Mark& mark : picture_.marks)
+            roundedBox(painter, box(mark.span, mark.band), 90, Qt::NoBrush, dashes);
+        paintArrow(painter, row);
+
+        painter.setPen(Qt::black);
+        // Formulas are centred on the arrow by their capitals, the way the eye lines them up.
+        const qreal baseline = (row.bar.top + row.bar.bottom) / 2 +
+                               QFontMetricsF(drawingFont(row.formulaHeight)).capHeight() / 2;
+        for (const Text& text : picture_.texts)
+            Formula(text.markup, row.formulaHeight).draw(painter, QPointF(text.x, baseline));
+        paintConditions(painter, row);
+    }
+
+private:
+    // Outlines about one pixel wide at the sizes the window shows, and a frame just inside.
+    static constexpr qreal kLine = 30;
+    static constexpr qreal kInset = 30;
+
+    void paintArrow(QPainter& painter, const Row& row) const {
+        const Arrow& arrow = picture_.arrow;
+        painter.setPen(Qt::NoPen);
+        painter.setBrush(kNearBlack);
+        painter.drawRect(box(arrow.bar, row.bar));
+        const qreal middle = (row.head.top + row.head.bottom) / 2;
+        const QPointF head[] = {{arrow.head.left, row.head.top},
+                                {arrow.head.right, middle},
+                                {arrow.head.left, row.head.bottom}};
+        painter.drawPolygon(head, 3);
+    }
+
+    // The condition over the arrow clears the bar by its descenders; the one under it hangs
+    // below the bar by its accents.
+    void paintConditions(QPainter& painter, const Row& row) const {
+        if (row.labelHeight == 0)
+            return;
+        const QFontMetricsF metrics(drawingFont(row.labelHeight));
+        const qreal gap = row.labelHeight / 10.0;
+        const Arrow& arrow = picture_.arrow;
+        if (!arrow.above.markup.isEmpty())
+            Formula(arrow.above.markup, row.labelHeight)
+                .draw(painter, {arrow.above.x, row.bar.top - gap - metrics.descent()});
+        if (!arrow.below.markup.isEmpty())
+            Formula(arrow.below.markup, row.labelHeight)
+                .draw(painter, {arrow.below.x, row.bar.bottom + gap + metrics.ascent()});
+    }
+
+    const Picture& picture_;
+};
+
+} // namespace
+
+const controls::Drawing& cardDrawing(int compound) {
+    static const std::array<CardDrawing, 5> cards{
+        CardDrawing(kCardFormulas[0]), CardDrawing(kCardFormulas[1]),
+        CardDrawing(kCardFormulas[2]), CardDrawing(kCardFormulas[3]),
+        CardDrawing(kCardFormulas[4])};
+    return cards.at(compound);
+}
+
+const controls::Drawing& reactionDrawing(int picture) {
+    static const std::vector<ReactionDrawing> drawings(pictures().begin(), pictures().end());
+    return drawings.at(picture);
+}
+
+QRectF reactionSlotRect(int picture, int blank) {
+    if (!hasPicture(picture))
+        return {};
+    const Picture& drawn = pictures()[picture];
+    if (blank < 0 || blank >= int(drawn.blanks.size()))
+        return {};
+    return box(drawn.blanks[blank], drawn.row->slot);
+}
+
+QList<QRectF> reactionMarkRects(int picture) {
+    QList<QRectF> rects;
+    if (!hasPicture(picture))
+        return rects;
+    for (const Mark& mark : pictures()[picture].marks)
+        rects.append(box(mark.span, mark.band));
+    return rects;
+}
+
+} // namespace content

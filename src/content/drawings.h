@@ -1,0 +1,38 @@
+#pragma once
+
+#include "controls/drawing.h"
+
+#include <QCursor>
+#include <QIcon>
+#include <QList>
+#include <QRectF>
+
+namespace content {
+
+// Every drawing is made once and shared, so all the controls that show it share its pixmaps.
+
+// The card of compound 0..4 (water, ethanoic acid, propanoic acid, the general saturated acid,
+// ammonia): the formula on a green face, in a logical space of 16000 x 3102.
+const controls::Drawing& cardDrawing(int compound);
+
+// Reaction picture 0..10 on its yellow frame, 16000 logical units wide.
+const controls::Drawing& reactionDrawing(int picture);
+
+// The green slot of a reaction picture where a card goes, in the picture's logical units: blank 0
+// is the left or only blank, blank 1 the right one. Empty for a blank the picture does not have.
+QRectF reactionSlotRect(int picture, int blank);
+
+// The dashed marks of a reaction picture where its coefficient boxes sit, left to right, in the
+// picture's logical units; none for the reactions without coefficients.
+QList<QRectF> reactionMarkRects(int picture);
+
+// The 32 x 32 icon a card carries while it is dragged: a hand above an open grey tray.
+const controls::Drawing& dragIconDrawing();
+
+// The pointer over the cards: a pointing hand whose fingertip, at (12, 1), is the hot spot.
+QCursor handCursor();
+
+// Laboratory glassware with green liquid, in sizes from 16 to 256 pixels.
+QIcon windowIcon();
+
+} // namespace content
