@@ -1,6 +1,8 @@
 #pragma once
 
 #include "controls/form.h"
+#include "controls/url_opener.h"
+#include "worksheet/worksheet.h"
 
 #include <QMainWindow>
 
@@ -11,9 +13,10 @@ namespace app {
 // The worksheet's window: a fixed client area under a menu bar of seven commands.
 class MainWindow : public QMainWindow {
 public:
-    MainWindow();
+    explicit MainWindow(controls::UrlOpener opener = controls::desktopUrlOpener());
 
     controls::Form& form() { return form_; }
+    worksheet::Worksheet& worksheet() { return worksheet_; }
 
     QAction* mnuHelp = nullptr;
     QAction* mnuCheck = nullptr;
@@ -25,9 +28,16 @@ public:
 
 protected:
     void showEvent(QShowEvent* event) override;
+    // Closing the window ends the program at once; nothing is kept.
+    void closeEvent(QCloseEvent* event) override;
 
 private:
+    void buildMenuBar();
+    void wireEvents();
+
+    controls::UrlOpener opener_;
     controls::Form form_;
+    worksheet::Worksheet worksheet_;
     bool centred_ = false;
 };
 

@@ -170,6 +170,12 @@ bool PointerRouter::eventFilter(QObject* watched, QEvent* event) {
             release(client, mouse->button(), mouse->modifiers());
         return true;
     }
+    // A drag holds the input: the wheel or a key must not switch sections under the ghost.
+    case QEvent::Wheel:
+    case QEvent::KeyPress:
+    case QEvent::KeyRelease:
+    case QEvent::ShortcutOverride:
+        return watched->isWidgetType();
     case QEvent::WindowDeactivate:
         if (watched == form_.widget()->window())
             endDrag();
