@@ -1,0 +1,146 @@
+#include "worksheet/coefficients.h"
+
+#include <charconv>
+#include <cmath>
+#include <limits>
+#include <string>
+#include <system_error>
+
+namespace worksheet {
+
+namespace {
+
+bool isBlank(QChar c) {
+    return c == u' ' || c == u'\t' || c == u'\r' || c == u'\n';
+}
+
+// Only ASCII digits: a student's box should not accept digits of other scripts.
+bool isDigit(QChar c) {
+    return c >= u'0' && c <= u'9';
+}
+
+QStringView trimmedBlanks(QStringView text) {
+    qsizetype first = 0;
+    qsizetype end = text.size();
+    while (first < end && isBlank(text[first]))
+        ++first;
+    while (end > first && isBlank(text[end - 1]))
+        --end;
+    return text.sliced(first, end - first);
+}
+
+// The longest leading number of `text` without its sign: digits with at most one decimal point,
+// then an exponent only when it is complete.
+QStringView leadingMagnitude(QStringView text) {
+    qsizetype end = 0;
+    qsizetype digits = 0;
+    bool point = false;
+    for (; end < text.size(); ++end) {
+        if (isDigit(text[end]))
+            ++digits;
+        else if (text[end] == u'.' && !point)
+            point = true;
+        else
+            break;
+    }
+    if (digits == 0)
+        return {};
+    if (end < text.size() && (text[end] == u'e' || text[end] == u'E')) {
+        qsizetype exponent = end + 1;
+        if (exponent < text.size() && (text[exponent] == u'+' || text[exponent] == u'-'))
+            ++exponent;
+        const qsizetype exponentDigits = exponent;
+        while (exponent < text.size() && isDigit(text[exponent]))
+            ++exponent;
+        if (exponent > exponentDigits)
+            end = exponent;
+    }
+    return text.first(end);
+}
+
+// Halves go to the even neighbour, whatever rounding mode the floating-point unit is in.
+double roundHalfToEven(double value) {
+    const double below = std::floor(value);
+    const double fraction = value - below;
+    if (fraction < 0.5)
+        return below;
+    if (fraction > 0.5)
+        return below + 1;
+    return std::fmod(below, 2.0) == 0 ? below : below + 1;
+}
+
+// Boxes per group, or 0 for a group that has none.
+qsizetype boxCount(int group) {
+    switch (group) {
+    case 0:
+        return 2;
+    case 1:
+    case 2:
+        return 3;
+    case 8:
+    case 9:
+    case 10:
+        return 4;
+    default:
+        return 0;
+    }
+}
+
+} // namespace
+
+std::optional<std::int16_t> readCoefficient(QStringView text) {
+    QStringView rest = trimmedBlanks(text);
+    if (rest.isEmpty())
+        return 1;
+    bool negative = false;
+    if (rest.front() == u'+' || rest.front() == u'-') {
+        negative = rest.front() == u'-';
+        rest = rest.sliced(1);
+    }
+    const QStringView magnitude = leadingMagnitude(rest);
+    if (magnitude.isEmpty())
+        return 0;
+
+    // from_chars never looks at the locale, so a Greek system still reads "0.6" as six tenths.
+    const std::string ascii = magnitude.toLatin1().toStdString();
+    double value = 0;
+    const auto [end, error] = std::from_chars(ascii.data(), ascii.data() + ascii.size(), value);
+    if (error != std::errc() || end != ascii.data() + ascii.size())
+        return std::nullopt;
+
+    const double rounded = roundHalfToEven(negative ? -value : value);
+    if (rounded < std::numeric_limits<std::int16_t>::min() ||
+        rounded > std::numeric_limits<std::int16_t>::max())
+        return std::nullopt;
+    return static_cast<std::int16_t>(rounded);
+}
+
+bool coefficientsRight(int group, const QStringList& texts) {
+    const qsizetype count = boxCount(group);
+    if (count == 0)
+        return true;
+    if (texts.size() != count)
+        return false;
+
+    // Products are taken in int, where doubling a 16-bit value cannot overflow; a double beyond
+    // the 16-bit range then simply equals no coefficient.
+    int c[4] = {};
+    for (qsizetype i = 0; i < count; ++i) {
+        const auto value = readCoefficient(texts[i]);
+        if (!value || *value < 1)
+            return false;
+        c[i] = *value;
+    }
+    switch (group) {
+    case 0:
+        return c[1] == c[0];
+    case 1:
+        return c[0] == 2 * c[1] && c[2] == c[0];
+    case 2:
+        return c[0] == c[1] && c[2] == c[0];
+    default:
+        return c[2] == c[3] && c[2] == c[0] && c[1] == 2 * c[0];
+    }
+}
+
+} // namespace worksheet

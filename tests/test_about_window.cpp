@@ -1,0 +1,291 @@
+#include "content/about_window.h"
+#include "content/links.h"
+#include "controls/twips.h"
+
+#include <QApplication>
+#include <QLabel>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QScreen>
+#include <QTest>
+#include <QTextBlock>
+#include <QTimer>
+
+#include <functional>
+#include <stdexcept>
+
+using content::AboutWindow;
+
+namespace {
+
+// Runs one modal showing with `during` acting inside it. A showing that `during` leaves open is
+// closed afterwards, so that a failing check cannot hang the test.
+int showModally(AboutWindow& window, const std::function<void()>& during) {
+    QTimer::singleShot(0, &window, [&] {
+        during();
+        if (window.isVisible())
+            window.reject();
+    });
+    return window.exec();
+}
+
+QWidget* control(AboutWindow& window, const char* name) {
+    return window.findChild<QWidget*>(QString::fromLatin1(name));
+}
+
+QPoint centreOf(QWidget* widget) {
+    return widget->rect().center();
+}
+
+} // namespace
+
+class AboutWindowTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    // A click on a link asks for that link's own address; the window stays open and modal.
+    void eachLinkOpensItsAddressAndStaysOpen_data();
+    void eachLinkOpensItsAddressAndStaysOpen();
+    // Pressing a link and letting go elsewhere is no click.
+    void releaseOffTheLinkOpensNothing();
+    // A link that cannot open changes nothing in the window and shows no message.
+    void failingLinkChangesNothing_data();
+    void failingLinkChangesNothing();
+    // Every showing is centred on the screen, also after the student moved the window before.
+    void everyShowingIsCentred();
+    // OK holds the focus on every showing, so Enter and the space bar close the window.
+    void okHasTheFocusAndAnswersTheKey_data();
+    void okHasTheFocusAndAnswersTheKey();
+    // Escape leaves the window open; the close box closes it.
+    void escapeIsIgnoredAndTheCloseBoxCloses();
+    // The notice ends with an empty line and typing cannot change it.
+    void noticeEndsWithAnEmptyLineAndIsReadOnly();
+    // Each control lies where its twips put it, in the stacking order of its listing.
+    void controlsLieWhereTheirTwipsSay_data();
+    void controlsLieWhereTheirTwipsSay();
+    void controlsStackInListingOrder_data();
+    void controlsStackInListingOrder();
+    // The emblem is a square dark red drawing, the logo a square colour picture.
+    void picturesAreSquare();
+};
+
+void AboutWindowTest::eachLinkOpensItsAddressAndStaysOpen_data() {
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QUrl>("address");
+    QTest::newRow("emblem") << "Image1" << content::links::kSchoolPage;
+    QTest::newRow("author") << "Label1" << content::links::kProgramCollection;
+    QTest::newRow("logo") << "logo2" << content::links::kMakerPage;
+}
+
+void AboutWindowTest::eachLinkOpensItsAddressAndStaysOpen() {
+    QFETCH(QString, name);
+    QFETCH(QUrl, address);
+    QList<QUrl> opened;
+    const auto record = [&](const QUrl& url) {
+        opened.append(url);
+        return true;
+    };
+    AboutWindow window(record, QIcon(), QCursor(Qt::PointingHandCursor));
+    bool openAfterClick = false;
+    showModally(window, [&] {
+        QWidget* link = control(window, name.toLatin1());
+        QTest::mouseClick(link, Qt::LeftButton, {}, centreOf(link));
+        openAfterClick = window.isVisible() && QApplication::activeModalWidget() == &window;
+    });
+    QCOMPARE(opened, QList<QUrl>{address});
+    QCOMPARE(address.scheme(), QStringLiteral("https"));
+    QVERIFY(openAfterClick);
+}
+
+void AboutWindowTest::releaseOffTheLinkOpensNothing() {
+    int asked = 0;
+    const auto count = [&](const QUrl&) {
+        ++asked;
+        return true;
+    };
+    AboutWindow window(count, QIcon(), QCursor());
+    QWidget* emblem = control(window, "Image1");
+    showModally(window, [&] {
+        QTest::mousePress(emblem, Qt::LeftButton, {}, centreOf(emblem));
+        QTest::mouseRelease(emblem, Qt::LeftButton, {}, QPoint(emblem->width() + 5, 5));
+        QTest::mousePress(control(window, "logo2"), Qt::LeftButton);
+        QTest::mouseRelease(emblem, Qt::LeftButton, {}, centreOf(emblem));
+    });
+    QCOMPARE(asked, 0);
+}
+
+void AboutWindowTest::failingLinkChangesNothing_data() {
+    QTest::addColumn<bool>("throws");
+    QTest::newRow("opener says no") << false;
+    QTest::newRow("opener throws") << true;
+}
+
+void AboutWindowTest::failingLinkChangesNothing() {
+    QFETCH(bool, throws);
+    int asked = 0;
+    AboutWindow window(
+        [&](const QUrl&) -> bool {
+            ++asked;
+            if (throws)
+                throw std::runtime_error("no browser");
+            return false;
+        },
+        QIcon(), QCursor(Qt::PointingHandCursor));
+    bool unchanged = false;
+    showModally(window, [&] {
+        const auto windowsBefore = QApplication::topLevelWidgets();
+        const QString noticeBefore = window.findChild<QPlainTextEdit*>()->toPlainText();
+        QWidget* focusBefore = window.focusWidget();
+        for (const char* name : {"Image1", "Label1", "logo2"})
+            QTest::mouseClick(control(window, name), Qt::LeftButton, {},
+                              centreOf(control(window, name)));
+        unchanged = window.isVisible() && QApplication::topLevelWidgets() == windowsBefore &&
+                    QApplication::activeModalWidget() == &window &&
+                    window.findChild<QPlainTextEdit*>()->toPlainText() == noticeBefore &&
+                    window.focusWidget() == focusBefore;
+    });
+    QCOMPARE(asked, 3);
+    QVERIFY(unchanged);
+}
+
+void AboutWindowTest::everyShowingIsCentred() {
+    AboutWindow window([](const QUrl&) { return true; }, QIcon(), QCursor());
+    const QPoint screenCentre = window.screen()->geometry().center();
+    QPoint firstCentre;
+    QPoint secondCentre;
+    showModally(window, [&] {
+        firstCentre = window.frameGeometry().center();
+        window.move(3, 5);
+    });
+    QCOMPARE(window.pos(), QPoint(3, 5));
+    showModally(window, [&] { secondCentre = window.frameGeometry().center(); });
+    QVERIFY2((firstCentre - screenCentre).manhattanLength() <= 1, "first showing");
+    QVERIFY2((secondCentre - screenCentre).manhattanLength() <= 1, "showing after a move");
+}
+
+void AboutWindowTest::okHasTheFocusAndAnswersTheKey_data() {
+    QTest::addColumn<int>("key");
+    QTest::newRow("return") << int(Qt::Key_Return);
+    QTest::newRow("enter") << int(Qt::Key_Enter);
+    QTest::newRow("space") << int(Qt::Key_Space);
+}
+
+void AboutWindowTest::okHasTheFocusAndAnswersTheKey() {
+    QFETCH(int, key);
+    AboutWindow window([](const QUrl&) { return true; }, QIcon(), QCursor());
+    auto* ok = window.findChild<QPushButton*>(QStringLiteral("cmdClose"));
+    // The first showing leaves the focus in the notice, which must not carry over.
+    QWidget* focusedFirst = nullptr;
+    showModally(window, [&] {
+        focusedFirst = window.focusWidget();
+        window.findChild<QPlainTextEdit*>()->setFocus();
+    });
+    QWidget* focusedAgain = nullptr;
+    const int result = showModally(window, [&] {
+        focusedAgain = window.focusWidget();
+        if (focusedAgain)
+            QTest::keyClick(focusedAgain, Qt::Key(key));
+    });
+    QCOMPARE(focusedFirst, ok);
+    QCOMPARE(focusedAgain, ok);
+    QCOMPARE(result, int(QDialog::Accepted));
+}
+
+void AboutWindowTest::escapeIsIgnoredAndTheCloseBoxCloses() {
+    AboutWindow window([](const QUrl&) { return true; }, QIcon(), QCursor());
+    bool openAfterEscape = false;
+    bool closedByCloseBox = false;
+    showModally(window, [&] {
+        QTest::keyClick(window.findChild<QPushButton*>(), Qt::Key_Escape);
+        QTest::keyClick(&window, Qt::Key_Escape);
+        openAfterEscape = window.isVisible();
+        closedByCloseBox = window.close() && !window.isVisible();
+    });
+    QVERIFY(openAfterEscape);
+    QVERIFY(closedByCloseBox);
+}
+
+void AboutWindowTest::noticeEndsWithAnEmptyLineAndIsReadOnly() {
+    AboutWindow window([](const QUrl&) { return true; }, QIcon(), QCursor());
+    auto* comment = window.findChild<QPlainTextEdit*>(QStringLiteral("Comment"));
+    QString shown;
+    QString afterTyping;
+    showModally(window, [&] {
+        shown = comment->toPlainText();
+        comment->setFocus();
+        QTest::keyClicks(comment, QStringLiteral("abc"));
+        QTest::keyClick(comment, Qt::Key_Backspace);
+        QTest::keyClick(comment, Qt::Key_Delete);
+        QTest::keyClick(comment, Qt::Key_Return);
+        afterTyping = comment->toPlainText();
+    });
+    QCOMPARE(shown, content::links::kUsageNotice + u'\n');
+    QCOMPARE(comment->document()->lastBlock().text(), QString());
+    QCOMPARE(afterTyping, shown);
+}
+
+void AboutWindowTest::controlsLieWhereTheirTwipsSay_data() {
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QRect>("twips");
+    QTest::newRow("Comment") << "Comment" << QRect(60, 4080, 7995, 795);
+    QTest::newRow("cmdClose") << "cmdClose" << QRect(3120, 4980, 1935, 315);
+    QTest::newRow("Image1") << "Image1" << QRect(2460, 420, 3195, 3195);
+    QTest::newRow("Label1") << "Label1" << QRect(165, 1260, 3705, 1665);
+    QTest::newRow("logo1") << "logo1" << QRect(60, 60, 4005, 4005);
+    QTest::newRow("logo2") << "logo2" << QRect(4020, 60, 4005, 4005);
+}
+
+void AboutWindowTest::controlsLieWhereTheirTwipsSay() {
+    QFETCH(QString, name);
+    QFETCH(QRect, twips);
+    AboutWindow window([](const QUrl&) { return true; }, QIcon(), QCursor());
+    const QRect expected(twips.x() / 15, twips.y() / 15, twips.width() / 15, twips.height() / 15);
+    const QRect actual = control(window, name.toLatin1())->geometry();
+    QCOMPARE(actual.topLeft(), expected.topLeft());
+    QCOMPARE(actual.width(), expected.width());
+    if (name == u"Label1") {
+        // The author's name may need more lines than the design height holds.
+        auto* label = window.findChild<QLabel*>(QStringLiteral("Label1"));
+        QVERIFY(actual.height() >= expected.height());
+        QVERIFY(actual.height() >= label->heightForWidth(actual.width()));
+    } else {
+        QCOMPARE(actual.height(), expected.height());
+    }
+    QCOMPARE(window.minimumSize(), QSize(537, 355));
+    QCOMPARE(window.maximumSize(), QSize(537, 355));
+}
+
+void AboutWindowTest::controlsStackInListingOrder_data() {
+    QTest::addColumn<QPoint>("twips");
+    QTest::addColumn<QString>("onTop");
+    QTest::newRow("emblem over the name") << QPoint(3000, 2000) << "Image1";
+    QTest::newRow("name over the white square") << QPoint(1000, 2000) << "Label1";
+    QTest::newRow("white square over the logo") << QPoint(4040, 3800) << "logo1";
+    QTest::newRow("logo beside the emblem") << QPoint(7000, 2000) << "logo2";
+    QTest::newRow("notice over the white square") << QPoint(1000, 4200) << "Comment";
+}
+
+void AboutWindowTest::controlsStackInListingOrder() {
+    QFETCH(QPoint, twips);
+    QFETCH(QString, onTop);
+    AboutWindow window([](const QUrl&) { return true; }, QIcon(), QCursor());
+    QWidget* hit = window.childAt(twips / 15);
+    QWidget* expected = control(window, onTop.toLatin1());
+    QVERIFY(hit);
+    QVERIFY2(hit == expected || expected->isAncestorOf(hit), qPrintable(hit->objectName()));
+}
+
+void AboutWindowTest::picturesAreSquare() {
+    const auto emblem = content::makeSchoolEmblem();
+    QCOMPARE(emblem->logicalSize().width(), emblem->logicalSize().height());
+    const QImage rendered = emblem->pixmap(QSize(213, 213), 1).toImage();
+    QCOMPARE(rendered.pixelColor(0, 0).alpha(), 0);
+    QCOMPARE(rendered.pixelColor(106, 2).rgb(), QColor(0x80, 0, 0).rgb());
+
+    const QImage logo = content::makeMakerLogo();
+    QCOMPARE(logo.size(), QSize(960, 960));
+    QVERIFY(!logo.allGray());
+}
+
+QTEST_MAIN(AboutWindowTest)
+#include "test_about_window.moc"
