@@ -8,6 +8,7 @@
 #include "placement/box_drop.h"
 #include "placement/drag_feedback.h"
 #include "placement/reaction_drop.h"
+#include "worksheet/check.h"
 #include "worksheet/startup.h"
 
 #include <QApplication>
@@ -145,6 +146,7 @@ void MainWindow::wireEvents() {
     };
     notes.dragDrop = toBackground;
 
+    connect(mnuCheck, &QAction::triggered, this, [&ws] { worksheet::mnuCheck_Click(ws); });
     connect(mnuRestart, &QAction::triggered, this, [&ws] { worksheet::mnuRestart_Click(ws); });
     connect(mnuExit, &QAction::triggered, this, &QWidget::close);
 }

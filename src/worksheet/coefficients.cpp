@@ -1,5 +1,7 @@
 #include "worksheet/coefficients.h"
 
+#include "layout/coefficient_boxes.h"
+
 #include <charconv>
 #include <cmath>
 #include <limits>
@@ -69,23 +71,6 @@ double roundHalfToEven(double value) {
     return std::fmod(below, 2.0) == 0 ? below : below + 1;
 }
 
-// Boxes per group, or 0 for a group that has none.
-qsizetype boxCount(int group) {
-    switch (group) {
-    case 0:
-        return 2;
-    case 1:
-    case 2:
-        return 3;
-    case 8:
-    case 9:
-    case 10:
-        return 4;
-    default:
-        return 0;
-    }
-}
-
 } // namespace
 
 std::optional<std::int16_t> readCoefficient(QStringView text) {
@@ -116,7 +101,7 @@ std::optional<std::int16_t> readCoefficient(QStringView text) {
 }
 
 bool coefficientsRight(int group, const QStringList& texts) {
-    const qsizetype count = boxCount(group);
+    const qsizetype count = layout::coefficientGroupBoxes(group).count;
     if (count == 0)
         return true;
     if (texts.size() != count)
