@@ -1,5 +1,8 @@
 #include "app/main_window.h"
 
+#include "content/about_window.h"
+#include "content/drawings.h"
+#include "content/links.h"
 #include "content/texts.h"
 #include "dragging/palette.h"
 #include "dragging/placed.h"
@@ -15,6 +18,7 @@
 #include <QCloseEvent>
 #include <QLayout>
 #include <QMenuBar>
+#include <QMessageBox>
 #include <QScreen>
 
 namespace app {
@@ -23,6 +27,7 @@ MainWindow::MainWindow(controls::UrlOpener opener)
     : opener_(std::move(opener)), form_(content::kClientWidth, content::kClientHeight),
       worksheet_(form_) {
     setWindowTitle(content::texts::kCaption);
+    setWindowIcon(content::windowIcon());
     // A fixed single border: minimise and close, never maximise or resize.
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                    Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
@@ -146,9 +151,34 @@ void MainWindow::wireEvents() {
     };
     notes.dragDrop = toBackground;
 
+    // The separator item only separates: it has no command.
+    connect(mnuHelp, &QAction::triggered, this, &MainWindow::mnuHelp_Click);
+    connect(mnuSheet, &QAction::triggered, this, &MainWindow::mnuSheet_Click);
+    connect(mnuAbout, &QAction::triggered, this, &MainWindow::mnuAbout_Click);
     connect(mnuCheck, &QAction::triggered, this, [&ws] { worksheet::mnuCheck_Click(ws); });
     connect(mnuRestart, &QAction::triggered, this, [&ws] { worksheet::mnuRestart_Click(ws); });
     connect(mnuExit, &QAction::triggered, this, &QWidget::close);
+}
+
+void MainWindow::mnuHelp_Click() {
+    const auto& lines = content::texts::kHelpLines;
+    QMessageBox::information(this, content::texts::kHelpTitle,
+                             lines[0] + QLatin1Char('\n') + lines[1] + QLatin1Char('\n') +
+                                 lines[2]);
+}
+
+// Whatever goes wrong in opening the document is no concern of the worksheet's.
+void MainWindow::mnuSheet_Click() {
+    try {
+        opener_(content::links::kWorksheetDocument);
+    } catch (...) {
+    }
+}
+
+void MainWindow::mnuAbout_Click() {
+    if (!about_)
+        about_ = new content::AboutWindow(opener_, windowIcon(), content::handCursor(), this);
+    about_->exec();
 }
 
 void MainWindow::showEvent(QShowEvent* event) {

@@ -8,6 +8,10 @@
 
 class QAction;
 
+namespace content {
+class AboutWindow;
+}
+
 namespace app {
 
 // The worksheet's window: a fixed client area under a menu bar of seven commands.
@@ -26,6 +30,10 @@ public:
     QAction* mnuAbout = nullptr;
     QAction* mnuExit = nullptr;
 
+    void mnuHelp_Click();
+    void mnuSheet_Click();
+    void mnuAbout_Click();
+
 protected:
     void showEvent(QShowEvent* event) override;
     // Closing the window ends the program at once; nothing is kept.
@@ -38,6 +46,8 @@ private:
     controls::UrlOpener opener_;
     controls::Form form_;
     worksheet::Worksheet worksheet_;
+    // Created on first use and kept; the window owns it as its child.
+    content::AboutWindow* about_ = nullptr;
     bool centred_ = false;
 };
 

@@ -38,6 +38,16 @@ inline const std::array<QString, 5> kNotes{
                    "κορεσμένα μονοκαρβοξυλικά οξέα."),
 };
 
+// The help message: three lines.
+inline const QString kHelpTitle = QStringLiteral("Βοήθεια");
+inline const std::array<QString, 3> kHelpLines{
+    QStringLiteral("Σύρετε με πατημένο κλικ τις ενώσεις που βρίσκονται σε πράσινο πλαίσιο στο "
+                   "πάνω μέρος του παραθύρου, πάνω στις αντίστοιχες αντιδράσεις που βρίσκονται "
+                   "σε κίτρινο πλαίσιο."),
+    QStringLiteral("Προσθέσετε τους ακέραιους συντελεστές των αντιδράσεων."),
+    QStringLiteral("Όταν τελειώσετε ζητήστε έλεγχο της προσπάθειάς σας."),
+};
+
 // Hints of the cards, shown while the pointer moves over them.
 inline const QString kHintDrag = QStringLiteral("η μεταφορά ξεκινάει με πατημένο κλικ");
 inline const QString kHintRemove = QStringLiteral("αφαιρέστε το με διπλό κλικ");

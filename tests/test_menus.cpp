@@ -1,0 +1,188 @@
+// The menu bar: captions, help, the worksheet link, the About window, Greek standard texts.
+#include "app/greek_standard_texts.h"
+#include "content/about_window.h"
+#include "content/links.h"
+#include "content/texts.h"
+#include "support/window_fixture.h"
+
+#include <QAbstractButton>
+#include <QAction>
+#include <QApplication>
+#include <QLineEdit>
+#include <QMenu>
+#include <QMenuBar>
+#include <QMessageBox>
+#include <QScrollBar>
+#include <QTest>
+#include <QTimer>
+
+#include <functional>
+
+namespace {
+
+// Everything of a worksheet in progress that a menu command other than check, restart and
+// exit must leave alone.
+struct Snapshot {
+    std::vector<std::int16_t> placed;
+    std::vector<QString> texts;
+    std::vector<bool> shown;
+    bool grade;
+    QString caption;
+
+    explicit Snapshot(const WindowFixture& f) {
+        for (const auto& slot : f.model.SlotTable)
+            placed.push_back(slot.Placed);
+        for (int b = 0; b < 20; ++b) {
+            texts.push_back(f.ui.tCoefficient(b).text());
+            shown.push_back(f.ui.tCoefficient(b).isVisible());
+        }
+        grade = f.ui.LGrade.isVisible();
+        caption = f.ui.LGrade.caption();
+    }
+    bool operator==(const Snapshot&) const = default;
+};
+
+void halfFinished(WindowFixture& f) {
+    f.fill(0, 0, 1);
+    f.fill(8, 0, 1);
+    f.fill(8, 1, 4);
+    f.ui.tCoefficient(0).setText("2");
+    f.ui.tCoefficient(9).setText("5");
+    f.window->mnuCheck->trigger();
+}
+
+// Runs `inside` once the modal window that `trigger` opens is up, then returns.
+void whileModal(const std::function<void()>& trigger,
+                const std::function<void(QWidget*)>& inside) {
+    bool ran = false;
+    QTimer::singleShot(0, [&] {
+        QWidget* modal = QApplication::activeModalWidget();
+        QVERIFY(modal);
+        inside(modal);
+        ran = true;
+    });
+    trigger();
+    QVERIFY(ran);
+}
+
+} // namespace
+
+class MenusTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void initTestCase() { QApplication::installTranslator(&greek_); }
+
+    // Seven top-level commands in order, no submenus, no access keys.
+    void theMenuBarHoldsSevenCommands() {
+        WindowFixture f;
+        const QList<QAction*> actions = f.window->menuBar()->actions();
+        QStringList captions;
+        for (QAction* action : actions) {
+            captions << action->text();
+            QVERIFY(!action->menu());
+            QVERIFY(action->isEnabled() && action->isVisible() && !action->isCheckable());
+        }
+        QCOMPARE(captions, (QStringList{"Βοήθεια", "Έλεγχος", "Απ' την αρχή", "Φύλλο εργασίας",
+                                        "|", "Περί...", "Έξοδος"}));
+        QCOMPARE(actions[4], f.window->mnuVSeperator);
+    }
+
+    void theSeparatorItemDoesNothing() {
+        WindowFixture f;
+        halfFinished(f);
+        const Snapshot before(f);
+        f.window->mnuVSeperator->trigger();
+        QVERIFY(Snapshot(f) == before);
+        QVERIFY(f.opened.empty());
+        QVERIFY(!QApplication::activeModalWidget());
+    }
+
+    // The help box: its title, its three lines, an information icon and a Greek button; the
+    // worksheet is as it was afterwards.
+    void helpShowsThreeLinesInAModalBox() {
+        WindowFixture f;
+        halfFinished(f);
+        const Snapshot before(f);
+        whileModal([&] { f.window->mnuHelp->trigger(); },
+                   [&](QWidget* modal) {
+                       auto* box = qobject_cast<QMessageBox*>(modal);
+                       QVERIFY(box);
+                       QCOMPARE(box->windowTitle(), QString("Βοήθεια"));
+                       QCOMPARE(box->text(), content::texts::kHelpLines[0] + "\n" +
+                                                 content::texts::kHelpLines[1] + "\n" +
+                                                 content::texts::kHelpLines[2]);
+                       QCOMPARE(box->icon(), QMessageBox::Information);
+                       QCOMPARE(box->buttons().size(), qsizetype(1));
+                       QCOMPARE(box->buttons()[0]->text(), QString("Εντάξει"));
+                       box->buttons()[0]->click();
+                   });
+        QVERIFY(Snapshot(f) == before);
+    }
+
+    // The worksheet command asks the opener for the document; a failure shows nothing.
+    void theWorksheetLinkOpensTheDocument() {
+        WindowFixture f;
+        halfFinished(f);
+        const Snapshot before(f);
+        f.window->mnuSheet->trigger();
+        QCOMPARE(f.opened, std::vector<QUrl>{content::links::kWorksheetDocument});
+        QCOMPARE(content::links::kWorksheetDocument.scheme(), QString("https"));
+        f.openerSucceeds = false;
+        f.window->mnuSheet->trigger();
+        QCOMPARE(f.opened.size(), size_t(2));
+        QVERIFY(Snapshot(f) == before);
+        QVERIFY(!QApplication::activeModalWidget());
+    }
+
+    void anOpenerThatThrowsIsIgnored() {
+        app::MainWindow window([](const QUrl&) -> bool { throw std::runtime_error("no handler"); });
+        window.mnuSheet->trigger();
+        QVERIFY(!QApplication::activeModalWidget());
+    }
+
+    // One About window serves the whole run; it is modal and leaves the worksheet alone.
+    void theAboutWindowIsCreatedOnceAndKept() {
+        WindowFixture f;
+        halfFinished(f);
+        const Snapshot before(f);
+        QPointer<QWidget> first;
+        whileModal([&] { f.window->mnuAbout->trigger(); },
+                   [&](QWidget* modal) {
+                       QVERIFY(dynamic_cast<content::AboutWindow*>(modal));
+                       QCOMPARE(modal->windowTitle(), QString("Παρασκευές οργανικών οξέων, 2014"));
+                       QCOMPARE(modal->parentWidget(), f.window.get());
+                       first = modal;
+                       modal->close();
+                   });
+        whileModal([&] { f.window->mnuAbout->trigger(); },
+                   [&](QWidget* modal) {
+                       QCOMPARE(modal, first.data());
+                       modal->close();
+                   });
+        QVERIFY(first);
+        QVERIFY(Snapshot(f) == before);
+    }
+
+    // Qt's own standard texts come in Greek: the edit menus of the boxes and the scroll bar.
+    void standardTextsAreGreek() {
+        QLineEdit edit;
+        edit.setText("12");
+        std::unique_ptr<QMenu> menu(edit.createStandardContextMenu());
+        QStringList texts;
+        for (QAction* action : menu->actions()) {
+            if (!action->isSeparator())
+                texts << action->text().section('\t', 0, 0);
+        }
+        QCOMPARE(texts, (QStringList{"&Αναίρεση", "&Επανάληψη", "Απο&κοπή", "Α&ντιγραφή",
+                                     "Ε&πικόλληση", "Διαγραφή", "Επιλογή όλων"}));
+        QCOMPARE(QCoreApplication::translate("QScrollBar", "Scroll here"), QString("Κύλιση εδώ"));
+        QCOMPARE(QCoreApplication::translate("QScrollBar", "Page down"), QString("Σελίδα κάτω"));
+    }
+
+private:
+    app::GreekStandardTexts greek_;
+};
+
+QTEST_MAIN(MenusTest)
+#include "test_menus.moc"
