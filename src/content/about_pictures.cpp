@@ -1,5 +1,7 @@
 #include "content/about_window.h"
 
+#include "content/fonts.h"
+
 #include <QFontMetricsF>
 #include <QLinearGradient>
 #include <QPainter>
@@ -16,8 +18,7 @@ const QString kYear = QStringLiteral("1979");
 const QString kInitial = QStringLiteral("Λ");
 
 QFont emblemFont(int pixelSize) {
-    QFont font;
-    font.setFamilies({QStringLiteral("Liberation Sans"), QStringLiteral("DejaVu Sans")});
+    QFont font = sansSerifFont();
     font.setPixelSize(pixelSize);
     font.setBold(true);
     return font;

@@ -86,8 +86,9 @@ constexpr PixelRows kHandOverTray{
 class DragIconDrawing : public controls::Drawing {
 public:
     DragIconDrawing()
-        : image_(pixelArt(kHandOverTray, {kOutline, kSkin, kCuff, {'G', 0xFF808080},
-                                          {'L', 0xFFC0C0C0}, {'H', 0xFFFFFFFF}})) {}
+        : image_(pixelArt(
+              kHandOverTray,
+              {kOutline, kSkin, kCuff, {'G', 0xFF808080}, {'L', 0xFFC0C0C0}, {'H', 0xFFFFFFFF}})) {}
 
     QSizeF logicalSize() const override { return {32, 32}; }
 
@@ -155,8 +156,8 @@ const controls::Drawing& dragIconDrawing() {
 }
 
 QCursor handCursor() {
-    static const QCursor cursor(QPixmap::fromImage(pixelArt(kPointingHand, {kOutline, kSkin, kCuff})),
-                                12, 1);
+    static const QCursor cursor(
+        QPixmap::fromImage(pixelArt(kPointingHand, {kOutline, kSkin, kCuff})), 12, 1);
     return cursor;
 }
 

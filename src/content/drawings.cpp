@@ -1,8 +1,9 @@
 #include "content/drawings.h"
 
+#include "content/fonts.h"
+
 #include <QFontMetricsF>
 #include <QPainter>
-#include <QPainterPath>
 
 #include <array>
 #include <vector>
@@ -17,11 +18,9 @@ const QColor kNearBlack(0x1F, 0x1A, 0x17);
 
 constexpr qreal kLogicalWidth = 16000;
 
-// The drawings were laid out in Arial; Liberation Sans has its metrics and the Greek letters, and
-// DejaVu Sans stands in should it be missing. The height is the em height in logical units.
+// The height is the em height in logical units.
 QFont drawingFont(int characterHeight) {
-    QFont font;
-    font.setFamilies({QStringLiteral("Liberation Sans"), QStringLiteral("DejaVu Sans")});
+    QFont font = sansSerifFont();
     font.setPixelSize(characterHeight);
     font.setBold(true);
     return font;
@@ -40,8 +39,8 @@ public:
                 append(markup.mid(i, 1), base, 0);
                 continue;
             }
-            // Indices sit a fifth of the height below the baseline, superscripts well above it,
-            // so that H⁺ and OH⁻ read as charges and not as a following term.
+            // Indices drop a fifth of the height, as on the cards; charges rise to the tops of
+            // the capitals, so that H⁺ and OH⁻ read as charges and not as a following term.
             const qreal shift = characterHeight * (mark == u'_' ? 0.2 : -0.42);
             qsizetype end = i + 2;
             QStringView group = markup.mid(i + 1, 1);
@@ -73,7 +72,7 @@ private:
     };
 
     void append(QStringView text, const QFont& font, qreal shift) {
-        if (!runs_.empty() && runs_.back().shift == shift) {
+        if (!runs_.empty() && runs_.back().shift == shift && runs_.back().font == font) {
             runs_.back().text += text;
         } else {
             runs_.push_back({text.toString(), font, width_, shift});
@@ -178,7 +177,7 @@ struct Picture {
     std::vector<Text> texts;
     Arrow arrow;
     std::vector<Mark> marks;
-    std::vector<Span> blanks;  // the green slots, left to right
+    std::vector<Span> blanks; // the green slots, left to right
 };
 
 // Pictures 1 and 2: two reactants over catalysts give the one product.
@@ -242,7 +241,9 @@ const std::array<Picture, 11>& pictures() {
     return table;
 }
 
-bool hasPicture(int picture) { return picture >= 0 && picture < int(pictures().size()); }
+bool hasPicture(int picture) {
+    return picture >= 0 && picture < int(pictures().size());
+}
 
 class ReactionDrawing : public controls::Drawing {
 public:
@@ -253,8 +254,9 @@ public:
     void paint(QPainter& painter) const override {
         const Row& row = *picture_.row;
         const QPen outline(Qt::black, kLine);
-        roundedBox(painter, QRectF(kInset, kInset, kLogicalWidth - 2 * kInset, row.height - 2 * kInset),
-                   160, kYellow, outline);
+        roundedBox(painter,
+                   QRectF(kInset, kInset, kLogicalWidth - 2 * kInset, row.height - 2 * kInset), 160,
+                   kYellow, outline);
         for (const Span& slot : picture_.blanks)
             roundedBox(painter, box(slot, row.slot), 90, kGreen, outline);
         QPen dashes(kNearBlack, kLine, Qt::CustomDashLine, Qt::FlatCap);
@@ -312,9 +314,8 @@ private:
 
 const controls::Drawing& cardDrawing(int compound) {
     static const std::array<CardDrawing, 5> cards{
-        CardDrawing(kCardFormulas[0]), CardDrawing(kCardFormulas[1]),
-        CardDrawing(kCardFormulas[2]), CardDrawing(kCardFormulas[3]),
-        CardDrawing(kCardFormulas[4])};
+        CardDrawing(kCardFormulas[0]), CardDrawing(kCardFormulas[1]), CardDrawing(kCardFormulas[2]),
+        CardDrawing(kCardFormulas[3]), CardDrawing(kCardFormulas[4])};
     return cards.at(compound);
 }
 
