@@ -24,6 +24,9 @@ private slots:
     // A box's text reads as its value, or as nothing when it can never be a coefficient.
     void textReadsAsItsLeadingNumberRounded_data();
     void textReadsAsItsLeadingNumberRounded();
+    // Only spaces make a box empty; a tab or a line break is text, and holds no number.
+    void onlySpacesMakeABoxEmpty_data();
+    void onlySpacesMakeABoxEmpty();
     // The locale the student's system runs in never changes what a box reads.
     void greekLocaleStillReadsTheDecimalPoint();
     // A group is right exactly when its coefficients are positive and in the reaction's ratio.
@@ -71,6 +74,24 @@ void CoefficientsTest::textReadsAsItsLeadingNumberRounded_data() {
 }
 
 void CoefficientsTest::textReadsAsItsLeadingNumberRounded() {
+    QFETCH(QString, text);
+    QFETCH(std::optional<std::int16_t>, expected);
+    QCOMPARE(readCoefficient(text), expected);
+}
+
+void CoefficientsTest::onlySpacesMakeABoxEmpty_data() {
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<std::optional<std::int16_t>>("expected");
+    QTest::newRow("a tab") << QString("\t") << std::optional<std::int16_t>(0);
+    QTest::newRow("a line break") << QString("\r\n") << std::optional<std::int16_t>(0);
+    QTest::newRow("a tab among spaces") << QString(" \t  ") << std::optional<std::int16_t>(0);
+    QTest::newRow("a tab before the number") << QString("\t2") << std::optional<std::int16_t>(2);
+    QTest::newRow("blanks before the number") << QString("  \n\t 4")
+                                              << std::optional<std::int16_t>(4);
+    QTest::newRow("a line break after it") << QString("3\n") << std::optional<std::int16_t>(3);
+}
+
+void CoefficientsTest::onlySpacesMakeABoxEmpty() {
     QFETCH(QString, text);
     QFETCH(std::optional<std::int16_t>, expected);
     QCOMPARE(readCoefficient(text), expected);

@@ -239,6 +239,26 @@ private slots:
         QCOMPARE(scene.drops[0].x, 1950.0f - 120 - 300 - 1500);
     }
 
+    // A leave that moves the next receiver (as a ghost's own handler moves the ghost the pointer
+    // has caught up with) still hands that receiver the pointer in its frame as it lies now.
+    void dragOverAfterALeaveSeesTheReceiverWhereItIsNow() {
+        Scene scene;
+        PointerRouter& router = scene.form.router();
+        scene.inner.handlers().dragOver = [&](int, Control&, float, float, DragState state) {
+            if (state == DragState::Leave)
+                scene.card.setGeometry(800, 250, 2235, 435);
+        };
+        router.press({200, 200}, Qt::LeftButton);
+        router.move({1500, 1600}, Qt::LeftButton);
+        scene.overs.clear();
+        router.move({1000, 300}, Qt::LeftButton);
+        QCOMPARE(scene.overs.size(), size_t(1));
+        QCOMPARE(scene.overs[0].control, QString("Card"));
+        QCOMPARE(scene.overs[0].state, DragState::Enter);
+        QCOMPARE(scene.overs[0].x, 200.0f);
+        QCOMPARE(scene.overs[0].y, 50.0f);
+    }
+
     // Ending the drag from a handler drops once, where the pointer is; the release that follows
     // is no second drop.
     void endDragDeliversExactlyOneDrop() {

@@ -118,19 +118,24 @@ void PointerRouter::deliverDragOver() {
     const Hit hit = hitAt(form_, pointer_);
     Control* previous = dragTarget_;
     dragTarget_ = hit.control;
+    QPointF local = hit.local;
     if (previous && previous != hit.control) {
         if (const auto& handler = previous->handlers().dragOver) {
-            const QPointF local = pointer_ - previous->originInForm();
-            handler(previous->index(), *source, float(local.x()), float(local.y()),
+            const QPointF inPrevious = pointer_ - previous->originInForm();
+            handler(previous->index(), *source, float(inPrevious.x()), float(inPrevious.y()),
                     DragState::Leave);
         }
         // Leaving may have ended this drag, or started another.
         if (dragSource_ != source || dragTarget_ != hit.control)
             return;
+        // It may also have moved the control now under the pointer (the dragged card itself,
+        // which the pointer can catch up with): its drag-over must see the pointer where that
+        // control lies now, or the ghost jumps ahead of the pointer.
+        local = pointer_ - hit.control->originInForm();
     }
     const DragState state = previous == hit.control ? DragState::Over : DragState::Enter;
     if (const auto& handler = hit.control->handlers().dragOver)
-        handler(hit.control->index(), *source, float(hit.local.x()), float(hit.local.y()), state);
+        handler(hit.control->index(), *source, float(local.x()), float(local.y()), state);
 }
 
 void PointerRouter::drop() {

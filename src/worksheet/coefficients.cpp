@@ -21,12 +21,14 @@ bool isDigit(QChar c) {
     return c >= u'0' && c <= u'9';
 }
 
-QStringView trimmedBlanks(QStringView text) {
+// Only spaces make a box empty: a tab or a line break pasted into it is text that holds no
+// number, not an empty box that stands for 1.
+QStringView trimmedSpaces(QStringView text) {
     qsizetype first = 0;
     qsizetype end = text.size();
-    while (first < end && isBlank(text[first]))
+    while (first < end && text[first] == u' ')
         ++first;
-    while (end > first && isBlank(text[end - 1]))
+    while (end > first && text[end - 1] == u' ')
         --end;
     return text.sliced(first, end - first);
 }
@@ -74,11 +76,13 @@ double roundHalfToEven(double value) {
 } // namespace
 
 std::optional<std::int16_t> readCoefficient(QStringView text) {
-    QStringView rest = trimmedBlanks(text);
+    QStringView rest = trimmedSpaces(text);
     if (rest.isEmpty())
         return 1;
+    while (!rest.isEmpty() && isBlank(rest.front()))
+        rest = rest.sliced(1);
     bool negative = false;
-    if (rest.front() == u'+' || rest.front() == u'-') {
+    if (!rest.isEmpty() && (rest.front() == u'+' || rest.front() == u'-')) {
         negative = rest.front() == u'-';
         rest = rest.sliced(1);
     }
