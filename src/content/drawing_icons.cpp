@@ -161,11 +161,15 @@ QCursor handCursor() {
     return cursor;
 }
 
-QIcon windowIcon() {
+const controls::Drawing& windowIconDrawing() {
     static const FlaskDrawing flask;
+    return flask;
+}
+
+QIcon windowIcon() {
     QIcon icon;
     for (int side : {16, 20, 24, 32, 40, 48, 64, 128, 256})
-        icon.addPixmap(flask.pixmap(QSize(side, side), 1));
+        icon.addPixmap(windowIconDrawing().pixmap(QSize(side, side), 1));
     return icon;
 }
 

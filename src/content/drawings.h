@@ -32,7 +32,9 @@ const controls::Drawing& dragIconDrawing();
 // The pointer over the cards: a pointing hand whose fingertip, at (12, 1), is the hot spot.
 QCursor handCursor();
 
-// Laboratory glassware with green liquid, in sizes from 16 to 256 pixels.
+// Laboratory glassware with green liquid: the drawing, and the icon made of it in sizes from 16
+// to 256 pixels.
+const controls::Drawing& windowIconDrawing();
 QIcon windowIcon();
 
 } // namespace content

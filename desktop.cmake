@@ -1,0 +1,55 @@
+# Installation as a desktop program: the binary, its launcher, its icon in the hicolor theme at
+# the usual sizes and as a scalable drawing, its AppStream metainfo; and a Debian package.
+include(GNUInstallDirs)
+
+set(WORKSHEET_APP_ID org.example.OrganicAcidPreparations)
+set(WORKSHEET_BINARY organic-acid-preparations)
+set(WORKSHEET_ICON_SIZES 16 22 24 32 48 64 128 256)
+
+find_package(Qt6 REQUIRED COMPONENTS Svg)
+qt_add_executable(export_icons tools/export_icons.cpp)
+target_link_libraries(export_icons PRIVATE worksheet_core Qt6::Svg)
+
+set(icon_dir ${CMAKE_BINARY_DIR}/icons)
+set(icon_files ${icon_dir}/${WORKSHEET_APP_ID}.svg)
+foreach(size IN LISTS WORKSHEET_ICON_SIZES)
+    list(APPEND icon_files ${icon_dir}/${WORKSHEET_APP_ID}-${size}.png)
+endforeach()
+add_custom_command(
+    OUTPUT ${icon_files}
+    COMMAND ${CMAKE_COMMAND} -E make_directory ${icon_dir}
+    COMMAND ${CMAKE_COMMAND} -E env QT_QPA_PLATFORM=offscreen
+            $<TARGET_FILE:export_icons> ${icon_dir} ${WORKSHEET_APP_ID} ${WORKSHEET_ICON_SIZES}
+    DEPENDS export_icons
+    COMMENT "Rendering the icon for the icon theme")
+add_custom_target(desktop_icons ALL DEPENDS ${icon_files})
+
+install(PROGRAMS $<TARGET_FILE:worksheet> DESTINATION ${CMAKE_INSTALL_BINDIR}
+        RENAME ${WORKSHEET_BINARY})
+install(FILES data/${WORKSHEET_APP_ID}.desktop
+        DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
+install(FILES data/${WORKSHEET_APP_ID}.metainfo.xml
+        DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)
+install(FILES ${icon_dir}/${WORKSHEET_APP_ID}.svg
+        DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/scalable/apps)
+foreach(size IN LISTS WORKSHEET_ICON_SIZES)
+    install(FILES ${icon_dir}/${WORKSHEET_APP_ID}-${size}.png
+            DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/${size}x${size}/apps
+            RENAME ${WORKSHEET_APP_ID}.png)
+endforeach()
+
+set(CPACK_GENERATOR DEB)
+set(CPACK_PACKAGE_NAME ${WORKSHEET_BINARY})
+set(CPACK_PACKAGE_VERSION ${PROJECT_VERSION})
+set(CPACK_PACKAGE_CONTACT "Chemistry worksheet maintainers <worksheet@example.org>")
+set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "Chemistry worksheet: preparations of carboxylic acids")
+set(CPACK_PACKAGE_DESCRIPTION
+    "A Greek-language worksheet for secondary-school organic chemistry: the student drags
+compounds into the blanks of reactions, types the coefficients and asks for a check.")
+set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
+set(CPACK_DEBIAN_PACKAGE_SECTION education)
+set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
+# The drawings and texts need a sans-serif face with Greek letters.
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-liberation2 | fonts-dejavu-core")
+set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
+include(CPack)
