@@ -133,6 +133,8 @@ void note(Form& form, PictureBox& pic, int section) {
     label.setWordWrap(true);
     label.setCaption(texts::kNotes[section]);
     label.setVisible(false);
+    // A note appears when its section is found right: a screen reader says so at once.
+    label.setLive(true);
 }
 
 void reaction(Form& form, PictureBox& pic, int picture) {
@@ -236,6 +238,7 @@ void buildMainWindow(Form& form) {
     grade.setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     grade.setCaption(QStringLiteral("100%"));
     grade.setAutoSize(true);
+    grade.setLive(true);
 
     auto& dropIcon = form.create<Image>(form, "DropIcon");
     dropIcon.setGeometry(0, 0, 480, 480);

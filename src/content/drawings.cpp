@@ -1,6 +1,7 @@
 #include "content/drawings.h"
 
 #include "content/fonts.h"
+#include "content/spoken.h"
 
 #include <QFontMetricsF>
 #include <QPainter>
@@ -29,7 +30,7 @@ QFont drawingFont(int characterHeight) {
 // A formula set in one character height, with its indices at half that height: "CH_3",
 // "C_vH_{2v+1}COOH", "OH^−". After _ (lowered) or ^ (raised) comes one character or a braced group.
 class Formula {
-public:
+  public:
     Formula(QStringView markup, int characterHeight) {
         const QFont base = drawingFont(characterHeight);
         const QFont index = drawingFont(qRound(characterHeight / 2.0));
@@ -63,7 +64,7 @@ public:
         }
     }
 
-private:
+  private:
     struct Run {
         QString text;
         QFont font;
@@ -100,10 +101,11 @@ constexpr std::array<const char16_t*, 5> kCardFormulas{u"H_2O", u"CH_3COOH", u"C
                                                        u"C_vH_{2v+1}COOH", u"NH_3"};
 
 class CardDrawing : public controls::Drawing {
-public:
-    explicit CardDrawing(QStringView formula) : formula_(formula) {}
+  public:
+    CardDrawing(QStringView formula, const QString& spoken) : formula_(formula), spoken_(spoken) {}
 
     QSizeF logicalSize() const override { return {kLogicalWidth, 3102}; }
+    QString accessibleName() const override { return spoken_; }
 
     void paint(QPainter& painter) const override {
         const QRectF face(98, 74, 15926 - 98, 3028 - 74);
@@ -113,9 +115,10 @@ public:
         formula.draw(painter, QPointF(face.center().x() - formula.width() / 2, 2109));
     }
 
-private:
+  private:
     // Set when painted: fonts must not outlive the application, and these drawings do.
     QStringView formula_;
+    QString spoken_;
 };
 
 // ---- Reaction pictures --------------------------------------------------------------------------
@@ -246,10 +249,12 @@ bool hasPicture(int picture) {
 }
 
 class ReactionDrawing : public controls::Drawing {
-public:
-    explicit ReactionDrawing(const Picture& picture) : picture_(picture) {}
+  public:
+    ReactionDrawing(const Picture& picture, const QString& spoken)
+        : picture_(picture), spoken_(spoken) {}
 
     QSizeF logicalSize() const override { return {kLogicalWidth, picture_.row->height}; }
+    QString accessibleName() const override { return spoken_; }
 
     void paint(QPainter& painter) const override {
         const Row& row = *picture_.row;
@@ -274,7 +279,7 @@ public:
         paintConditions(painter, row);
     }
 
-private:
+  private:
     // Outlines about one pixel wide at the sizes the window shows, and a frame just inside.
     static constexpr qreal kLine = 30;
     static constexpr qreal kInset = 30;
@@ -308,19 +313,29 @@ private:
     }
 
     const Picture& picture_;
+    QString spoken_;
 };
 
 } // namespace
 
 const controls::Drawing& cardDrawing(int compound) {
     static const std::array<CardDrawing, 5> cards{
-        CardDrawing(kCardFormulas[0]), CardDrawing(kCardFormulas[1]), CardDrawing(kCardFormulas[2]),
-        CardDrawing(kCardFormulas[3]), CardDrawing(kCardFormulas[4])};
+        CardDrawing(kCardFormulas[0], spoken::kCompounds[0]),
+        CardDrawing(kCardFormulas[1], spoken::kCompounds[1]),
+        CardDrawing(kCardFormulas[2], spoken::kCompounds[2]),
+        CardDrawing(kCardFormulas[3], spoken::kCompounds[3]),
+        CardDrawing(kCardFormulas[4], spoken::kCompounds[4])};
     return cards.at(compound);
 }
 
 const controls::Drawing& reactionDrawing(int picture) {
-    static const std::vector<ReactionDrawing> drawings(pictures().begin(), pictures().end());
+    static const std::vector<ReactionDrawing> drawings = [] {
+        std::vector<ReactionDrawing> made;
+        made.reserve(pictures().size());
+        for (size_t p = 0; p < pictures().size(); ++p)
+            made.emplace_back(pictures()[p], spoken::kReactions[p]);
+        return made;
+    }();
     return drawings.at(picture);
 }
 

@@ -1,5 +1,6 @@
 #include "controls/container.h"
 
+#include "controls/container_widget.h"
 #include "controls/form.h"
 
 #include <QHelpEvent>
@@ -12,93 +13,91 @@
 
 namespace controls {
 
-namespace {
+ContainerWidget::ContainerWidget(Container& container, QWidget* parent)
+    : QWidget(parent), container_(container) {
+    installAccessibleInterfaces();
+    setMouseTracking(true);
+    setFocusPolicy(Qt::NoFocus);
+    setAttribute(Qt::WA_OpaquePaintEvent, container.backColor().has_value());
+}
 
-// The widget of a form or picture box: paints the lightweight children of its container and
-// hands every mouse event to the form's pointer router in twips of the form's client area.
-class ContainerWidget : public QWidget {
-public:
-    ContainerWidget(Container& container, QWidget* parent) : QWidget(parent), container_(container) {
-        setMouseTracking(true);
-        setFocusPolicy(Qt::NoFocus);
-        setAttribute(Qt::WA_OpaquePaintEvent, container.backColor().has_value());
-    }
+void ContainerWidget::paintEvent(QPaintEvent* event) {
+    QPainter painter(this);
+    container_.paintContents(painter, event->rect());
+}
 
-protected:
-    void paintEvent(QPaintEvent* event) override {
-        QPainter painter(this);
-        container_.paintContents(painter, event->rect());
-    }
+void ContainerWidget::mousePressEvent(QMouseEvent* event) {
+    router().press(client(event), event->button(), event->modifiers());
+    updateCursor(event);
+}
 
-    void mousePressEvent(QMouseEvent* event) override {
-        router().press(client(event), event->button(), event->modifiers());
-        updateCursor(event);
-    }
-    void mouseMoveEvent(QMouseEvent* event) override {
-        router().move(client(event), event->buttons(), event->modifiers());
-        updateCursor(event);
-    }
-    void mouseReleaseEvent(QMouseEvent* event) override {
-        router().release(client(event), event->button(), event->modifiers());
-        updateCursor(event);
-    }
-    void mouseDoubleClickEvent(QMouseEvent* event) override {
-        router().doubleClick(client(event), event->button(), event->modifiers());
-    }
+void ContainerWidget::mouseMoveEvent(QMouseEvent* event) {
+    router().move(client(event), event->buttons(), event->modifiers());
+    updateCursor(event);
+}
 
-    bool event(QEvent* event) override {
-        if (event->type() == QEvent::ToolTip) {
-            auto* help = static_cast<QHelpEvent*>(event);
-            const Hit hit = container_.hitTest(twips(help->pos()));
-            if (hit.control && hit.control != &container_ && !hit.control->toolTip().isEmpty()) {
-                QToolTip::showText(help->globalPos(), hit.control->toolTip(), this,
-                                   container_.toPixels(hit.control->rect()));
-            } else if (!container_.toolTip().isEmpty()) {
-                QToolTip::showText(help->globalPos(), container_.toolTip(), this);
-            } else {
-                QToolTip::hideText();
-                event->ignore();
-            }
-            return true;
+void ContainerWidget::mouseReleaseEvent(QMouseEvent* event) {
+    router().release(client(event), event->button(), event->modifiers());
+    updateCursor(event);
+}
+
+void ContainerWidget::mouseDoubleClickEvent(QMouseEvent* event) {
+    router().doubleClick(client(event), event->button(), event->modifiers());
+}
+
+bool ContainerWidget::event(QEvent* event) {
+    if (event->type() == QEvent::ToolTip) {
+        auto* help = static_cast<QHelpEvent*>(event);
+        const Hit hit = container_.hitTest(twips(help->pos()));
+        if (hit.control && hit.control != &container_ && !hit.control->toolTip().isEmpty()) {
+            QToolTip::showText(help->globalPos(), hit.control->toolTip(), this,
+                               container_.toPixels(hit.control->rect()));
+        } else if (!container_.toolTip().isEmpty()) {
+            QToolTip::showText(help->globalPos(), container_.toolTip(), this);
+        } else {
+            QToolTip::hideText();
+            event->ignore();
         }
-        return QWidget::event(event);
+        return true;
     }
+    return QWidget::event(event);
+}
 
-private:
-    PointerRouter& router() const { return container_.form().router(); }
+PointerRouter& ContainerWidget::router() const {
+    return container_.form().router();
+}
 
-    QPointF twips(QPointF local) const { return local * container_.form().twipsPerPixel(); }
+QPointF ContainerWidget::twips(QPointF local) const {
+    return local * container_.form().twipsPerPixel();
+}
 
-    QPointF client(const QMouseEvent* event) const {
-        const QWidget* formWidget = container_.form().widget();
-        const QPointF inForm = formWidget->mapFromGlobal(mapToGlobal(event->position()));
-        return inForm * container_.form().twipsPerPixel();
-    }
+QPointF ContainerWidget::client(const QMouseEvent* event) const {
+    const QWidget* formWidget = container_.form().widget();
+    const QPointF inForm = formWidget->mapFromGlobal(mapToGlobal(event->position()));
+    return inForm * container_.form().twipsPerPixel();
+}
 
-    // Lightweight controls have no window, so their pointer is shown by the container's.
-    void updateCursor(const QMouseEvent* event) {
-        const Hit hit = container_.hitTest(twips(event->position()));
-        const Control* owner = hit.control && hit.control->mousePointer() ? hit.control
-                                                                          : &container_;
-        if (owner->mousePointer())
-            setCursor(*owner->mousePointer());
-        else
-            unsetCursor();
-    }
-
-    Container& container_;
-};
-
-} // namespace
+void ContainerWidget::updateCursor(const QMouseEvent* event) {
+    const Hit hit = container_.hitTest(twips(event->position()));
+    const Control* owner = hit.control && hit.control->mousePointer() ? hit.control : &container_;
+    if (owner->mousePointer())
+        setCursor(*owner->mousePointer());
+    else
+        unsetCursor();
+}
 
 Container::Container(Kind kind, Container* container, ControlSet* set, int index)
     : Control(kind, container, set, index) {
     widget_ = new ContainerWidget(*this, container ? container->widget() : nullptr);
 }
 
-Container::~Container() { delete widget_.data(); }
+Container::~Container() {
+    delete widget_.data();
+}
 
-QWidget* Container::widget() const { return widget_; }
+QWidget* Container::widget() const {
+    return widget_;
+}
 
 void Container::setBackColor(const std::optional<QColor>& color) {
     backColor_ = color;

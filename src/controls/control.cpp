@@ -15,21 +15,36 @@ Control::Control(Kind kind, Container* container, ControlSet* set, int index)
         set_->elements_[index_] = this;
 }
 
-Control::~Control() = default;
+Control::~Control() {
+    if (accessibleId_)
+        QAccessible::deleteAccessibleInterface(accessibleId_);
+}
 
 bool Control::isWindowed() const {
     return kind_ == Kind::PictureBox || kind_ == Kind::TextBox || kind_ == Kind::ScrollBar ||
            kind_ == Kind::Button;
 }
 
-const QString& Control::name() const { return set_->name(); }
+const QString& Control::name() const {
+    return set_->name();
+}
 
-Handlers& Control::handlers() const { return set_->handlers(); }
+Handlers& Control::handlers() const {
+    return set_->handlers();
+}
 
-void Control::setLeft(float left) { setGeometry(left, top_, width_, height_); }
-void Control::setTop(float top) { setGeometry(left_, top, width_, height_); }
-void Control::setWidth(float width) { setGeometry(left_, top_, width, height_); }
-void Control::setHeight(float height) { setGeometry(left_, top_, width_, height); }
+void Control::setLeft(float left) {
+    setGeometry(left, top_, width_, height_);
+}
+void Control::setTop(float top) {
+    setGeometry(left_, top, width_, height_);
+}
+void Control::setWidth(float width) {
+    setGeometry(left_, top_, width, height_);
+}
+void Control::setHeight(float height) {
+    setGeometry(left_, top_, width_, height);
+}
 
 void Control::setGeometry(float left, float top, float width, float height) {
     if (left == left_ && top == top_ && width == width_ && height == height_)
@@ -62,6 +77,48 @@ void Control::setVisible(bool visible) {
         w->setVisible(visible);
     else
         repaintArea(rect());
+    if (live_)
+        notifyAccessibility(visible ? QAccessible::ObjectShow : QAccessible::ObjectHide);
+}
+
+QString Control::accessibleName() const {
+    if (QWidget* w = widget())
+        return w->accessibleName();
+    return accessibleName_.isEmpty() ? defaultAccessibleName() : accessibleName_;
+}
+
+void Control::setAccessibleName(const QString& name) {
+    if (QWidget* w = widget()) {
+        w->setAccessibleName(name);
+        return;
+    }
+    const QString before = accessibleName();
+    accessibleName_ = name;
+    if (live_ && accessibleName() != before)
+        notifyAccessibility(QAccessible::NameChanged);
+}
+
+QString Control::accessibleDescription() const {
+    if (QWidget* w = widget())
+        return w->accessibleDescription();
+    return accessibleDescription_;
+}
+
+void Control::setAccessibleDescription(const QString& description) {
+    if (QWidget* w = widget())
+        w->setAccessibleDescription(description);
+    else
+        accessibleDescription_ = description;
+}
+
+void Control::notifyAccessibility(QAccessible::Event event) const {
+    if (QWidget* w = widget()) {
+        QAccessibleEvent notice(w, event);
+        QAccessible::updateAccessibility(&notice);
+        return;
+    }
+    QAccessibleEvent notice(accessibleInterfaceOf(*this), event);
+    QAccessible::updateAccessibility(&notice);
 }
 
 void Control::setToolTip(const QString& text) {
@@ -97,10 +154,20 @@ void Control::copyPropertiesTo(Control& element) const {
     element.toolTip_ = toolTip_;
     element.setMousePointer(mousePointer_);
     element.dragIcon_ = dragIcon_;
+    element.live_ = live_;
+    if (widget()) {
+        element.setAccessibleName(accessibleName());
+        element.setAccessibleDescription(accessibleDescription());
+    } else {
+        element.accessibleName_ = accessibleName_;
+        element.accessibleDescription_ = accessibleDescription_;
+    }
     element.placeWidget();
 }
 
-void Control::repaint() const { repaintArea(rect()); }
+void Control::repaint() const {
+    repaintArea(rect());
+}
 
 void Control::repaintArea(const QRectF& twips) const {
     if (container_ && !isWindowed())

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QAccessible>
 #include <QCursor>
 #include <QPointF>
 #include <QRectF>
@@ -47,7 +48,7 @@ struct Handlers {
 // A control of the window: geometry in twips relative to its container's client area, kept
 // exactly as set; the pixels on screen are derived from it and never flow back.
 class Control {
-public:
+  public:
     Control(const Control&) = delete;
     Control& operator=(const Control&) = delete;
     virtual ~Control();
@@ -101,15 +102,30 @@ public:
 
     Handlers& handlers() const;
 
+    // What a screen reader says of this control. Without a name of its own, an image is named
+    // after its drawing and a label after its caption.
+    QString accessibleName() const;
+    void setAccessibleName(const QString& name);
+    QString accessibleDescription() const;
+    void setAccessibleDescription(const QString& description);
+    // A live control tells assistive technology at once when it appears, disappears or changes
+    // its name, as the outcome of a check must be heard without moving the focus.
+    bool isLive() const { return live_; }
+    void setLive(bool live) { live_ = live; }
+    // Sends `event` about this control to assistive technology.
+    void notifyAccessibility(QAccessible::Event event) const;
+
     // The widget of a windowed control; nullptr for images, labels and shapes.
     virtual QWidget* widget() const { return nullptr; }
 
-protected:
+  protected:
     // `set` is null only for the form itself, which makes its own set once it exists.
     Control(Kind kind, Container* container, ControlSet* set, int index);
 
     // Lightweight controls paint themselves onto their container, into `pixels`.
     virtual void paint(QPainter& painter, const QRect& pixels) const;
+    // The name a screen reader hears when none has been set.
+    virtual QString defaultAccessibleName() const { return {}; }
     // Whether a pointer over this lightweight control finds it (shapes are never found).
     virtual bool receivesPointer() const { return true; }
     // Copies this control's properties to a new element of its set, which stays hidden.
@@ -118,7 +134,7 @@ protected:
     void repaint() const;
     void repaintArea(const QRectF& twips) const;
 
-private:
+  private:
     friend class Container;
     friend class ControlSet;
     friend class Form;
@@ -140,6 +156,16 @@ private:
     std::optional<QCursor> mousePointer_;
     std::optional<QCursor> dragIcon_;
     int tabIndex_ = -1;
+    QString accessibleName_;
+    QString accessibleDescription_;
+    bool live_ = false;
+    // The interface a screen reader sees for a lightweight control, made on first request.
+    mutable QAccessible::Id accessibleId_ = 0;
+    friend QAccessibleInterface* accessibleInterfaceOf(const Control& control);
 };
+
+// The accessible interface of any control: its widget's, or for a lightweight control one made
+// on first request and kept for the control's life.
+QAccessibleInterface* accessibleInterfaceOf(const Control& control);
 
 } // namespace controls

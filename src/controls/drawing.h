@@ -3,6 +3,7 @@
 #include <QPixmap>
 #include <QSize>
 #include <QSizeF>
+#include <QString>
 
 #include <map>
 #include <tuple>
@@ -23,6 +24,9 @@ public:
 
     // Paints in logical coordinates; the painter is already scaled to the target.
     virtual void paint(QPainter& painter) const = 0;
+
+    // What the drawing shows, in words a screen reader can say; empty for decoration.
+    virtual QString accessibleName() const { return {}; }
 
     // The drawing stretched to `size` device-independent pixels at `devicePixelRatio`.
     QPixmap pixmap(QSize size, qreal devicePixelRatio) const;

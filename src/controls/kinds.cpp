@@ -26,6 +26,10 @@ void Image::paint(QPainter& painter, const QRect& pixels) const {
     painter.drawPixmap(pixels.topLeft(), picture_->pixmap(pixels.size(), ratio));
 }
 
+QString Image::defaultAccessibleName() const {
+    return picture_ ? picture_->accessibleName() : QString();
+}
+
 void Image::copyPropertiesTo(Control& element) const {
     Control::copyPropertiesTo(element);
     static_cast<Image&>(element).picture_ = picture_;
@@ -37,6 +41,8 @@ void Label::setCaption(const QString& caption) {
     caption_ = caption;
     fitToCaption();
     repaint();
+    if (isLive() && accessibleName() == caption_)
+        notifyAccessibility(QAccessible::NameChanged);
 }
 
 void Label::setFont(const QFont& font) {

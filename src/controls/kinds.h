@@ -31,6 +31,7 @@ public:
 
 protected:
     void paint(QPainter& painter, const QRect& pixels) const override;
+    QString defaultAccessibleName() const override;
     void copyPropertiesTo(Control& element) const override;
 
 private:
@@ -58,6 +59,7 @@ public:
 
 protected:
     void paint(QPainter& painter, const QRect& pixels) const override;
+    QString defaultAccessibleName() const override { return caption_; }
     void copyPropertiesTo(Control& element) const override;
 
 private:

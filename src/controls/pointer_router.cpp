@@ -26,15 +26,16 @@ MouseEventArgs argsAt(const Control& control, QPointF client, Qt::MouseButtons b
 
 } // namespace
 
-PointerRouter::PointerRouter(Form& form) : form_(form) { qApp->installEventFilter(this); }
+PointerRouter::PointerRouter(Form& form) : form_(form) {
+    qApp->installEventFilter(this);
+}
 
 PointerRouter::~PointerRouter() {
     if (cursorOverridden_)
         QApplication::restoreOverrideCursor();
 }
 
-void PointerRouter::press(QPointF client, Qt::MouseButton button,
-                          Qt::KeyboardModifiers modifiers) {
+void PointerRouter::press(QPointF client, Qt::MouseButton button, Qt::KeyboardModifiers modifiers) {
     pointer_ = client;
     if (isDragging())
         return;
@@ -45,6 +46,7 @@ void PointerRouter::press(QPointF client, Qt::MouseButton button,
     // The drag starts with the press itself: what lies under the pointer hears of it at once.
     if (isDragging() && !dragTarget_)
         deliverDragOver();
+    settle();
 }
 
 void PointerRouter::move(QPointF client, Qt::MouseButtons buttons,
@@ -82,6 +84,7 @@ void PointerRouter::release(QPointF client, Qt::MouseButton button,
         if (const auto& handler = target->handlers().click)
             handler(target->index());
     }
+    settle();
 }
 
 void PointerRouter::doubleClick(QPointF client, Qt::MouseButton, Qt::KeyboardModifiers) {
@@ -93,6 +96,7 @@ void PointerRouter::doubleClick(QPointF client, Qt::MouseButton, Qt::KeyboardMod
     pressed_ = nullptr;
     if (const auto& handler = target->handlers().doubleClick)
         handler(target->index());
+    settle();
 }
 
 void PointerRouter::beginDrag(Control& source) {
@@ -149,6 +153,12 @@ void PointerRouter::drop() {
     const Hit hit = hitAt(form_, pointer_);
     if (const auto& handler = hit.control->handlers().dragDrop)
         handler(hit.control->index(), *source, float(hit.local.x()), float(hit.local.y()));
+    settle();
+}
+
+void PointerRouter::settle() const {
+    if (settled_)
+        settled_();
 }
 
 QPointF PointerRouter::clientFromGlobal(QPointF global) const {

@@ -3,6 +3,8 @@
 #include <QObject>
 #include <QPointF>
 
+#include <functional>
+
 namespace controls {
 
 class Control;
@@ -14,7 +16,7 @@ class Form;
 // and positions injected by tests take the same path: everything arrives here in twips of the
 // form's client area.
 class PointerRouter : public QObject {
-public:
+  public:
     explicit PointerRouter(Form& form);
     ~PointerRouter() override;
 
@@ -32,12 +34,17 @@ public:
 
     QPointF pointer() const { return pointer_; }
 
-protected:
+    // Called once the handlers of a press, release, double-click or drop have all run, for
+    // whatever must follow the window's new state.
+    void setSettledHandler(std::function<void()> handler) { settled_ = std::move(handler); }
+
+  protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
-private:
+  private:
     void deliverDragOver();
     void drop();
+    void settle() const;
     QPointF clientFromGlobal(QPointF global) const;
 
     Form& form_;
@@ -47,6 +54,7 @@ private:
     Control* dragSource_ = nullptr;
     Control* dragTarget_ = nullptr;
     bool cursorOverridden_ = false;
+    std::function<void()> settled_;
 };
 
 } // namespace controls

@@ -1,0 +1,54 @@
+#include "controls/focus_stop.h"
+
+#include "controls/container.h"
+
+#include <QKeyEvent>
+#include <QPainter>
+
+namespace controls {
+
+namespace {
+
+// The frame lies this many pixels outside the place, so that it never hides what is in it.
+constexpr int kFrameGap = 3;
+constexpr int kFrameWidth = 2;
+// Dark enough to stand out on the white section, the yellow reactions and the green cards.
+const QColor kFrameColor(0, 0, 160);
+
+} // namespace
+
+FocusStop::FocusStop(Container& container, const QRectF& twips) : QWidget(container.widget()) {
+    setFocusPolicy(Qt::TabFocus);
+    setAttribute(Qt::WA_TransparentForMouseEvents);
+    const int margin = kFrameGap + kFrameWidth;
+    setGeometry(container.toPixels(twips).adjusted(-margin, -margin, margin, margin));
+    show();
+}
+
+void FocusStop::paintEvent(QPaintEvent*) {
+    if (!hasFocus())
+        return;
+    QPainter painter(this);
+    const qreal half = kFrameWidth / 2.0;
+    painter.setPen(QPen(kFrameColor, kFrameWidth));
+    painter.drawRect(QRectF(rect()).adjusted(half, half, -half, -half));
+}
+
+void FocusStop::keyPressEvent(QKeyEvent* event) {
+    if (keyPressed && keyPressed(*event))
+        event->accept();
+    else
+        QWidget::keyPressEvent(event);
+}
+
+void FocusStop::focusInEvent(QFocusEvent* event) {
+    QWidget::focusInEvent(event);
+    update();
+}
+
+void FocusStop::focusOutEvent(QFocusEvent* event) {
+    QWidget::focusOutEvent(event);
+    update();
+}
+
+} // namespace controls

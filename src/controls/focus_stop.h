@@ -1,0 +1,31 @@
+#pragma once
+
+#include <QWidget>
+
+#include <functional>
+
+class QKeyEvent;
+
+namespace controls {
+
+class Container;
+
+// A keyboard stop over a place that is drawn rather than made of widgets. It takes the focus in
+// the tab order, frames its place while it has the focus, and offers its keys to `keyPressed`,
+// which says whether it used them; the pointer passes through it to the container below, so
+// the mouse never notices it.
+class FocusStop : public QWidget {
+  public:
+    // `twips` is the framed place in the container's client coordinates.
+    FocusStop(Container& container, const QRectF& twips);
+
+    std::function<bool(const QKeyEvent&)> keyPressed;
+
+  protected:
+    void paintEvent(QPaintEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void focusInEvent(QFocusEvent* event) override;
+    void focusOutEvent(QFocusEvent* event) override;
+};
+
+} // namespace controls
