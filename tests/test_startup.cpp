@@ -214,7 +214,8 @@ private slots:
         QCOMPARE(f.ui.tCoefficient(0).text(), QString());
     }
 
-    // The keyboard goes from the scroll bar through the shown boxes in the design's order.
+    // The keyboard goes from the scroll bar through the blanks of the section in view, left to
+    // right and top to bottom, and then through the shown boxes in the design's order.
     void focusFollowsTheTabOrder() {
         WindowFixture f;
         f.window->show();
@@ -229,14 +230,23 @@ private slots:
             while (!((w->focusPolicy() & Qt::TabFocus) && w->isVisibleTo(w->window())));
             return w;
         };
+        const auto& stops = f.window->blankStops();
         QWidget* at = f.ui.VScroll1.widget();
+        for (int slot : {0, 1, 2}) {
+            at = nextStop(at);
+            QCOMPARE(at, stops.stop(slot));
+        }
         for (int box : {7, 6, 5, 3, 2, 1, 0}) {
             at = nextStop(at);
             QCOMPARE(at, f.ui.tCoefficient(box).widget());
         }
-        // Section 4's boxes follow in their own order once section 4 is in view.
+        // Section 4's blanks and boxes follow in their own order once section 4 is in view.
         layout::PlacePictures(f.ws, 4);
         at = f.ui.VScroll1.widget();
+        for (int slot : {12, 13, 14, 15, 16, 17}) {
+            at = nextStop(at);
+            QCOMPARE(at, stops.stop(slot));
+        }
         for (int box : {9, 10, 11, 12, 13, 14, 15, 8, 16, 17, 18, 19}) {
             at = nextStop(at);
             QCOMPARE(at, f.ui.tCoefficient(box).widget());

@@ -1,5 +1,6 @@
 #include "app/main_window.h"
 
+#include "app/menu_bar.h"
 #include "content/about_window.h"
 #include "content/drawings.h"
 #include "content/links.h"
@@ -20,6 +21,7 @@
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QScreen>
+#include <QShortcut>
 
 namespace app {
 
@@ -38,12 +40,15 @@ MainWindow::MainWindow(controls::UrlOpener opener)
     layout()->setSizeConstraint(QLayout::SetFixedSize);
 
     worksheet::Form_Load(worksheet_);
+    blankStops_ = std::make_unique<assistive::BlankStops>(worksheet_);
     wireEvents();
 }
 
 void MainWindow::buildMenuBar() {
-    QMenuBar* bar = menuBar();
-    // Top-level commands only; the captions carry no access keys.
+    menuBar_ = new MenuBar(this);
+    setMenuBar(menuBar_);
+    QMenuBar* bar = menuBar_;
+    // Top-level commands only; the captions carry no access keys. F10 reaches them instead.
     mnuHelp = bar->addAction(content::texts::kMenuHelp);
     mnuCheck = bar->addAction(content::texts::kMenuCheck);
     mnuRestart = bar->addAction(content::texts::kMenuRestart);
@@ -51,6 +56,9 @@ void MainWindow::buildMenuBar() {
     mnuVSeperator = bar->addAction(content::texts::kMenuSeparator);
     mnuAbout = bar->addAction(content::texts::kMenuAbout);
     mnuExit = bar->addAction(content::texts::kMenuExit);
+    menuBar_->skipWithKeyboard(mnuVSeperator);
+    auto* f10 = new QShortcut(QKeySequence(Qt::Key_F10), this);
+    connect(f10, &QShortcut::activated, menuBar_, &MenuBar::toggleKeyboard);
 }
 
 void MainWindow::wireEvents() {
@@ -155,9 +163,22 @@ void MainWindow::wireEvents() {
     connect(mnuHelp, &QAction::triggered, this, &MainWindow::mnuHelp_Click);
     connect(mnuSheet, &QAction::triggered, this, &MainWindow::mnuSheet_Click);
     connect(mnuAbout, &QAction::triggered, this, &MainWindow::mnuAbout_Click);
-    connect(mnuCheck, &QAction::triggered, this, [&ws] { worksheet::mnuCheck_Click(ws); });
-    connect(mnuRestart, &QAction::triggered, this, [&ws] { worksheet::mnuRestart_Click(ws); });
+    connect(mnuCheck, &QAction::triggered, this, &MainWindow::check);
+    connect(mnuRestart, &QAction::triggered, this, &MainWindow::restart);
+    form.router().setSettledHandler([this] { blankStops_->refresh(); });
     connect(mnuExit, &QAction::triggered, this, &QWidget::close);
+}
+
+void MainWindow::check() {
+    worksheet::mnuCheck_Click(worksheet_);
+    blankStops_->refresh();
+    // The grade must be heard wherever the focus is.
+    worksheet_.ui.LGrade.notifyAccessibility(QAccessible::Alert);
+}
+
+void MainWindow::restart() {
+    worksheet::mnuRestart_Click(worksheet_);
+    blankStops_->refresh();
 }
 
 void MainWindow::mnuHelp_Click() {

@@ -1,10 +1,13 @@
 #pragma once
 
+#include "assistive/blank_stops.h"
 #include "controls/form.h"
 #include "controls/url_opener.h"
 #include "worksheet/worksheet.h"
 
 #include <QMainWindow>
+
+#include <memory>
 
 class QAction;
 
@@ -14,13 +17,17 @@ class AboutWindow;
 
 namespace app {
 
+class MenuBar;
+
 // The worksheet's window: a fixed client area under a menu bar of seven commands.
 class MainWindow : public QMainWindow {
-public:
+  public:
     explicit MainWindow(controls::UrlOpener opener = controls::desktopUrlOpener());
 
     controls::Form& form() { return form_; }
     worksheet::Worksheet& worksheet() { return worksheet_; }
+    assistive::BlankStops& blankStops() { return *blankStops_; }
+    MenuBar& keyboardMenuBar() { return *menuBar_; }
 
     QAction* mnuHelp = nullptr;
     QAction* mnuCheck = nullptr;
@@ -34,18 +41,22 @@ public:
     void mnuSheet_Click();
     void mnuAbout_Click();
 
-protected:
+  protected:
     void showEvent(QShowEvent* event) override;
     // Closing the window ends the program at once; nothing is kept.
     void closeEvent(QCloseEvent* event) override;
 
-private:
+  private:
     void buildMenuBar();
     void wireEvents();
+    void check();
+    void restart();
 
     controls::UrlOpener opener_;
     controls::Form form_;
     worksheet::Worksheet worksheet_;
+    std::unique_ptr<assistive::BlankStops> blankStops_;
+    MenuBar* menuBar_ = nullptr;
     // Created on first use and kept; the window owns it as its child.
     content::AboutWindow* about_ = nullptr;
     bool centred_ = false;

@@ -1,0 +1,35 @@
+#pragma once
+
+#include <QMenuBar>
+#include <QPointer>
+
+namespace app {
+
+// A menu bar of top-level commands that the keyboard reaches with F10: the arrows (and Home and
+// End) walk the commands, Enter, Space or the down arrow gives the highlighted one, and Escape
+// or F10 goes back to where the focus was. Its look is the toolkit's own.
+class MenuBar : public QMenuBar {
+  public:
+    explicit MenuBar(QWidget* parent = nullptr);
+
+    // Commands that the keyboard walks past, as the separator that only separates.
+    void skipWithKeyboard(QAction* action);
+
+    // Highlights the first command and takes the keyboard, or gives it back if it has it.
+    void toggleKeyboard();
+    bool hasKeyboard() const { return hasFocus(); }
+
+  protected:
+    void keyPressEvent(QKeyEvent* event) override;
+    void focusOutEvent(QFocusEvent* event) override;
+
+  private:
+    QList<QAction*> walkable() const;
+    void highlight(QAction* action);
+    void leave();
+
+    QList<QAction*> skipped_;
+    QPointer<QWidget> returnFocusTo_;
+};
+
+} // namespace app

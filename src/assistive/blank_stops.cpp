@@ -1,0 +1,83 @@
+#include "assistive/blank_stops.h"
+
+#include "assistive/keyboard_placement.h"
+#include "assistive/names.h"
+#include "content/spoken.h"
+#include "placement/place_copy.h"
+#include "worksheet/worksheet.h"
+
+#include <QKeyEvent>
+#include <QScrollBar>
+
+namespace assistive {
+
+BlankStops::BlankStops(worksheet::Worksheet& ws) : ws_(ws) {
+    QWidget* previous = ws.ui.VScroll1.widget();
+    for (int slot = 0; slot < worksheet::kSlots; ++slot) {
+        const int section = placement::sectionOfPicture(blankOf(slot).picture);
+        auto* stop = new controls::FocusStop(ws.ui.Pic(section), blankRect(ws, slot));
+        stop->setAccessibleDescription(content::spoken::kBlankKeys);
+        stop->keyPressed = [this, slot](const QKeyEvent& event) { return keyPressed(slot, event); };
+        QWidget::setTabOrder(previous, stop);
+        previous = stop;
+        stops_[slot] = stop;
+    }
+    refresh();
+}
+
+void BlankStops::refresh() {
+    for (int slot = 0; slot < worksheet::kSlots; ++slot) {
+        if (stops_[slot])
+            stops_[slot]->setAccessibleName(blankName(ws_, slot));
+    }
+    for (int box = 0; box < content::kCoefficientBoxes; ++box)
+        ws_.ui.tCoefficient(box).setAccessibleName(boxName(ws_, box));
+    ws_.ui.LGrade.setAccessibleName(gradeName(ws_));
+}
+
+bool BlankStops::keyPressed(int slot, const QKeyEvent& event) {
+    // Shortcuts with Ctrl or Alt belong to the window, not to the blank.
+    if (event.modifiers() & ~(Qt::KeypadModifier | Qt::ShiftModifier))
+        return false;
+    switch (event.key()) {
+    case Qt::Key_Space:
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+    case Qt::Key_Right:
+    case Qt::Key_Down:
+        cycleCompound(ws_, slot, 1);
+        return true;
+    case Qt::Key_Left:
+    case Qt::Key_Up:
+        cycleCompound(ws_, slot, -1);
+        return true;
+    case Qt::Key_Delete:
+    case Qt::Key_Backspace:
+        removeCompound(ws_, slot);
+        return true;
+    case Qt::Key_PageUp:
+        turnSection(-1);
+        return true;
+    case Qt::Key_PageDown:
+        turnSection(1);
+        return true;
+    default:
+        return false;
+    }
+}
+
+// As the scroll bar would turn; the focus then goes to the first blank of the section shown.
+void BlankStops::turnSection(int step) {
+    QScrollBar* bar = ws_.ui.VScroll1.scrollBar();
+    bar->triggerAction(step < 0 ? QAbstractSlider::SliderPageStepSub
+                                : QAbstractSlider::SliderPageStepAdd);
+    for (int slot = 0; slot < worksheet::kSlots; ++slot) {
+        const int section = placement::sectionOfPicture(blankOf(slot).picture);
+        if (stops_[slot] && ws_.ui.Pic(section).isVisible()) {
+            stops_[slot]->setFocus(Qt::TabFocusReason);
+            return;
+        }
+    }
+}
+
+} // namespace assistive

@@ -1,0 +1,41 @@
+#pragma once
+
+#include "controls/focus_stop.h"
+
+#include <QPointer>
+
+#include <array>
+
+namespace worksheet {
+class Worksheet;
+}
+
+namespace assistive {
+
+// The blanks of the reactions as keyboard stops, and the names a screen reader hears for the
+// blanks, the coefficient boxes and the grade.
+//
+// Each blank of the section in view is a stop after the scroll bar and before the coefficient
+// boxes, left to right and top to bottom. On a stop, Space, Enter and the arrow keys place the
+// compounds in palette order one after another, Delete and Backspace take the compound out, and
+// Page Up and Page Down turn to the previous or next section.
+class BlankStops {
+  public:
+    explicit BlankStops(worksheet::Worksheet& ws);
+    BlankStops(const BlankStops&) = delete;
+    BlankStops& operator=(const BlankStops&) = delete;
+
+    controls::FocusStop* stop(int slot) const { return stops_.at(slot); }
+
+    // Brings every name up to date with the worksheet; a name that changes is announced.
+    void refresh();
+
+  private:
+    bool keyPressed(int slot, const QKeyEvent& event);
+    void turnSection(int step);
+
+    worksheet::Worksheet& ws_;
+    std::array<QPointer<controls::FocusStop>, 18> stops_;
+};
+
+} // namespace assistive
