@@ -4,6 +4,7 @@
 //
 // RANDOM_ACTION_SEEDS, RANDOM_ACTION_STEPS and RANDOM_ACTION_FIRST_SEED set how many seeds run,
 // how many actions each, and the first seed (20, 1000 and 1 unless set).
+#include "assistive/names.h"
 #include "layout/return_pictures.h"
 #include "support/window_fixture.h"
 
@@ -30,7 +31,9 @@ namespace {
 // The answer key and what each blank earns.
 constexpr std::array<int, kSlots> kAnswers{1, 1, 1, 1, 0, 3, 1, 0, 2, 0, 3, 0, 1, 4, 2, 4, 3, 4};
 constexpr std::array<int, 5> kFullMarks{25, 6, 3, 18, 48};
-int pointsOf(int slot) { return slot < 12 ? 3 : 4; }
+int pointsOf(int slot) {
+    return slot < 12 ? 3 : 4;
+}
 
 // Which reaction picture each blank lies in, and on which side of the picture's split line (a
 // distance from the left edge of the section box); single blanks have no split.
@@ -73,7 +76,9 @@ constexpr std::array<Group, 6> kGroups{{{0, 0, 1, 0, 2},
                                         {8, 12, 2, 8, 4},
                                         {9, 14, 2, 12, 4},
                                         {10, 16, 2, 16, 4}}};
-int sectionOfBox(int box) { return box < 8 ? 0 : 4; }
+int sectionOfBox(int box) {
+    return box < 8 ? 0 : 4;
+}
 
 const Group* groupNumbered(int number) {
     for (const Group& g : kGroups) {
@@ -85,12 +90,18 @@ const Group* groupNumbered(int number) {
 
 // Where the pictures of a copy wait at home, besides its card on the palette: five equal gaps
 // around the five parked twins in the viewport (13095 wide) and in each section box (12435).
-float parkedViewportLeft(int column) { return 320.0f + 2555.0f * column; }
-float parkedSectionLeft(int column) { return 210.0f + 2445.0f * column; }
+float parkedViewportLeft(int column) {
+    return 320.0f + 2555.0f * column;
+}
+float parkedSectionLeft(int column) {
+    return 210.0f + 2445.0f * column;
+}
 constexpr QPointF kAside{-2235, 0};
 constexpr float kHiddenSectionTop = 10000;
 
-QPointF at(const controls::Control& c) { return {c.left(), c.top()}; }
+QPointF at(const controls::Control& c) {
+    return {c.left(), c.top()};
+}
 
 // Whether `picture` lies as the ghost of a pointer at `pointer` in its container: 60 twips to
 // the right, its middle level with the pointer (to a hundredth of a twip: the handlers add in
@@ -142,7 +153,9 @@ Sheet sheetOf(const WindowFixture& f) {
     return sheet;
 }
 
-bool isBlankCharacter(QChar c) { return c == u' ' || c == u'\t' || c == u'\n' || c == u'\r'; }
+bool isBlankCharacter(QChar c) {
+    return c == u' ' || c == u'\t' || c == u'\n' || c == u'\r';
+}
 
 // The coefficient a box stands for; nothing where reading it fails (beyond 16 bits).
 std::optional<int> coefficientIn(const QString& text) {
@@ -344,7 +357,9 @@ QString differencesFrom(const WindowFixture& f, const Marking& m,
 
 // ---- Invariants -------------------------------------------------------------------------------
 
-int columnOf(const WindowFixture& f, int copy) { return (*f.model.PaletteColumn)[copy % 5]; }
+int columnOf(const WindowFixture& f, int copy) {
+    return (*f.model.PaletteColumn)[copy % 5];
+}
 
 QString awayFromHome(const WindowFixture& f, int copy) {
     const int column = columnOf(f, copy);
@@ -377,9 +392,9 @@ QString awayFromBlank(const WindowFixture& f, int copy, int slot) {
             continue;
         }
         const QRectF picture = f.ui.ImgSyntactic(blank.picture).rect();
-        const bool onSide = blank.split == 0 ||
-                            (blank.right ? twin.left() > blank.split
-                                         : twin.left() + twin.width() < blank.split);
+        const bool onSide =
+            blank.split == 0 ||
+            (blank.right ? twin.left() > blank.split : twin.left() + twin.width() < blank.split);
         if (!(twin.top() > 0) || !picture.contains(twin.rect()) || !onSide)
             return where(twin) + " is not on its blank";
     }
@@ -529,7 +544,7 @@ void typeInto(QWidget* widget, const QString& text) {
 // Drives one window with one seed. Every action is described as it happens, so that a failure
 // names what led to it.
 class Monkey {
-public:
+  public:
     Monkey(WindowFixture& f, unsigned seed) : f_(f), random_(seed) {
         // What another seed left on the clipboard must not reach this one.
         QGuiApplication::clipboard()->clear();
@@ -558,8 +573,10 @@ public:
             return "move " + move(target(), buttons());
         if (roll < 57)
             return "release " + release(target(), button());
-        if (roll < 65)
+        if (roll < 61)
             return doubleClick();
+        if (roll < 65)
+            return keysOnBlank();
         if (roll < 81)
             return type();
         if (roll < 95)
@@ -571,7 +588,7 @@ public:
 
     const QString& failure() const { return failure_; }
 
-private:
+  private:
     int pick(int n) { return std::uniform_int_distribution<int>(0, n - 1)(random_); }
     double uniform(double low, double high) {
         return std::uniform_real_distribution<double>(low, high)(random_);
@@ -624,16 +641,14 @@ private:
         return copies;
     }
 
-    QPointF onPaletteCard() {
-        return inside({kPaletteLefts[pick(5)], kPaletteTop, 2235, 435});
-    }
+    QPointF onPaletteCard() { return inside({kPaletteLefts[pick(5)], kPaletteTop, 2235, 435}); }
 
     QPointF onPlacedTwin() {
         const auto copies = placedInView();
         if (copies.empty())
             return onReaction();
-        return inside(inClient(
-            f_.ui.ImgMolecularOfSection(section(), copies[pick(int(copies.size()))])));
+        return inside(
+            inClient(f_.ui.ImgMolecularOfSection(section(), copies[pick(int(copies.size()))])));
     }
 
     // Over a reaction in view, often a hair's breadth from its split line.
@@ -802,8 +817,7 @@ private:
             if (name != QString("ImgMolecular%1").arg(section))
                 continue;
             for (int s = 0; s < kSlots; ++s) {
-                if (kBlanks[s].section == section &&
-                    f_.model.SlotTable[s].Placed == target.index())
+                if (kBlanks[s].section == section && f_.model.SlotTable[s].Placed == target.index())
                     return s;
             }
         }
@@ -963,8 +977,8 @@ private:
         verifyNow(d);
         const int moves = pick(7);
         for (int i = 0; i < moves && failure_.isEmpty(); ++i) {
-            const Qt::MouseButtons held = chance(0.03) ? Qt::MouseButtons(Qt::NoButton)
-                                                       : Qt::MouseButtons(b);
+            const Qt::MouseButtons held =
+                chance(0.03) ? Qt::MouseButtons(Qt::NoButton) : Qt::MouseButtons(b);
             d += "; move " + move(target(), held);
             verifyNow(d);
         }
@@ -983,7 +997,7 @@ private:
         QString d;
         if (roll < 40) {
             d = "move " + move(target(), chance(0.05) ? Qt::MouseButtons(Qt::NoButton)
-                                                       : Qt::MouseButtons(button()));
+                                                      : Qt::MouseButtons(button()));
         } else if (roll < 70) {
             return "release " + release(target(), button());
         } else if (roll < 75) {
@@ -995,11 +1009,16 @@ private:
         } else if (roll < 86) {
             // A drag holds the keyboard and the wheel: nothing typed or scrolled gets through.
             const Sheet before = sheetOf(f_);
+            const auto slotsBefore = placedCopies();
             const int shown = section();
-            d = chance(0.5) ? "keys during the drag: " + typeKeys()
-                            : "scroll during the drag: " + scrollByMouse();
+            const int roll = pick(3);
+            d = roll == 0   ? "keys during the drag: " + typeKeys()
+                : roll == 1 ? "scroll during the drag: " + scrollByMouse()
+                            : "keys during the drag: " + keysOnBlank();
             if (sheetOf(f_).texts != before.texts)
                 expected(d, "a key reached a box during the drag");
+            if (placedCopies() != slotsBefore)
+                expected(d, "a key reached a blank during the drag");
             if (section() != shown)
                 expected(d, "the section changed during the drag");
         } else if (roll < 93) {
@@ -1035,17 +1054,39 @@ private:
         return d;
     }
 
+    std::array<std::int16_t, worksheet::kSlots> placedCopies() const {
+        std::array<std::int16_t, worksheet::kSlots> placed{};
+        for (int s = 0; s < worksheet::kSlots; ++s)
+            placed[s] = f_.model.SlotTable[s].Placed;
+        return placed;
+    }
+
+    // A key on a blank of the section in view, as the keyboard sends it to the blank's stop.
+    QString keysOnBlank() {
+        static const Qt::Key keys[] = {
+            Qt::Key_Space, Qt::Key_Return, Qt::Key_Right,     Qt::Key_Down,   Qt::Key_Left,
+            Qt::Key_Up,    Qt::Key_Delete, Qt::Key_Backspace, Qt::Key_PageUp, Qt::Key_PageDown};
+        std::vector<int> blanks;
+        for (int s = 0; s < worksheet::kSlots; ++s) {
+            if (placement::sectionOfPicture(assistive::blankOf(s).picture) == section())
+                blanks.push_back(s);
+        }
+        const int slot = blanks[pick(int(blanks.size()))];
+        const Qt::Key key = keys[pick(int(std::size(keys)))];
+        QTest::keyClick(f_.window->blankStops().stop(slot), key);
+        return QString("key %1 on blank %2").arg(QKeySequence(key).toString()).arg(slot);
+    }
+
     // Up to `longest` characters; only pasted text is ever longer than a few hundred.
     QString randomText(int longest) {
         static const QStringList samples{
-            "1",      "2",     "3",      "4",      "6",      "10",    "007",   "-1",
-            "+2",     "0",     "-0",     "1.5",    "2.5",    "0.5",   "0.6",   ".5",
-            "5.",     "1.2.3", "0,5",    "1,0",    "2e0",    "1e1",   "5e-1",  "25E-1",
-            "1e",     "3e+",   "1e400",  "1e-400", "abc",    "x2",    "2x",    "δύο",
-            "α",      "Ένα",   "٣",      "２",     "40000",  "32767", "32768", "-32768",
-            "16384",  "16383", "1e5",    " ",      "   ",    "\t",    "\t2",   " 2 ",
-            "\n",     "\r\n",  "2\t",    " \t ",   "\b",     "\x1b",  "\x7f",  "\x01",
-            "½",      "∞",     "NaN",    "inf",    "&H10",   "0x10",  "+ 2",   "2 2"};
+            "1",     "2",     "3",    "4",     "6",    "10",   "007",   "-1",     "+2",    "0",
+            "-0",    "1.5",   "2.5",  "0.5",   "0.6",  ".5",   "5.",    "1.2.3",  "0,5",   "1,0",
+            "2e0",   "1e1",   "5e-1", "25E-1", "1e",   "3e+",  "1e400", "1e-400", "abc",   "x2",
+            "2x",    "δύο",   "α",    "Ένα",   "٣",    "２",   "40000", "32767",  "32768", "-32768",
+            "16384", "16383", "1e5",  " ",     "   ",  "\t",   "\t2",   " 2 ",    "\n",    "\r\n",
+            "2\t",   " \t ",  "\b",   "\x1b",  "\x7f", "\x01", "½",     "∞",      "NaN",   "inf",
+            "&H10",  "0x10",  "+ 2",  "2 2"};
         static const QString pool = "0123456789+-.,eE aζΩ\t\n";
         switch (pick(6)) {
         case 0:
@@ -1077,13 +1118,20 @@ private:
         if (chance(0.3)) {
             using Key = std::pair<Qt::Key, Qt::KeyboardModifiers>;
             const auto control = Qt::ControlModifier;
-            static const std::array<Key, 14> keys{
-                {{Qt::Key_Backspace, {}}, {Qt::Key_Delete, {}}, {Qt::Key_Home, {}},
-                 {Qt::Key_End, {}}, {Qt::Key_Left, {}}, {Qt::Key_Right, Qt::ShiftModifier},
-                 {Qt::Key_A, control}, {Qt::Key_Z, control},
-                 {Qt::Key_Z, control | Qt::ShiftModifier}, {Qt::Key_X, control},
-                 {Qt::Key_C, control}, {Qt::Key_V, control}, {Qt::Key_Escape, {}},
-                 {Qt::Key_Return, {}}}};
+            static const std::array<Key, 14> keys{{{Qt::Key_Backspace, {}},
+                                                   {Qt::Key_Delete, {}},
+                                                   {Qt::Key_Home, {}},
+                                                   {Qt::Key_End, {}},
+                                                   {Qt::Key_Left, {}},
+                                                   {Qt::Key_Right, Qt::ShiftModifier},
+                                                   {Qt::Key_A, control},
+                                                   {Qt::Key_Z, control},
+                                                   {Qt::Key_Z, control | Qt::ShiftModifier},
+                                                   {Qt::Key_X, control},
+                                                   {Qt::Key_C, control},
+                                                   {Qt::Key_V, control},
+                                                   {Qt::Key_Escape, {}},
+                                                   {Qt::Key_Return, {}}}};
             const auto [key, modifiers] = keys[pick(int(keys.size()))];
             sendKey(edit, key, modifiers, {});
             return QString("key %1 with modifiers %2 in box %3")
@@ -1117,9 +1165,17 @@ private:
                 texts << misread[pick(6)];
                 continue;
             }
-            const QString forms[] = {v,        v,        v,        " " + v + " ",
-                                     "+" + v,  v + ".0", v + ".4", v + "abc",
-                                     v + "e0", "0" + v,  value == 1 ? "" : v,
+            const QString forms[] = {v,
+                                     v,
+                                     v,
+                                     " " + v + " ",
+                                     "+" + v,
+                                     v + ".0",
+                                     v + ".4",
+                                     v + "abc",
+                                     v + "e0",
+                                     "0" + v,
+                                     value == 1 ? "" : v,
                                      value == 1 ? "   " : v};
             texts << forms[pick(12)];
         }
@@ -1243,10 +1299,9 @@ private:
             const int copy = f_.model.SlotTable[s].Placed;
             const Blank& blank = kBlanks[s];
             const int partner = blank.right ? s - 1 : s + 1;
-            const bool right =
-                copy >= 0 && (copy % 5 == kAnswers[s] ||
-                              (blank.split > 0 && copy % 5 == kAnswers[partner] &&
-                               f_.model.SlotTable[partner].Placed % 5 != copy % 5));
+            const bool right = copy >= 0 && (copy % 5 == kAnswers[s] ||
+                                             (blank.split > 0 && copy % 5 == kAnswers[partner] &&
+                                              f_.model.SlotTable[partner].Placed % 5 != copy % 5));
             blanksLeft[blank.section] = blanksLeft[blank.section] || !right;
         }
         if (blanksLeft[section()])
@@ -1296,7 +1351,7 @@ int setting(const char* name, int fallback) {
 class RandomActionsTest : public QObject {
     Q_OBJECT
 
-private slots:
+  private slots:
     // Whatever the student does, in whatever order: every copy lies in at most one slot and
     // shows there, or is home; each compound keeps a card in front of its column; the boxes
     // shown are those of complete reactions; a check grades as the answer key does; no drag

@@ -28,11 +28,10 @@ BlankStops::BlankStops(worksheet::Worksheet& ws) : ws_(ws) {
 void BlankStops::refresh() {
     for (int slot = 0; slot < worksheet::kSlots; ++slot) {
         if (stops_[slot])
-            stops_[slot]->setAccessibleName(blankName(ws_, slot));
+            stops_[slot]->setName(blankName(ws_, slot));
     }
     for (int box = 0; box < content::kCoefficientBoxes; ++box)
         ws_.ui.tCoefficient(box).setAccessibleName(boxName(ws_, box));
-    ws_.ui.LGrade.setAccessibleName(gradeName(ws_));
 }
 
 bool BlankStops::keyPressed(int slot, const QKeyEvent& event) {

@@ -13,7 +13,7 @@ class Worksheet;
 namespace assistive {
 
 // The blanks of the reactions as keyboard stops, and the names a screen reader hears for the
-// blanks, the coefficient boxes and the grade.
+// blanks and the coefficient boxes.
 //
 // Each blank of the section in view is a stop after the scroll bar and before the coefficient
 // boxes, left to right and top to bottom. On a stop, Space, Enter and the arrow keys place the

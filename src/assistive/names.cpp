@@ -78,8 +78,4 @@ QString boxName(const worksheet::Worksheet& ws, int box) {
                                         : spoken::kCompounds[worksheet::compoundOf(copy)]);
 }
 
-QString gradeName(const worksheet::Worksheet& ws) {
-    return spoken::kGrade.arg(ws.ui.LGrade.caption());
-}
-
 } // namespace assistive

@@ -23,7 +23,4 @@ QString blankName(const worksheet::Worksheet& ws, int slot);
 // What a screen reader says of a coefficient box: the term it multiplies.
 QString boxName(const worksheet::Worksheet& ws, int box);
 
-// What a screen reader says of the grade label.
-QString gradeName(const worksheet::Worksheet& ws);
-
 } // namespace assistive

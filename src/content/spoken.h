@@ -57,7 +57,7 @@ inline const QString kCoefficient = QStringLiteral("Συντελεστής γι�
 // The term of a box whose blank is empty.
 inline const QString kCompoundOfBlank = QStringLiteral("την ένωση του κενού");
 
-// The grade after a check: "%1" the percentage as shown.
-inline const QString kGrade = QStringLiteral("Βαθμός: %1");
+// What the grade label is; its name is the percentage it shows.
+inline const QString kGrade = QStringLiteral("Βαθμός");
 
 } // namespace content::spoken

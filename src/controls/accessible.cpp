@@ -144,11 +144,23 @@ class ContainerAccessible : public QAccessibleWidget {
     }
 };
 
+// A focus stop keeps its own name, which it announces itself when it changes.
+class FocusStopAccessible : public QAccessibleWidget {
+  public:
+    explicit FocusStopAccessible(FocusStop* stop) : QAccessibleWidget(stop, QAccessible::Button) {}
+
+    QString text(QAccessible::Text t) const override {
+        if (t == QAccessible::Name)
+            return static_cast<const FocusStop*>(widget())->name();
+        return QAccessibleWidget::text(t);
+    }
+};
+
 QAccessibleInterface* interfaceFactory(const QString&, QObject* object) {
     if (auto* container = dynamic_cast<ContainerWidget*>(object))
         return new ContainerAccessible(container);
     if (auto* stop = dynamic_cast<FocusStop*>(object))
-        return new QAccessibleWidget(stop, QAccessible::Button);
+        return new FocusStopAccessible(stop);
     return nullptr;
 }
 

@@ -114,11 +114,11 @@ void Control::setAccessibleDescription(const QString& description) {
 void Control::notifyAccessibility(QAccessible::Event event) const {
     if (QWidget* w = widget()) {
         QAccessibleEvent notice(w, event);
-        QAccessible::updateAccessibility(&notice);
+        form().announce(notice);
         return;
     }
     QAccessibleEvent notice(accessibleInterfaceOf(*this), event);
-    QAccessible::updateAccessibility(&notice);
+    form().announce(notice);
 }
 
 void Control::setToolTip(const QString& text) {

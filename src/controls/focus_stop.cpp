@@ -1,6 +1,6 @@
 #include "controls/focus_stop.h"
 
-#include "controls/container.h"
+#include "controls/form.h"
 
 #include <QKeyEvent>
 #include <QPainter>
@@ -17,12 +17,21 @@ const QColor kFrameColor(0, 0, 160);
 
 } // namespace
 
-FocusStop::FocusStop(Container& container, const QRectF& twips) : QWidget(container.widget()) {
+FocusStop::FocusStop(Container& container, const QRectF& twips)
+    : QWidget(container.widget()), container_(container) {
     setFocusPolicy(Qt::TabFocus);
     setAttribute(Qt::WA_TransparentForMouseEvents);
     const int margin = kFrameGap + kFrameWidth;
     setGeometry(container.toPixels(twips).adjusted(-margin, -margin, margin, margin));
     show();
+}
+
+void FocusStop::setName(const QString& name) {
+    if (name == name_)
+        return;
+    name_ = name;
+    QAccessibleEvent notice(this, QAccessible::NameChanged);
+    container_.form().announce(notice);
 }
 
 void FocusStop::paintEvent(QPaintEvent*) {

@@ -21,11 +21,19 @@ class FocusStop : public QWidget {
 
     std::function<bool(const QKeyEvent&)> keyPressed;
 
+    // What a screen reader says of the place; a new name is announced at once.
+    const QString& name() const { return name_; }
+    void setName(const QString& name);
+
   protected:
     void paintEvent(QPaintEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
     void focusInEvent(QFocusEvent* event) override;
     void focusOutEvent(QFocusEvent* event) override;
+
+  private:
+    Container& container_;
+    QString name_;
 };
 
 } // namespace controls

@@ -5,6 +5,7 @@
 #include "controls/pointer_router.h"
 #include "controls/twips.h"
 
+#include <functional>
 #include <map>
 #include <memory>
 #include <vector>
@@ -15,7 +16,7 @@ namespace controls {
 // listing order: each one lies under those created before it in the same container, as a
 // catalogue listed front to back reads.
 class Form : public Container {
-public:
+  public:
     // `width` and `height` of the client area in twips.
     Form(float width, float height, float twipsPerPixel = kTwipsPerPixel);
     ~Form() override;
@@ -41,10 +42,16 @@ public:
 
     PointerRouter& router() { return router_; }
 
+    // Every event by which a control of this window tells assistive technology of a change goes
+    // through one function, so that tests can hear them where no screen reader runs.
+    using Announcer = std::function<void(QAccessibleEvent&)>;
+    void setAnnouncer(Announcer announcer) { announcer_ = std::move(announcer); }
+    void announce(QAccessibleEvent& event) const { announcer_(event); }
+
     // Chains keyboard focus through the controls that have a tab index, in ascending order.
     void applyTabOrder();
 
-private:
+  private:
     friend class ControlSet;
 
     ControlSet& setNamed(const QString& name);
@@ -55,6 +62,9 @@ private:
     std::map<QString, std::unique_ptr<ControlSet>> sets_;
     std::vector<std::unique_ptr<Control>> owned_;
     PointerRouter router_;
+    Announcer announcer_ = [](QAccessibleEvent& event) {
+        QAccessible::updateAccessibility(&event);
+    };
 };
 
 } // namespace controls

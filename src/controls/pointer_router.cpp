@@ -186,10 +186,13 @@ bool PointerRouter::eventFilter(QObject* watched, QEvent* event) {
         return true;
     }
     // A drag holds the input: the wheel or a key must not switch sections under the ghost.
+    case QEvent::ShortcutOverride:
+        // Claimed, so that no shortcut (F10 for the menu bar) fires either.
+        event->accept();
+        return watched->isWidgetType();
     case QEvent::Wheel:
     case QEvent::KeyPress:
     case QEvent::KeyRelease:
-    case QEvent::ShortcutOverride:
         return watched->isWidgetType();
     case QEvent::WindowDeactivate:
         if (watched == form_.widget()->window())
