@@ -66,7 +66,7 @@ struct Announcements {
 class AccessibilityTest : public QObject {
     Q_OBJECT
 
-  private slots:
+private slots:
     // Of each palette stack only the front card is found, named after its compound, left to
     // right in palette order.
     void thePaletteShowsOneNamedCardPerCompound() {

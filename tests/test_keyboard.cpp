@@ -108,7 +108,7 @@ void compareStates(const WindowFixture& mouse, const WindowFixture& keys, const 
 class KeyboardTest : public QObject {
     Q_OBJECT
 
-  private slots:
+private slots:
     // Every blank, placed into by the keyboard, takes the compound into its very slot.
     void keyboardPlacementReachesEverySlot() {
         WindowFixture f;

@@ -1,5 +1,6 @@
 // Random actions on the real window, through the same pointer path as the mouse: presses,
-// drags along random paths, releases, double-clicks, typing, scrolling, checks and restarts,
+// drags along random paths, releases, double-clicks, keys on the blanks, typing, scrolling, checks
+// and restarts,
 // with the worksheet's invariants verified after every one of them.
 //
 // RANDOM_ACTION_SEEDS, RANDOM_ACTION_STEPS and RANDOM_ACTION_FIRST_SEED set how many seeds run,
@@ -31,9 +32,7 @@ namespace {
 // The answer key and what each blank earns.
 constexpr std::array<int, kSlots> kAnswers{1, 1, 1, 1, 0, 3, 1, 0, 2, 0, 3, 0, 1, 4, 2, 4, 3, 4};
 constexpr std::array<int, 5> kFullMarks{25, 6, 3, 18, 48};
-int pointsOf(int slot) {
-    return slot < 12 ? 3 : 4;
-}
+int pointsOf(int slot) { return slot < 12 ? 3 : 4; }
 
 // Which reaction picture each blank lies in, and on which side of the picture's split line (a
 // distance from the left edge of the section box); single blanks have no split.
@@ -76,9 +75,7 @@ constexpr std::array<Group, 6> kGroups{{{0, 0, 1, 0, 2},
                                         {8, 12, 2, 8, 4},
                                         {9, 14, 2, 12, 4},
                                         {10, 16, 2, 16, 4}}};
-int sectionOfBox(int box) {
-    return box < 8 ? 0 : 4;
-}
+int sectionOfBox(int box) { return box < 8 ? 0 : 4; }
 
 const Group* groupNumbered(int number) {
     for (const Group& g : kGroups) {
@@ -90,18 +87,12 @@ const Group* groupNumbered(int number) {
 
 // Where the pictures of a copy wait at home, besides its card on the palette: five equal gaps
 // around the five parked twins in the viewport (13095 wide) and in each section box (12435).
-float parkedViewportLeft(int column) {
-    return 320.0f + 2555.0f * column;
-}
-float parkedSectionLeft(int column) {
-    return 210.0f + 2445.0f * column;
-}
+float parkedViewportLeft(int column) { return 320.0f + 2555.0f * column; }
+float parkedSectionLeft(int column) { return 210.0f + 2445.0f * column; }
 constexpr QPointF kAside{-2235, 0};
 constexpr float kHiddenSectionTop = 10000;
 
-QPointF at(const controls::Control& c) {
-    return {c.left(), c.top()};
-}
+QPointF at(const controls::Control& c) { return {c.left(), c.top()}; }
 
 // Whether `picture` lies as the ghost of a pointer at `pointer` in its container: 60 twips to
 // the right, its middle level with the pointer (to a hundredth of a twip: the handlers add in
@@ -153,9 +144,7 @@ Sheet sheetOf(const WindowFixture& f) {
     return sheet;
 }
 
-bool isBlankCharacter(QChar c) {
-    return c == u' ' || c == u'\t' || c == u'\n' || c == u'\r';
-}
+bool isBlankCharacter(QChar c) { return c == u' ' || c == u'\t' || c == u'\n' || c == u'\r'; }
 
 // The coefficient a box stands for; nothing where reading it fails (beyond 16 bits).
 std::optional<int> coefficientIn(const QString& text) {
@@ -357,9 +346,7 @@ QString differencesFrom(const WindowFixture& f, const Marking& m,
 
 // ---- Invariants -------------------------------------------------------------------------------
 
-int columnOf(const WindowFixture& f, int copy) {
-    return (*f.model.PaletteColumn)[copy % 5];
-}
+int columnOf(const WindowFixture& f, int copy) { return (*f.model.PaletteColumn)[copy % 5]; }
 
 QString awayFromHome(const WindowFixture& f, int copy) {
     const int column = columnOf(f, copy);
@@ -392,9 +379,9 @@ QString awayFromBlank(const WindowFixture& f, int copy, int slot) {
             continue;
         }
         const QRectF picture = f.ui.ImgSyntactic(blank.picture).rect();
-        const bool onSide =
-            blank.split == 0 ||
-            (blank.right ? twin.left() > blank.split : twin.left() + twin.width() < blank.split);
+        const bool onSide = blank.split == 0 ||
+                            (blank.right ? twin.left() > blank.split
+                                         : twin.left() + twin.width() < blank.split);
         if (!(twin.top() > 0) || !picture.contains(twin.rect()) || !onSide)
             return where(twin) + " is not on its blank";
     }
@@ -544,7 +531,7 @@ void typeInto(QWidget* widget, const QString& text) {
 // Drives one window with one seed. Every action is described as it happens, so that a failure
 // names what led to it.
 class Monkey {
-  public:
+public:
     Monkey(WindowFixture& f, unsigned seed) : f_(f), random_(seed) {
         // What another seed left on the clipboard must not reach this one.
         QGuiApplication::clipboard()->clear();
@@ -588,7 +575,7 @@ class Monkey {
 
     const QString& failure() const { return failure_; }
 
-  private:
+private:
     int pick(int n) { return std::uniform_int_distribution<int>(0, n - 1)(random_); }
     double uniform(double low, double high) {
         return std::uniform_real_distribution<double>(low, high)(random_);
@@ -641,14 +628,16 @@ class Monkey {
         return copies;
     }
 
-    QPointF onPaletteCard() { return inside({kPaletteLefts[pick(5)], kPaletteTop, 2235, 435}); }
+    QPointF onPaletteCard() {
+        return inside({kPaletteLefts[pick(5)], kPaletteTop, 2235, 435});
+    }
 
     QPointF onPlacedTwin() {
         const auto copies = placedInView();
         if (copies.empty())
             return onReaction();
-        return inside(
-            inClient(f_.ui.ImgMolecularOfSection(section(), copies[pick(int(copies.size()))])));
+        return inside(inClient(
+            f_.ui.ImgMolecularOfSection(section(), copies[pick(int(copies.size()))])));
     }
 
     // Over a reaction in view, often a hair's breadth from its split line.
@@ -817,7 +806,8 @@ class Monkey {
             if (name != QString("ImgMolecular%1").arg(section))
                 continue;
             for (int s = 0; s < kSlots; ++s) {
-                if (kBlanks[s].section == section && f_.model.SlotTable[s].Placed == target.index())
+                if (kBlanks[s].section == section &&
+                    f_.model.SlotTable[s].Placed == target.index())
                     return s;
             }
         }
@@ -977,8 +967,8 @@ class Monkey {
         verifyNow(d);
         const int moves = pick(7);
         for (int i = 0; i < moves && failure_.isEmpty(); ++i) {
-            const Qt::MouseButtons held =
-                chance(0.03) ? Qt::MouseButtons(Qt::NoButton) : Qt::MouseButtons(b);
+            const Qt::MouseButtons held = chance(0.03) ? Qt::MouseButtons(Qt::NoButton)
+                                                       : Qt::MouseButtons(b);
             d += "; move " + move(target(), held);
             verifyNow(d);
         }
@@ -997,7 +987,7 @@ class Monkey {
         QString d;
         if (roll < 40) {
             d = "move " + move(target(), chance(0.05) ? Qt::MouseButtons(Qt::NoButton)
-                                                      : Qt::MouseButtons(button()));
+                                                       : Qt::MouseButtons(button()));
         } else if (roll < 70) {
             return "release " + release(target(), button());
         } else if (roll < 75) {
@@ -1011,9 +1001,9 @@ class Monkey {
             const Sheet before = sheetOf(f_);
             const auto slotsBefore = placedCopies();
             const int shown = section();
-            const int roll = pick(3);
-            d = roll == 0   ? "keys during the drag: " + typeKeys()
-                : roll == 1 ? "scroll during the drag: " + scrollByMouse()
+            const int what = pick(3);
+            d = what == 0   ? "keys during the drag: " + typeKeys()
+                : what == 1 ? "scroll during the drag: " + scrollByMouse()
                             : "keys during the drag: " + keysOnBlank();
             if (sheetOf(f_).texts != before.texts)
                 expected(d, "a key reached a box during the drag");
@@ -1080,13 +1070,14 @@ class Monkey {
     // Up to `longest` characters; only pasted text is ever longer than a few hundred.
     QString randomText(int longest) {
         static const QStringList samples{
-            "1",     "2",     "3",    "4",     "6",    "10",   "007",   "-1",     "+2",    "0",
-            "-0",    "1.5",   "2.5",  "0.5",   "0.6",  ".5",   "5.",    "1.2.3",  "0,5",   "1,0",
-            "2e0",   "1e1",   "5e-1", "25E-1", "1e",   "3e+",  "1e400", "1e-400", "abc",   "x2",
-            "2x",    "δύο",   "α",    "Ένα",   "٣",    "２",   "40000", "32767",  "32768", "-32768",
-            "16384", "16383", "1e5",  " ",     "   ",  "\t",   "\t2",   " 2 ",    "\n",    "\r\n",
-            "2\t",   " \t ",  "\b",   "\x1b",  "\x7f", "\x01", "½",     "∞",      "NaN",   "inf",
-            "&H10",  "0x10",  "+ 2",  "2 2"};
+            "1",      "2",     "3",      "4",      "6",      "10",    "007",   "-1",
+            "+2",     "0",     "-0",     "1.5",    "2.5",    "0.5",   "0.6",   ".5",
+            "5.",     "1.2.3", "0,5",    "1,0",    "2e0",    "1e1",   "5e-1",  "25E-1",
+            "1e",     "3e+",   "1e400",  "1e-400", "abc",    "x2",    "2x",    "δύο",
+            "α",      "Ένα",   "٣",      "２",     "40000",  "32767", "32768", "-32768",
+            "16384",  "16383", "1e5",    " ",      "   ",    "\t",    "\t2",   " 2 ",
+            "\n",     "\r\n",  "2\t",    " \t ",   "\b",     "\x1b",  "\x7f",  "\x01",
+            "½",      "∞",     "NaN",    "inf",    "&H10",   "0x10",  "+ 2",   "2 2"};
         static const QString pool = "0123456789+-.,eE aζΩ\t\n";
         switch (pick(6)) {
         case 0:
@@ -1118,20 +1109,13 @@ class Monkey {
         if (chance(0.3)) {
             using Key = std::pair<Qt::Key, Qt::KeyboardModifiers>;
             const auto control = Qt::ControlModifier;
-            static const std::array<Key, 14> keys{{{Qt::Key_Backspace, {}},
-                                                   {Qt::Key_Delete, {}},
-                                                   {Qt::Key_Home, {}},
-                                                   {Qt::Key_End, {}},
-                                                   {Qt::Key_Left, {}},
-                                                   {Qt::Key_Right, Qt::ShiftModifier},
-                                                   {Qt::Key_A, control},
-                                                   {Qt::Key_Z, control},
-                                                   {Qt::Key_Z, control | Qt::ShiftModifier},
-                                                   {Qt::Key_X, control},
-                                                   {Qt::Key_C, control},
-                                                   {Qt::Key_V, control},
-                                                   {Qt::Key_Escape, {}},
-                                                   {Qt::Key_Return, {}}}};
+            static const std::array<Key, 14> keys{
+                {{Qt::Key_Backspace, {}}, {Qt::Key_Delete, {}}, {Qt::Key_Home, {}},
+                 {Qt::Key_End, {}}, {Qt::Key_Left, {}}, {Qt::Key_Right, Qt::ShiftModifier},
+                 {Qt::Key_A, control}, {Qt::Key_Z, control},
+                 {Qt::Key_Z, control | Qt::ShiftModifier}, {Qt::Key_X, control},
+                 {Qt::Key_C, control}, {Qt::Key_V, control}, {Qt::Key_Escape, {}},
+                 {Qt::Key_Return, {}}}};
             const auto [key, modifiers] = keys[pick(int(keys.size()))];
             sendKey(edit, key, modifiers, {});
             return QString("key %1 with modifiers %2 in box %3")
@@ -1165,17 +1149,9 @@ class Monkey {
                 texts << misread[pick(6)];
                 continue;
             }
-            const QString forms[] = {v,
-                                     v,
-                                     v,
-                                     " " + v + " ",
-                                     "+" + v,
-                                     v + ".0",
-                                     v + ".4",
-                                     v + "abc",
-                                     v + "e0",
-                                     "0" + v,
-                                     value == 1 ? "" : v,
+            const QString forms[] = {v,        v,        v,        " " + v + " ",
+                                     "+" + v,  v + ".0", v + ".4", v + "abc",
+                                     v + "e0", "0" + v,  value == 1 ? "" : v,
                                      value == 1 ? "   " : v};
             texts << forms[pick(12)];
         }
@@ -1299,9 +1275,10 @@ class Monkey {
             const int copy = f_.model.SlotTable[s].Placed;
             const Blank& blank = kBlanks[s];
             const int partner = blank.right ? s - 1 : s + 1;
-            const bool right = copy >= 0 && (copy % 5 == kAnswers[s] ||
-                                             (blank.split > 0 && copy % 5 == kAnswers[partner] &&
-                                              f_.model.SlotTable[partner].Placed % 5 != copy % 5));
+            const bool right =
+                copy >= 0 && (copy % 5 == kAnswers[s] ||
+                              (blank.split > 0 && copy % 5 == kAnswers[partner] &&
+                               f_.model.SlotTable[partner].Placed % 5 != copy % 5));
             blanksLeft[blank.section] = blanksLeft[blank.section] || !right;
         }
         if (blanksLeft[section()])
@@ -1351,7 +1328,7 @@ int setting(const char* name, int fallback) {
 class RandomActionsTest : public QObject {
     Q_OBJECT
 
-  private slots:
+private slots:
     // Whatever the student does, in whatever order: every copy lies in at most one slot and
     // shows there, or is home; each compound keeps a card in front of its column; the boxes
     // shown are those of complete reactions; a check grades as the answer key does; no drag

@@ -21,7 +21,7 @@ QPoint pixels(const WindowFixture& f, QPointF client) {
 class TouchTest : public QObject {
     Q_OBJECT
 
-  private slots:
+private slots:
     void initTestCase() { screen_ = QTest::createTouchDevice(); }
 
     void aFingerDragPlacesACardAndADoubleTapRemovesIt() {
@@ -75,7 +75,7 @@ class TouchTest : public QObject {
             QCOMPARE(slot.Placed, worksheet::kEmpty);
     }
 
-  private:
+private:
     QPointingDevice* screen_ = nullptr;
 };
 

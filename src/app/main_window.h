@@ -21,7 +21,7 @@ class MenuBar;
 
 // The worksheet's window: a fixed client area under a menu bar of seven commands.
 class MainWindow : public QMainWindow {
-  public:
+public:
     explicit MainWindow(controls::UrlOpener opener = controls::desktopUrlOpener());
 
     controls::Form& form() { return form_; }
@@ -41,12 +41,12 @@ class MainWindow : public QMainWindow {
     void mnuSheet_Click();
     void mnuAbout_Click();
 
-  protected:
+protected:
     void showEvent(QShowEvent* event) override;
     // Closing the window ends the program at once; nothing is kept.
     void closeEvent(QCloseEvent* event) override;
 
-  private:
+private:
     void buildMenuBar();
     void wireEvents();
     void check();

@@ -9,7 +9,7 @@ namespace app {
 // End) walk the commands, Enter, Space or the down arrow gives the highlighted one, and Escape
 // or F10 goes back to where the focus was. Its look is the toolkit's own.
 class MenuBar : public QMenuBar {
-  public:
+public:
     explicit MenuBar(QWidget* parent = nullptr);
 
     // Commands that the keyboard walks past, as the separator that only separates.
@@ -19,11 +19,11 @@ class MenuBar : public QMenuBar {
     void toggleKeyboard();
     bool hasKeyboard() const { return hasFocus(); }
 
-  protected:
+protected:
     void keyPressEvent(QKeyEvent* event) override;
     void focusOutEvent(QFocusEvent* event) override;
 
-  private:
+private:
     QList<QAction*> walkable() const;
     void highlight(QAction* action);
     void leave();

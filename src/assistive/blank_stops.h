@@ -20,7 +20,7 @@ namespace assistive {
 // compounds in palette order one after another, Delete and Backspace take the compound out, and
 // Page Up and Page Down turn to the previous or next section.
 class BlankStops {
-  public:
+public:
     explicit BlankStops(worksheet::Worksheet& ws);
     BlankStops(const BlankStops&) = delete;
     BlankStops& operator=(const BlankStops&) = delete;
@@ -30,7 +30,7 @@ class BlankStops {
     // Brings every name up to date with the worksheet; a name that changes is announced.
     void refresh();
 
-  private:
+private:
     bool keyPressed(int slot, const QKeyEvent& event);
     void turnSection(int step);
 

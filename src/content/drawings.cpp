@@ -30,7 +30,7 @@ QFont drawingFont(int characterHeight) {
 // A formula set in one character height, with its indices at half that height: "CH_3",
 // "C_vH_{2v+1}COOH", "OH^−". After _ (lowered) or ^ (raised) comes one character or a braced group.
 class Formula {
-  public:
+public:
     Formula(QStringView markup, int characterHeight) {
         const QFont base = drawingFont(characterHeight);
         const QFont index = drawingFont(qRound(characterHeight / 2.0));
@@ -64,7 +64,7 @@ class Formula {
         }
     }
 
-  private:
+private:
     struct Run {
         QString text;
         QFont font;
@@ -101,7 +101,7 @@ constexpr std::array<const char16_t*, 5> kCardFormulas{u"H_2O", u"CH_3COOH", u"C
                                                        u"C_vH_{2v+1}COOH", u"NH_3"};
 
 class CardDrawing : public controls::Drawing {
-  public:
+public:
     CardDrawing(QStringView formula, const QString& spoken) : formula_(formula), spoken_(spoken) {}
 
     QSizeF logicalSize() const override { return {kLogicalWidth, 3102}; }
@@ -115,7 +115,7 @@ class CardDrawing : public controls::Drawing {
         formula.draw(painter, QPointF(face.center().x() - formula.width() / 2, 2109));
     }
 
-  private:
+private:
     // Set when painted: fonts must not outlive the application, and these drawings do.
     QStringView formula_;
     QString spoken_;
@@ -249,7 +249,7 @@ bool hasPicture(int picture) {
 }
 
 class ReactionDrawing : public controls::Drawing {
-  public:
+public:
     ReactionDrawing(const Picture& picture, const QString& spoken)
         : picture_(picture), spoken_(spoken) {}
 
@@ -279,7 +279,7 @@ class ReactionDrawing : public controls::Drawing {
         paintConditions(painter, row);
     }
 
-  private:
+private:
     // Outlines about one pixel wide at the sizes the window shows, and a frame just inside.
     static constexpr qreal kLine = 30;
     static constexpr qreal kInset = 30;

@@ -36,7 +36,7 @@ QRect shownRect(const Control& control) {
 }
 
 class ControlAccessible : public QAccessibleInterface {
-  public:
+public:
     explicit ControlAccessible(const Control& control) : control_(control) {}
 
     bool isValid() const override { return true; }
@@ -74,12 +74,12 @@ class ControlAccessible : public QAccessibleInterface {
         return state;
     }
 
-  private:
+private:
     const Control& control_;
 };
 
 class ContainerAccessible : public QAccessibleWidget {
-  public:
+public:
     explicit ContainerAccessible(ContainerWidget* widget)
         : QAccessibleWidget(widget, widget->container().kind() == Kind::Form ? QAccessible::Client
                                                                              : QAccessible::Pane) {}
@@ -119,7 +119,7 @@ class ContainerAccessible : public QAccessibleWidget {
         return QAccessibleWidget::childAt(x, y);
     }
 
-  private:
+private:
     Container& container() const { return static_cast<ContainerWidget*>(widget())->container(); }
 
     // The named lightweight controls a student can see here, top to bottom and left to right.
@@ -146,7 +146,7 @@ class ContainerAccessible : public QAccessibleWidget {
 
 // A focus stop keeps its own name, which it announces itself when it changes.
 class FocusStopAccessible : public QAccessibleWidget {
-  public:
+public:
     explicit FocusStopAccessible(FocusStop* stop) : QAccessibleWidget(stop, QAccessible::Button) {}
 
     QString text(QAccessible::Text t) const override {

@@ -19,7 +19,7 @@ struct Hit {
 // paints its lightweight children itself, and covers whatever lies behind it in its own
 // container.
 class Container : public Control {
-  public:
+public:
     Container(Kind kind, Container* container, ControlSet* set, int index);
     ~Container() override;
 
@@ -41,10 +41,10 @@ class Container : public Control {
 
     void paintContents(QPainter& painter, const QRect& dirty) const;
 
-  protected:
+protected:
     void copyPropertiesTo(Control& element) const override;
 
-  private:
+private:
     friend class Control;
     friend class Form;
 

@@ -13,12 +13,12 @@ class PointerRouter;
 // The widget of a form or picture box: paints the lightweight children of its container and
 // hands every mouse event to the form's pointer router in twips of the form's client area.
 class ContainerWidget : public QWidget {
-  public:
+public:
     ContainerWidget(Container& container, QWidget* parent);
 
     Container& container() const { return container_; }
 
-  protected:
+protected:
     void paintEvent(QPaintEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
@@ -26,7 +26,7 @@ class ContainerWidget : public QWidget {
     void mouseDoubleClickEvent(QMouseEvent* event) override;
     bool event(QEvent* event) override;
 
-  private:
+private:
     PointerRouter& router() const;
     QPointF twips(QPointF local) const;
     QPointF client(const QMouseEvent* event) const;

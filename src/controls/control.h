@@ -48,7 +48,7 @@ struct Handlers {
 // A control of the window: geometry in twips relative to its container's client area, kept
 // exactly as set; the pixels on screen are derived from it and never flow back.
 class Control {
-  public:
+public:
     Control(const Control&) = delete;
     Control& operator=(const Control&) = delete;
     virtual ~Control();
@@ -118,7 +118,7 @@ class Control {
     // The widget of a windowed control; nullptr for images, labels and shapes.
     virtual QWidget* widget() const { return nullptr; }
 
-  protected:
+protected:
     // `set` is null only for the form itself, which makes its own set once it exists.
     Control(Kind kind, Container* container, ControlSet* set, int index);
 
@@ -134,7 +134,7 @@ class Control {
     void repaint() const;
     void repaintArea(const QRectF& twips) const;
 
-  private:
+private:
     friend class Container;
     friend class ControlSet;
     friend class Form;

@@ -11,7 +11,7 @@ namespace controls {
 // An indexed set of controls that share one name and one handler per event. Elements can be
 // created at run time; they take the properties of the set's first element.
 class ControlSet {
-  public:
+public:
     ControlSet(Form& form, QString name) : form_(form), name_(std::move(name)) {}
     ControlSet(const ControlSet&) = delete;
     ControlSet& operator=(const ControlSet&) = delete;
@@ -29,7 +29,7 @@ class ControlSet {
     // Creates element `index` as a copy of the first element, hidden and in front of its layer.
     Control& load(int index);
 
-  private:
+private:
     friend class Control;
     friend class Form;
 

@@ -16,7 +16,7 @@ namespace controls {
 // each size and device pixel ratio is rendered once and the pixmap shared by every control that
 // shows the drawing, so ninety copies of a card cost one rendering.
 class Drawing {
-  public:
+public:
     virtual ~Drawing() = default;
 
     // Extent of the logical coordinate space that paint() draws into.
@@ -34,7 +34,7 @@ class Drawing {
     // Number of pixmaps rendered so far for this drawing (for tests and benchmarks).
     int renderCount() const { return renderCount_; }
 
-  private:
+private:
     mutable std::map<std::tuple<int, int, qreal>, QPixmap> cache_;
     mutable int renderCount_ = 0;
 };

@@ -15,7 +15,7 @@ class Container;
 // which says whether it used them; the pointer passes through it to the container below, so
 // the mouse never notices it.
 class FocusStop : public QWidget {
-  public:
+public:
     // `twips` is the framed place in the container's client coordinates.
     FocusStop(Container& container, const QRectF& twips);
 
@@ -25,13 +25,13 @@ class FocusStop : public QWidget {
     const QString& name() const { return name_; }
     void setName(const QString& name);
 
-  protected:
+protected:
     void paintEvent(QPaintEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
     void focusInEvent(QFocusEvent* event) override;
     void focusOutEvent(QFocusEvent* event) override;
 
-  private:
+private:
     Container& container_;
     QString name_;
 };

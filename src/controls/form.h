@@ -16,7 +16,7 @@ namespace controls {
 // listing order: each one lies under those created before it in the same container, as a
 // catalogue listed front to back reads.
 class Form : public Container {
-  public:
+public:
     // `width` and `height` of the client area in twips.
     Form(float width, float height, float twipsPerPixel = kTwipsPerPixel);
     ~Form() override;
@@ -51,7 +51,7 @@ class Form : public Container {
     // Chains keyboard focus through the controls that have a tab index, in ascending order.
     void applyTabOrder();
 
-  private:
+private:
     friend class ControlSet;
 
     ControlSet& setNamed(const QString& name);

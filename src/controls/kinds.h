@@ -15,32 +15,32 @@ class Drawing;
 
 // A picture box: a nested container that clips its children.
 class PictureBox : public Container {
-  public:
+public:
     PictureBox(Container* container, ControlSet& set, int index)
         : Container(Kind::PictureBox, container, &set, index) {}
 };
 
 // Shows a drawing stretched to the control.
 class Image : public Control {
-  public:
+public:
     Image(Container* container, ControlSet& set, int index)
         : Control(Kind::Image, container, &set, index) {}
 
     const Drawing* picture() const { return picture_; }
     void setPicture(const Drawing* picture);
 
-  protected:
+protected:
     void paint(QPainter& painter, const QRect& pixels) const override;
     QString defaultAccessibleName() const override;
     void copyPropertiesTo(Control& element) const override;
 
-  private:
+private:
     const Drawing* picture_ = nullptr;
 };
 
 // Text painted on the container, optionally on its own background and with a border.
 class Label : public Control {
-  public:
+public:
     Label(Container* container, ControlSet& set, int index)
         : Control(Kind::Label, container, &set, index) {}
 
@@ -57,12 +57,12 @@ class Label : public Control {
     // The label sizes itself to its caption, keeping its left and top.
     void setAutoSize(bool autoSize);
 
-  protected:
+protected:
     void paint(QPainter& painter, const QRect& pixels) const override;
     QString defaultAccessibleName() const override { return caption_; }
     void copyPropertiesTo(Control& element) const override;
 
-  private:
+private:
     void fitToCaption();
 
     QString caption_;
@@ -77,7 +77,7 @@ class Label : public Control {
 
 // A filled rectangle with a border; decoration only, the pointer passes through it.
 class Shape : public Control {
-  public:
+public:
     Shape(Container* container, ControlSet& set, int index)
         : Control(Kind::Shape, container, &set, index) {}
 
@@ -86,12 +86,12 @@ class Shape : public Control {
     // In pixels, as borders of shapes are measured.
     void setBorderWidth(int pixels);
 
-  protected:
+protected:
     void paint(QPainter& painter, const QRect& pixels) const override;
     bool receivesPointer() const override { return false; }
     void copyPropertiesTo(Control& element) const override;
 
-  private:
+private:
     QColor fill_ = Qt::white;
     QColor border_ = Qt::black;
     int borderWidth_ = 1;
@@ -99,7 +99,7 @@ class Shape : public Control {
 
 // A single-line text box.
 class TextBox : public Control {
-  public:
+public:
     TextBox(Container* container, ControlSet& set, int index);
     ~TextBox() override;
 
@@ -111,16 +111,16 @@ class TextBox : public Control {
     void setForeColor(const QColor& color);
     void setAlignment(Qt::Alignment alignment);
 
-  protected:
+protected:
     void copyPropertiesTo(Control& element) const override;
 
-  private:
+private:
     QPointer<QLineEdit> edit_;
 };
 
 // A vertical scroll bar whose value changes raise `change`, and dragging its thumb `scroll`.
 class ScrollBar : public Control {
-  public:
+public:
     ScrollBar(Container* container, ControlSet& set, int index);
     ~ScrollBar() override;
 
@@ -132,21 +132,21 @@ class ScrollBar : public Control {
     // Both the arrows and a click in the trough step by these amounts.
     void setSteps(int smallChange, int largeChange);
 
-  private:
+private:
     QPointer<QScrollBar> bar_;
     int valueAtPress_ = 0;
 };
 
 // A push button whose press raises `click`.
 class Button : public Control {
-  public:
+public:
     Button(Container* container, ControlSet& set, int index);
     ~Button() override;
 
     QWidget* widget() const override;
     void setCaption(const QString& caption);
 
-  private:
+private:
     QPointer<QPushButton> button_;
 };
 

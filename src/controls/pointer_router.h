@@ -16,7 +16,7 @@ class Form;
 // and positions injected by tests take the same path: everything arrives here in twips of the
 // form's client area.
 class PointerRouter : public QObject {
-  public:
+public:
     explicit PointerRouter(Form& form);
     ~PointerRouter() override;
 
@@ -38,10 +38,10 @@ class PointerRouter : public QObject {
     // whatever must follow the window's new state.
     void setSettledHandler(std::function<void()> handler) { settled_ = std::move(handler); }
 
-  protected:
+protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
-  private:
+private:
     void deliverDragOver();
     void drop();
     void settle() const;
