@@ -1,7 +1,6 @@
 // Random actions on the real window, through the same pointer path as the mouse: presses,
 // drags along random paths, releases, double-clicks, keys on the blanks, typing, scrolling, checks
-// and restarts,
-// with the worksheet's invariants verified after every one of them.
+// and restarts, with the worksheet's invariants verified after every one of them.
 //
 // RANDOM_ACTION_SEEDS, RANDOM_ACTION_STEPS and RANDOM_ACTION_FIRST_SEED set how many seeds run,
 // how many actions each, and the first seed (20, 1000 and 1 unless set).
