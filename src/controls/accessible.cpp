@@ -69,7 +69,7 @@ public:
     QAccessible::Role role() const override { return roleOf(control_); }
     QAccessible::State state() const override {
         QAccessible::State state;
-        state.invisible = !control_.isVisible();
+        state.invisible = !control_.isVisible() || !control_.container()->widget()->isVisible();
         state.offscreen = shownRect(control_).isEmpty();
         return state;
     }

@@ -89,7 +89,9 @@ QString Control::accessibleName() const {
 
 void Control::setAccessibleName(const QString& name) {
     if (QWidget* w = widget()) {
-        w->setAccessibleName(name);
+        // The toolkit announces every call, changed or not.
+        if (w->accessibleName() != name)
+            w->setAccessibleName(name);
         return;
     }
     const QString before = accessibleName();
