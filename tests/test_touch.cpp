@@ -8,6 +8,8 @@
 #include <QStyleHints>
 #include <QTest>
 
+#include <memory>
+
 namespace {
 
 enum Compound { Water = 0, Ethanoic = 1 };
@@ -22,7 +24,7 @@ class TouchTest : public QObject {
     Q_OBJECT
 
 private slots:
-    void initTestCase() { screen_ = QTest::createTouchDevice(); }
+    void initTestCase() { screen_.reset(QTest::createTouchDevice()); }
 
     void aFingerDragPlacesACardAndADoubleTapRemovesIt() {
         WindowFixture f;
@@ -33,25 +35,25 @@ private slots:
         const QPoint card = pixels(f, f.ui.ImgMolecular(copy).rect().center());
         const QPoint blank = pixels(f, assistive::blankCentre(f.ws, 1));
 
-        QTest::touchEvent(client, screen_).press(0, card);
+        QTest::touchEvent(client, screen_.get()).press(0, card);
         QVERIFY(f.router().isDragging());
-        QTest::touchEvent(client, screen_).move(0, (card + blank) / 2);
-        QTest::touchEvent(client, screen_).move(0, blank);
-        QTest::touchEvent(client, screen_).release(0, blank);
+        QTest::touchEvent(client, screen_.get()).move(0, (card + blank) / 2);
+        QTest::touchEvent(client, screen_.get()).move(0, blank);
+        QTest::touchEvent(client, screen_.get()).release(0, blank);
         QVERIFY(!f.router().isDragging());
         QCOMPARE(f.model.SlotTable[1].Placed, std::int16_t(copy));
         QVERIFY(f.ui.tCoefficient(2).isVisible());
 
         // One tap on the placed compound is not enough.
-        QTest::touchEvent(client, screen_).press(0, blank);
-        QTest::touchEvent(client, screen_).release(0, blank);
+        QTest::touchEvent(client, screen_.get()).press(0, blank);
+        QTest::touchEvent(client, screen_.get()).release(0, blank);
         QCOMPARE(f.model.SlotTable[1].Placed, std::int16_t(copy));
         QTest::qWait(QGuiApplication::styleHints()->mouseDoubleClickInterval() + 50);
 
-        QTest::touchEvent(client, screen_).press(0, blank);
-        QTest::touchEvent(client, screen_).release(0, blank);
-        QTest::touchEvent(client, screen_).press(0, blank);
-        QTest::touchEvent(client, screen_).release(0, blank);
+        QTest::touchEvent(client, screen_.get()).press(0, blank);
+        QTest::touchEvent(client, screen_.get()).release(0, blank);
+        QTest::touchEvent(client, screen_.get()).press(0, blank);
+        QTest::touchEvent(client, screen_.get()).release(0, blank);
         QCOMPARE(f.model.SlotTable[1].Placed, worksheet::kEmpty);
         QCOMPARE(f.ui.ImgMolecular(copy).left(), kPaletteLefts[(*f.model.PaletteColumn)[Ethanoic]]);
         QVERIFY(!f.ui.tCoefficient(2).isVisible());
@@ -65,9 +67,9 @@ private slots:
         QWidget* client = f.ui.Form1.widget();
         const int copy = f.frontCopy(Water);
         const QPoint card = pixels(f, f.ui.ImgMolecular(copy).rect().center());
-        QTest::touchEvent(client, screen_).press(0, card);
-        QTest::touchEvent(client, screen_).move(0, card + QPoint(300, 5));
-        QTest::touchEvent(client, screen_).release(0, card + QPoint(300, 5));
+        QTest::touchEvent(client, screen_.get()).press(0, card);
+        QTest::touchEvent(client, screen_.get()).move(0, card + QPoint(300, 5));
+        QTest::touchEvent(client, screen_.get()).release(0, card + QPoint(300, 5));
         QVERIFY(!f.router().isDragging());
         QCOMPARE(f.ui.ImgMolecular(copy).left(), kPaletteLefts[(*f.model.PaletteColumn)[Water]]);
         QCOMPARE(f.ui.ImgMolecular(copy).top(), kPaletteTop);
@@ -76,7 +78,8 @@ private slots:
     }
 
 private:
-    QPointingDevice* screen_ = nullptr;
+    // The caller owns the device it made.
+    std::unique_ptr<QPointingDevice> screen_;
 };
 
 QTEST_MAIN(TouchTest)
