@@ -22,16 +22,28 @@ BlankStops::BlankStops(worksheet::Worksheet& ws) : ws_(ws) {
         previous = stop;
         stops_[slot] = stop;
     }
+    for (int box = 0; box < content::kCoefficientBoxes; ++box) {
+        if (slotOfBox(box) < 0)
+            ws.ui.tCoefficient(box).setAccessibleName(boxName(ws, box));
+    }
+    // No slot holds this, so the first refresh names every blank.
+    named_.fill(std::int16_t(worksheet::kEmpty - 1));
     refresh();
 }
 
 void BlankStops::refresh() {
     for (int slot = 0; slot < worksheet::kSlots; ++slot) {
+        const std::int16_t placed = ws_.model.SlotTable[slot].Placed;
+        if (placed == named_[slot])
+            continue;
+        named_[slot] = placed;
         if (stops_[slot])
             stops_[slot]->setName(blankName(ws_, slot));
+        for (int box = 0; box < content::kCoefficientBoxes; ++box) {
+            if (slotOfBox(box) == slot)
+                ws_.ui.tCoefficient(box).setAccessibleName(boxName(ws_, box));
+        }
     }
-    for (int box = 0; box < content::kCoefficientBoxes; ++box)
-        ws_.ui.tCoefficient(box).setAccessibleName(boxName(ws_, box));
 }
 
 bool BlankStops::keyPressed(int slot, const QKeyEvent& event) {

@@ -5,6 +5,7 @@
 #include <QPointer>
 
 #include <array>
+#include <cstdint>
 
 namespace worksheet {
 class Worksheet;
@@ -27,7 +28,7 @@ public:
 
     controls::FocusStop* stop(int slot) const { return stops_.at(slot); }
 
-    // Brings every name up to date with the worksheet; a name that changes is announced.
+    // Brings the names up to date with the worksheet; a name that changes is announced.
     void refresh();
 
 private:
@@ -36,6 +37,8 @@ private:
 
     worksheet::Worksheet& ws_;
     std::array<QPointer<controls::FocusStop>, 18> stops_;
+    // The copy each slot held when its names were last made; names change only with it.
+    std::array<std::int16_t, 18> named_;
 };
 
 } // namespace assistive

@@ -68,6 +68,11 @@ QString blankName(const worksheet::Worksheet& ws, int slot) {
     return spoken::kBlank.arg(spoken::kReactions[place.picture], which, holds);
 }
 
+int slotOfBox(int box) {
+    const Term& term = boxTerms().at(box);
+    return std::holds_alternative<int>(term) ? std::get<int>(term) : -1;
+}
+
 QString boxName(const worksheet::Worksheet& ws, int box) {
     const Term& term = boxTerms().at(box);
     if (const auto* reactant = std::get_if<const QString*>(&term))

@@ -22,5 +22,7 @@ QString blankName(const worksheet::Worksheet& ws, int slot);
 
 // What a screen reader says of a coefficient box: the term it multiplies.
 QString boxName(const worksheet::Worksheet& ws, int box);
+// The slot whose compound a box multiplies, or -1 for a box of a reactant of the drawing.
+int slotOfBox(int box);
 
 } // namespace assistive
