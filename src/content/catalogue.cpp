@@ -38,10 +38,10 @@ constexpr std::array<Rect, kSections> kPicDesign{{{0, 0, 12435, 5055},
                                                   {360, 10000, 12435, 5355}}};
 
 constexpr std::array<Rect, kSections> kFrames{{{60, 300, 12315, 4395},
-                                               {60, 60, 12315, 2175},
-                                               {60, 60, 12315, 1695},
-                                               {60, 300, 12315, 4455},
-                                               {60, 60, 12315, 4395}}};
+                                              {60, 60, 12315, 2175},
+                                              {60, 60, 12315, 1695},
+                                              {60, 300, 12315, 4455},
+                                              {60, 60, 12315, 4395}}};
 
 constexpr std::array<Rect, kReactionPictures> kReactions{{{1500, 600, 9165, 1110},
                                                           {1440, 1740, 9165, 1110},
@@ -56,16 +56,31 @@ constexpr std::array<Rect, kReactionPictures> kReactions{{{1500, 600, 9165, 1110
                                                           {120, 2580, 12135, 1110}}};
 
 constexpr std::array<Rect, kSections> kNotes{{{180, 4140, 12075, 525},
-                                              {180, 1260, 12075, 825},
-                                              {180, 1380, 12075, 285},
-                                              {180, 4080, 12075, 585},
-                                              {180, 3840, 12075, 525}}};
+                                             {180, 1260, 12075, 825},
+                                             {180, 1380, 12075, 285},
+                                             {180, 4080, 12075, 585},
+                                             {180, 3840, 12075, 525}}};
 
-constexpr std::array<std::array<float, 2>, kCoefficientBoxes> kBoxes{
-    {{1800, 960},  {7500, 960},  {1740, 2100}, {4440, 2100}, {7440, 2100},
-     {1740, 3240}, {4440, 3240}, {7440, 3240}, {360, 660},   {3060, 660},
-     {6120, 660},  {9240, 660},  {360, 1800},  {3060, 1800}, {6120, 1800},
-     {9300, 1800}, {360, 2940},  {3060, 2940}, {6120, 2940}, {9240, 2940}}};
+constexpr std::array<std::array<float, 2>, kCoefficientBoxes> kBoxes{{{1800, 960},
+                                                                     {7500, 960},
+                                                                     {1740, 2100},
+                                                                     {4440, 2100},
+                                                                     {7440, 2100},
+                                                                     {1740, 3240},
+                                                                     {4440, 3240},
+                                                                     {7440, 3240},
+                                                                     {360, 660},
+                                                                     {3060, 660},
+                                                                     {6120, 660},
+                                                                     {9240, 660},
+                                                                     {360, 1800},
+                                                                     {3060, 1800},
+                                                                     {6120, 1800},
+                                                                     {9300, 1800},
+                                                                     {360, 2940},
+                                                                     {3060, 2940},
+                                                                     {6120, 2940},
+                                                                     {9240, 2940}}};
 
 // Design positions of the twins in each section box (left by compound, one top a section);
 // start-up parks them all, so they only matter as the values the copies start from.
@@ -78,12 +93,10 @@ constexpr std::array<std::array<float, kCompounds>, kSections> kTwinLefts{
 constexpr std::array<float, kSections> kTwinTops{5000, 2520, 1920, 4920, 5100};
 
 // Keyboard order of the coefficient boxes, after the scroll bar.
-constexpr std::array<int, kCoefficientBoxes> kBoxTabOrder{7,  6,  5,  4,  3,  2, 1,  0,  9,  10,
-                                                          11, 12, 13, 14, 15, 8, 16, 17, 18, 19};
+constexpr std::array<int, kCoefficientBoxes> kBoxTabOrder{7,  6,  5,  4,  3,  2,  1,  0,  9,  10,
+                                                          11, 12, 13, 14, 15, 8,  16, 17, 18, 19};
 
-QString twinSetName(int section) {
-    return QStringLiteral("ImgMolecular%1").arg(section);
-}
+QString twinSetName(int section) { return QStringLiteral("ImgMolecular%1").arg(section); }
 
 void setRect(Control& control, const Rect& r) {
     control.setGeometry(r.left, r.top, r.width, r.height);

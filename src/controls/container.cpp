@@ -91,13 +91,9 @@ Container::Container(Kind kind, Container* container, ControlSet* set, int index
     widget_ = new ContainerWidget(*this, container ? container->widget() : nullptr);
 }
 
-Container::~Container() {
-    delete widget_.data();
-}
+Container::~Container() { delete widget_.data(); }
 
-QWidget* Container::widget() const {
-    return widget_;
-}
+QWidget* Container::widget() const { return widget_; }
 
 void Container::setBackColor(const std::optional<QColor>& color) {
     backColor_ = color;

@@ -25,26 +25,14 @@ bool Control::isWindowed() const {
            kind_ == Kind::Button;
 }
 
-const QString& Control::name() const {
-    return set_->name();
-}
+const QString& Control::name() const { return set_->name(); }
 
-Handlers& Control::handlers() const {
-    return set_->handlers();
-}
+Handlers& Control::handlers() const { return set_->handlers(); }
 
-void Control::setLeft(float left) {
-    setGeometry(left, top_, width_, height_);
-}
-void Control::setTop(float top) {
-    setGeometry(left_, top, width_, height_);
-}
-void Control::setWidth(float width) {
-    setGeometry(left_, top_, width, height_);
-}
-void Control::setHeight(float height) {
-    setGeometry(left_, top_, width_, height);
-}
+void Control::setLeft(float left) { setGeometry(left, top_, width_, height_); }
+void Control::setTop(float top) { setGeometry(left_, top, width_, height_); }
+void Control::setWidth(float width) { setGeometry(left_, top_, width, height_); }
+void Control::setHeight(float height) { setGeometry(left_, top_, width_, height); }
 
 void Control::setGeometry(float left, float top, float width, float height) {
     if (left == left_ && top == top_ && width == width_ && height == height_)
@@ -167,9 +155,7 @@ void Control::copyPropertiesTo(Control& element) const {
     element.placeWidget();
 }
 
-void Control::repaint() const {
-    repaintArea(rect());
-}
+void Control::repaint() const { repaintArea(rect()); }
 
 void Control::repaintArea(const QRectF& twips) const {
     if (container_ && !isWindowed())

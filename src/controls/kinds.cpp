@@ -156,27 +156,18 @@ void Shape::copyPropertiesTo(Control& element) const {
 }
 
 TextBox::TextBox(Container* container, ControlSet& set, int index)
-    : Control(Kind::TextBox, container, &set, index), edit_(new QLineEdit(container->widget())) {}
+    : Control(Kind::TextBox, container, &set, index),
+      edit_(new QLineEdit(container->widget())) {}
 
-TextBox::~TextBox() {
-    delete edit_.data();
-}
+TextBox::~TextBox() { delete edit_.data(); }
 
-QWidget* TextBox::widget() const {
-    return edit_;
-}
+QWidget* TextBox::widget() const { return edit_; }
 
-QString TextBox::text() const {
-    return edit_->text();
-}
+QString TextBox::text() const { return edit_->text(); }
 
-void TextBox::setText(const QString& text) {
-    edit_->setText(text);
-}
+void TextBox::setText(const QString& text) { edit_->setText(text); }
 
-void TextBox::setFont(const QFont& font) {
-    edit_->setFont(font);
-}
+void TextBox::setFont(const QFont& font) { edit_->setFont(font); }
 
 void TextBox::setForeColor(const QColor& color) {
     QPalette palette = edit_->palette();
@@ -184,9 +175,7 @@ void TextBox::setForeColor(const QColor& color) {
     edit_->setPalette(palette);
 }
 
-void TextBox::setAlignment(Qt::Alignment alignment) {
-    edit_->setAlignment(alignment);
-}
+void TextBox::setAlignment(Qt::Alignment alignment) { edit_->setAlignment(alignment); }
 
 void TextBox::copyPropertiesTo(Control& element) const {
     Control::copyPropertiesTo(element);
@@ -215,25 +204,15 @@ ScrollBar::ScrollBar(Container* container, ControlSet& set, int index)
     });
 }
 
-ScrollBar::~ScrollBar() {
-    delete bar_.data();
-}
+ScrollBar::~ScrollBar() { delete bar_.data(); }
 
-QWidget* ScrollBar::widget() const {
-    return bar_;
-}
+QWidget* ScrollBar::widget() const { return bar_; }
 
-int ScrollBar::value() const {
-    return bar_->value();
-}
+int ScrollBar::value() const { return bar_->value(); }
 
-void ScrollBar::setValue(int value) {
-    bar_->setValue(value);
-}
+void ScrollBar::setValue(int value) { bar_->setValue(value); }
 
-void ScrollBar::setRange(int minimum, int maximum) {
-    bar_->setRange(minimum, maximum);
-}
+void ScrollBar::setRange(int minimum, int maximum) { bar_->setRange(minimum, maximum); }
 
 void ScrollBar::setSteps(int smallChange, int largeChange) {
     bar_->setSingleStep(smallChange);
@@ -241,23 +220,18 @@ void ScrollBar::setSteps(int smallChange, int largeChange) {
 }
 
 Button::Button(Container* container, ControlSet& set, int index)
-    : Control(Kind::Button, container, &set, index), button_(new QPushButton(container->widget())) {
+    : Control(Kind::Button, container, &set, index),
+      button_(new QPushButton(container->widget())) {
     QObject::connect(button_, &QPushButton::clicked, [this] {
         if (handlers().click)
             handlers().click(this->index());
     });
 }
 
-Button::~Button() {
-    delete button_.data();
-}
+Button::~Button() { delete button_.data(); }
 
-QWidget* Button::widget() const {
-    return button_;
-}
+QWidget* Button::widget() const { return button_; }
 
-void Button::setCaption(const QString& caption) {
-    button_->setText(caption);
-}
+void Button::setCaption(const QString& caption) { button_->setText(caption); }
 
 } // namespace controls

@@ -26,16 +26,15 @@ MouseEventArgs argsAt(const Control& control, QPointF client, Qt::MouseButtons b
 
 } // namespace
 
-PointerRouter::PointerRouter(Form& form) : form_(form) {
-    qApp->installEventFilter(this);
-}
+PointerRouter::PointerRouter(Form& form) : form_(form) { qApp->installEventFilter(this); }
 
 PointerRouter::~PointerRouter() {
     if (cursorOverridden_)
         QApplication::restoreOverrideCursor();
 }
 
-void PointerRouter::press(QPointF client, Qt::MouseButton button, Qt::KeyboardModifiers modifiers) {
+void PointerRouter::press(QPointF client, Qt::MouseButton button,
+                          Qt::KeyboardModifiers modifiers) {
     pointer_ = client;
     if (isDragging())
         return;
