@@ -1,6 +1,7 @@
 #include "interaction.h"
 
 #include "app/main_window.h"
+#include "assistive/names.h"
 #include "layout/coefficient_boxes.h"
 #include "placement/place_copy.h"
 
@@ -55,22 +56,6 @@ protected:
         return false;
     }
 };
-
-struct Blank {
-    int picture;
-    int side; // 0 the left or only blank, 1 the right one
-};
-
-Blank blankOfSlot(int slot) {
-    if (slot <= 2)
-        return {slot, 0};
-    if (slot <= 4)
-        return {3, slot - 3};
-    if (slot == 5)
-        return {4, 0};
-    // Sections 3 and 4: two blanks a picture, left ones at even slots.
-    return {(slot + 4) / 2, slot % 2};
-}
 
 // Right ratios, left to right, of the reactions that have coefficient boxes.
 const std::vector<std::pair<int, QStringList>> kRightCoefficients{
@@ -174,14 +159,14 @@ private:
     }
 
     // Well inside the green slot of that blank.
-    QPointF onBlank(Blank blank) {
+    QPointF onBlank(assistive::BlankPlace blank) {
         const controls::Image& picture = ui().ImgSyntactic(blank.picture);
-        const float x = picture.width() * (blank.side == 0 ? 0.6f : 0.9f);
+        const float x = picture.width() * (blank.blank == 0 ? 0.6f : 0.9f);
         return picture.originInForm() + QPointF(x, 555);
     }
 
     void fill(int slot, ActionTimes* into) {
-        const Blank blank = blankOfSlot(slot);
+        const assistive::BlankPlace blank = assistive::blankOf(slot);
         const int answer = model().SlotTable[slot].Answer;
         showSection(placement::sectionOfPicture(blank.picture));
         grab(answer);

@@ -1057,7 +1057,7 @@ private:
             Qt::Key_Up,    Qt::Key_Delete, Qt::Key_Backspace, Qt::Key_PageUp, Qt::Key_PageDown};
         std::vector<int> blanks;
         for (int s = 0; s < worksheet::kSlots; ++s) {
-            if (placement::sectionOfPicture(assistive::blankOf(s).picture) == section())
+            if (assistive::sectionOfSlot(s) == section())
                 blanks.push_back(s);
         }
         const int slot = blanks[pick(int(blanks.size()))];

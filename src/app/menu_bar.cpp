@@ -21,7 +21,7 @@ void MenuBar::toggleKeyboard() {
         return;
     returnFocusTo_ = QApplication::focusWidget();
     setFocus(Qt::MenuBarFocusReason);
-    highlight(commands.first());
+    setActiveAction(commands.first());
 }
 
 QList<QAction*> MenuBar::walkable() const {
@@ -32,10 +32,6 @@ QList<QAction*> MenuBar::walkable() const {
             commands.append(action);
     }
     return commands;
-}
-
-void MenuBar::highlight(QAction* action) {
-    setActiveAction(action);
 }
 
 void MenuBar::leave() {
@@ -57,7 +53,7 @@ void MenuBar::keyPressEvent(QKeyEvent* event) {
     // The pointer passing over the bar may have taken the highlight away.
     const qsizetype at = commands.indexOf(activeAction());
     if (at < 0 && event->key() != Qt::Key_Escape) {
-        highlight(commands.first());
+        setActiveAction(commands.first());
         event->accept();
         return;
     }
@@ -66,14 +62,14 @@ void MenuBar::keyPressEvent(QKeyEvent* event) {
     case Qt::Key_Right:
     case Qt::Key_Left: {
         const int step = (event->key() == Qt::Key_Right) == leftToRight ? 1 : -1;
-        highlight(commands[(at + step + commands.size()) % commands.size()]);
+        setActiveAction(commands[(at + step + commands.size()) % commands.size()]);
         break;
     }
     case Qt::Key_Home:
-        highlight(commands.first());
+        setActiveAction(commands.first());
         break;
     case Qt::Key_End:
-        highlight(commands.last());
+        setActiveAction(commands.last());
         break;
     case Qt::Key_Return:
     case Qt::Key_Enter:

@@ -25,7 +25,6 @@ protected:
 
 private:
     QList<QAction*> walkable() const;
-    void highlight(QAction* action);
     void leave();
 
     QList<QAction*> skipped_;

@@ -3,7 +3,6 @@
 #include "assistive/keyboard_placement.h"
 #include "assistive/names.h"
 #include "content/spoken.h"
-#include "placement/place_copy.h"
 #include "worksheet/worksheet.h"
 
 #include <QKeyEvent>
@@ -14,7 +13,7 @@ namespace assistive {
 BlankStops::BlankStops(worksheet::Worksheet& ws) : ws_(ws) {
     QWidget* previous = ws.ui.VScroll1.widget();
     for (int slot = 0; slot < worksheet::kSlots; ++slot) {
-        const int section = placement::sectionOfPicture(blankOf(slot).picture);
+        const int section = sectionOfSlot(slot);
         auto* stop = new controls::FocusStop(ws.ui.Pic(section), blankRect(ws, slot));
         stop->setAccessibleDescription(content::spoken::kBlankKeys);
         stop->keyPressed = [this, slot](const QKeyEvent& event) { return keyPressed(slot, event); };
@@ -83,7 +82,7 @@ void BlankStops::turnSection(int step) {
     bar->triggerAction(step < 0 ? QAbstractSlider::SliderPageStepSub
                                 : QAbstractSlider::SliderPageStepAdd);
     for (int slot = 0; slot < worksheet::kSlots; ++slot) {
-        const int section = placement::sectionOfPicture(blankOf(slot).picture);
+        const int section = sectionOfSlot(slot);
         if (stops_[slot] && ws_.ui.Pic(section).isVisible()) {
             stops_[slot]->setFocus(Qt::TabFocusReason);
             return;

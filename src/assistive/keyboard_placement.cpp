@@ -3,7 +3,6 @@
 #include "assistive/names.h"
 #include "content/drawings.h"
 #include "controls/drawing.h"
-#include "placement/place_copy.h"
 #include "worksheet/worksheet.h"
 
 namespace assistive {
@@ -20,7 +19,7 @@ QRectF blankRect(const worksheet::Worksheet& ws, int slot) {
 }
 
 QPointF blankCentre(const worksheet::Worksheet& ws, int slot) {
-    const int section = placement::sectionOfPicture(blankOf(slot).picture);
+    const int section = sectionOfSlot(slot);
     return ws.ui.Pic(section).originInForm() + blankRect(ws, slot).center();
 }
 

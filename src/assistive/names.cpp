@@ -1,6 +1,7 @@
 #include "assistive/names.h"
 
 #include "content/spoken.h"
+#include "placement/place_copy.h"
 #include "worksheet/worksheet.h"
 
 #include <variant>
@@ -51,6 +52,8 @@ BlankPlace blankOf(int slot) {
         return {4, 0};
     return {(slot + 4) / 2, slot % 2};
 }
+
+int sectionOfSlot(int slot) { return placement::sectionOfPicture(blankOf(slot).picture); }
 
 bool hasTwoBlanks(int picture) {
     return picture == 3 || picture >= 5;

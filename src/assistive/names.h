@@ -15,6 +15,8 @@ struct BlankPlace {
     int blank = 0;
 };
 BlankPlace blankOf(int slot);
+// The section whose box holds the slot's blank.
+int sectionOfSlot(int slot);
 bool hasTwoBlanks(int picture);
 
 // What a screen reader says of a blank: its reaction, which blank it is and what it holds.
