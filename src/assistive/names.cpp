@@ -53,7 +53,9 @@ BlankPlace blankOf(int slot) {
     return {(slot + 4) / 2, slot % 2};
 }
 
-int sectionOfSlot(int slot) { return placement::sectionOfPicture(blankOf(slot).picture); }
+int sectionOfSlot(int slot) {
+    return placement::sectionOfPicture(blankOf(slot).picture);
+}
 
 bool hasTwoBlanks(int picture) {
     return picture == 3 || picture >= 5;
