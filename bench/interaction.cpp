@@ -59,7 +59,7 @@ protected:
 
 // Right ratios, left to right, of the reactions that have coefficient boxes.
 const std::vector<std::pair<int, QStringList>> kRightCoefficients{
-    {0, {"1", "1"}},           {1, {"2", "1", "2"}},      {2, {"1", "1", "1"}},
+    {0, {"1", "2"}},           {1, {"2", "1", "2"}},      {2, {"1", "1", "1"}},
     {8, {"1", "2", "1", "1"}}, {9, {"1", "2", "1", "1"}}, {10, {"1", "2", "1", "1"}}};
 
 class Session {

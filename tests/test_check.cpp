@@ -20,7 +20,7 @@ void type(WindowFixture& f, std::initializer_list<std::pair<int, const char*>> b
         f.ui.tCoefficient(box).setText(QString::fromUtf8(text));
 }
 
-// Every blank right, and the coefficients 1:1, 2:1:2, 1:1:1 and 1:2:1:1 (some left empty).
+// Every blank right, and the coefficients 1:2, 2:1:2, 1:1:1 and 1:2:1:1 (some left empty).
 void fillEverythingRight(WindowFixture& f) {
     f.fill(0, 0, Ethanoic);
     f.fill(1, 0, Ethanoic);
@@ -40,8 +40,8 @@ void fillEverythingRight(WindowFixture& f) {
     f.fill(9, 1, Ammonia);
     f.fill(10, 0, General);
     f.fill(10, 1, Ammonia);
-    type(f, {{2, "2"}, {3, ""}, {4, "2"}, {5, "3"}, {6, "3"}, {7, "3"}, {9, "2"}, {12, "2"},
-             {13, "4"}, {14, "2"}, {15, "2"}, {17, " 2 "}});
+    type(f, {{1, "2"}, {2, "2"}, {3, ""}, {4, "2"}, {5, "3"}, {6, "3"}, {7, "3"}});
+    type(f, {{9, "2"}, {12, "2"}, {13, "4"}, {14, "2"}, {15, "2"}, {17, " 2 "}});
 }
 
 bool home(const WindowFixture& f, int copy) {
@@ -80,6 +80,24 @@ private slots:
         QVERIFY(f.ui.Label1(0).isVisible());
     }
 
+    // A restart after full marks takes back everything the check revealed.
+    void aRestartAfterFullMarksHidesEverything() {
+        WindowFixture f;
+        fillEverythingRight(f);
+        check(f);
+        QCOMPARE(grade(f), QString("100%"));
+        f.window->mnuRestart->trigger();
+        QVERIFY(!f.ui.LGrade.isVisible());
+        for (int s = 0; s < 5; ++s)
+            QVERIFY(!f.ui.Label1(s).isVisible());
+        for (int b = 0; b < 20; ++b) {
+            QVERIFY(!f.ui.tCoefficient(b).isVisible());
+            QCOMPARE(f.ui.tCoefficient(b).text(), QString());
+        }
+        for (const auto& slot : f.model.SlotTable)
+            QCOMPARE(slot.Placed, std::int16_t(-1));
+    }
+
     // The two compounds of a pair may stand in either order.
     void pairsAcceptEitherOrder() {
         WindowFixture f;
@@ -109,14 +127,17 @@ private slots:
         QTest::addColumn<QStringList>("texts");
         QTest::addColumn<QString>("grade");
         QTest::addColumn<bool>("emptied");
-        QTest::newRow("slot 0, 2 and 2") << 0 << QStringList{"2", "2"} << "7%" << false;
-        QTest::newRow("slot 0, empty and 1") << 0 << QStringList{"", "1"} << "7%" << false;
-        QTest::newRow("slot 0, 1 and 2") << 0 << QStringList{"1", "2"} << "3%" << true;
+        QTest::newRow("slot 0, 1 and 2") << 0 << QStringList{"1", "2"} << "7%" << false;
+        QTest::newRow("slot 0, 2 and 4") << 0 << QStringList{"2", "4"} << "7%" << false;
+        QTest::newRow("slot 0, empty and 2") << 0 << QStringList{"", "2"} << "7%" << false;
+        QTest::newRow("slot 0, 1 and + 2") << 0 << QStringList{"1", "+ 2"} << "7%" << false;
+        QTest::newRow("slot 0, 1 and 1") << 0 << QStringList{"1", "1"} << "3%" << true;
+        QTest::newRow("slot 0, both empty") << 0 << QStringList{"", ""} << "3%" << true;
         QTest::newRow("slot 0, 0,5 and 0,5") << 0 << QStringList{"0,5", "0,5"} << "3%" << true;
-        QTest::newRow("slot 0, 0.6 and 1") << 0 << QStringList{"0.6", "1"} << "7%" << false;
-        QTest::newRow("slot 0, 40000 twice") << 0 << QStringList{"40000", "40000"} << "3%"
-                                             << true;
-        QTest::newRow("slot 0, spaces and 1") << 0 << QStringList{"   ", "1"} << "7%" << false;
+        QTest::newRow("slot 0, 0.6 and 2") << 0 << QStringList{"0.6", "2"} << "7%" << false;
+        QTest::newRow("slot 0, 20000 and 40000")
+            << 0 << QStringList{"20000", "40000"} << "3%" << true;
+        QTest::newRow("slot 0, spaces and 2") << 0 << QStringList{"   ", "2"} << "7%" << false;
         QTest::newRow("slot 1, 4 2 4") << 1 << QStringList{"4", "2", "4"} << "9%" << false;
         QTest::newRow("slot 1, 2 2 2") << 1 << QStringList{"2", "2", "2"} << "3%" << true;
         QTest::newRow("slot 2, 1 1 1") << 2 << QStringList{"", "", ""} << "9%" << false;

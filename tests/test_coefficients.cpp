@@ -46,6 +46,11 @@ void CoefficientsTest::textReadsAsItsLeadingNumberRounded_data() {
     row("spaces only count as one", "   ", 1);
     row("plain integer", "2", 2);
     row("surrounding spaces", " 3 ", 3);
+    row("blank between digits", "1 2", 12);
+    row("blank after the sign", "+ 2", 2);
+    row("blank before a zero", "2 0", 20);
+    row("blanks around the point", "1 . 5", 2);
+    row("blank before a minus sign", " - 2", -2);
     row("decimal point rounds up", "0.6", 1);
     row("decimal comma stops the number", "0,5", 0);
     row("letters read zero", "abc", 0);
@@ -111,7 +116,7 @@ void CoefficientsTest::greekLocaleStillReadsTheDecimalPoint() {
     const auto pointSix = readCoefficient(u"0.6");
     const auto commaFive = readCoefficient(u"0,5");
     const auto grouped = readCoefficient(u"1.500");
-    const bool twoPointFive = coefficientsRight(0, {"2.5", "2"});
+    const bool twoPointFive = coefficientsRight(0, {"2.5", "4"});
 
     std::setlocale(LC_NUMERIC, previousNumeric.c_str());
     QLocale::setDefault(previous);
@@ -127,9 +132,13 @@ void CoefficientsTest::groupIsRightOnlyForItsRatio_data() {
     QTest::addColumn<QStringList>("texts");
     QTest::addColumn<bool>("right");
 
-    QTest::newRow("0: equal") << 0 << QStringList{"2", "2"} << true;
-    QTest::newRow("0: empty is one") << 0 << QStringList{"", "1"} << true;
-    QTest::newRow("0: unequal") << 0 << QStringList{"1", "2"} << false;
+    QTest::newRow("0: 1:2") << 0 << QStringList{"1", "2"} << true;
+    QTest::newRow("0: scaled 2:4") << 0 << QStringList{"2", "4"} << true;
+    QTest::newRow("0: empty is one") << 0 << QStringList{"", "2"} << true;
+    QTest::newRow("0: 1:1") << 0 << QStringList{"1", "1"} << false;
+    QTest::newRow("0: 2:2") << 0 << QStringList{"2", "2"} << false;
+    QTest::newRow("0: both empty") << 0 << QStringList{"", ""} << false;
+    QTest::newRow("0: 2:1 reversed") << 0 << QStringList{"2", "1"} << false;
     QTest::newRow("0: both zero") << 0 << QStringList{"0", "0"} << false;
     QTest::newRow("0: both negative") << 0 << QStringList{"-1", "-1"} << false;
     QTest::newRow("0: both comma") << 0 << QStringList{"0,5", "0,5"} << false;
@@ -137,14 +146,20 @@ void CoefficientsTest::groupIsRightOnlyForItsRatio_data() {
     QTest::newRow("0: too few boxes") << 0 << QStringList{"1"} << false;
     QTest::newRow("1: 2:1:2") << 1 << QStringList{"4", "2", "4"} << true;
     QTest::newRow("1: all empty") << 1 << QStringList{"", "", ""} << false;
+    QTest::newRow("1: last differs") << 1 << QStringList{"2", "1", "4"} << false;
+    QTest::newRow("1: first not double") << 1 << QStringList{"4", "1", "4"} << false;
     QTest::newRow("1: 1:2:1 reversed") << 1 << QStringList{"1", "2", "1"} << false;
     QTest::newRow("1: doubling beyond range")
         << 1 << QStringList{"32767", "20000", "32767"} << false;
     QTest::newRow("2: 1:1:1") << 2 << QStringList{"3", "3", "3"} << true;
     QTest::newRow("2: last differs") << 2 << QStringList{"3", "3", "2"} << false;
+    QTest::newRow("2: middle differs") << 2 << QStringList{"3", "2", "3"} << false;
     QTest::newRow("8: all empty is 1:1:1:1") << 8 << QStringList{"", "", "", ""} << false;
     QTest::newRow("8: 1:2:1:1") << 8 << QStringList{"1", "2", "1", "1"} << true;
     QTest::newRow("9: scaled 1:2:1:1") << 9 << QStringList{" 3", "6 ", "3", "3.4"} << true;
+    QTest::newRow("8: first differs from the products")
+        << 8 << QStringList{"1", "2", "3", "3"} << false;
+    QTest::newRow("9: water not double") << 9 << QStringList{"1", "3", "1", "1"} << false;
     QTest::newRow("10: last differs") << 10 << QStringList{"1", "2", "1", "2"} << false;
     QTest::newRow("10: doubling beyond range")
         << 10 << QStringList{"20000", "40000", "20000", "20000"} << false;

@@ -1,8 +1,10 @@
 // The drag itself: the ghost that follows the pointer, the edge zone and the scroll bar, drops
 // that take no compound, removal and replacement of placed compounds, hints and the drag start.
+#include "assistive/keyboard_placement.h"
 #include "dragging/palette.h"
 #include "support/window_fixture.h"
 
+#include <QMouseEvent>
 #include <QTest>
 
 using worksheet::kCopies;
@@ -381,6 +383,43 @@ private slots:
         QCOMPARE(placedCopies(f), placed);
         verifyHome(f, copy);
         QCOMPARE(f.frontCopy(Propanoic), copy);
+        verifyEveryCopyPlacedOrHome(f);
+    }
+
+    // A drag the window loses before the release (another window takes the focus, or the
+    // release never reaches it) ends as a drop on the background: over a blank or a placed
+    // compound alike, the card goes home and no slot changes.
+    void aDragTheWindowLosesSendsTheCardHome_data() {
+        QTest::addColumn<bool>("overPlaced");
+        QTest::addColumn<bool>("deactivated");
+        QTest::newRow("blank, focus lost") << false << true;
+        QTest::newRow("blank, release lost") << false << false;
+        QTest::newRow("placed compound, focus lost") << true << true;
+        QTest::newRow("placed compound, release lost") << true << false;
+    }
+    void aDragTheWindowLosesSendsTheCardHome() {
+        QFETCH(bool, overPlaced);
+        QFETCH(bool, deactivated);
+        WindowFixture f;
+        f.showSection(3);
+        if (overPlaced)
+            f.fill(5, 0, Ethanoic);
+        const QPointF blank = assistive::blankCentre(f.ws, 6);
+        const auto placed = placedCopies(f);
+        const int copy = f.grab(Propanoic);
+        f.moveTo(blank);
+        QWidget* widget = f.ui.Form1.widget();
+        if (deactivated) {
+            QEvent deactivate(QEvent::WindowDeactivate);
+            QCoreApplication::sendEvent(f.window.get(), &deactivate);
+        } else {
+            const QPointF pixel = blank / f.ui.Form1.twipsPerPixel();
+            QMouseEvent move(QEvent::MouseMove, pixel, widget->mapToGlobal(pixel), Qt::NoButton,
+                             Qt::NoButton, {});
+            QCoreApplication::sendEvent(widget, &move);
+        }
+        QCOMPARE(placedCopies(f), placed);
+        verifyHome(f, copy);
         verifyEveryCopyPlacedOrHome(f);
     }
 

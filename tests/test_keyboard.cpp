@@ -341,7 +341,7 @@ private slots:
         showActive(f);
         QCOMPARE(focused(), f.ui.VScroll1.widget());
         const QStringList coefficients[content::kSections] = {
-            {"1", "1", "1", "2", "1", "2", "1", "1"},
+            {"1", "1", "1", "2", "1", "2", "2", "1"},
             {},
             {},
             {},

@@ -156,18 +156,22 @@ std::optional<int> coefficientIn(const QString& text) {
         --end;
     if (begin == end)
         return 1;
-    // Then the leading number: blanks before it, a sign, digits with at most one point, and an
-    // exponent only where it has digits.
-    qsizetype i = begin;
-    while (i < end && isBlankCharacter(text[i]))
-        ++i;
+    // Then the leading number, blanks skipped wherever they stand: a sign, digits with at most
+    // one point, and an exponent only where it has digits.
+    QString compact;
+    for (qsizetype k = begin; k < end; ++k) {
+        if (!isBlankCharacter(text[k]))
+            compact += text[k];
+    }
+    qsizetype i = 0;
+    end = compact.size();
     QString number;
-    if (i < end && (text[i] == u'+' || text[i] == u'-'))
-        number += text[i++];
+    if (i < end && (compact[i] == u'+' || compact[i] == u'-'))
+        number += compact[i++];
     int digits = 0;
     bool point = false;
     for (; i < end; ++i) {
-        const QChar c = text[i];
+        const QChar c = compact[i];
         if (c >= u'0' && c <= u'9')
             ++digits;
         else if (c == u'.' && !point)
@@ -178,15 +182,15 @@ std::optional<int> coefficientIn(const QString& text) {
     }
     if (digits == 0)
         return 0;
-    if (i < end && (text[i] == u'e' || text[i] == u'E')) {
+    if (i < end && (compact[i] == u'e' || compact[i] == u'E')) {
         qsizetype j = i + 1;
-        if (j < end && (text[j] == u'+' || text[j] == u'-'))
+        if (j < end && (compact[j] == u'+' || compact[j] == u'-'))
             ++j;
         const qsizetype exponentDigits = j;
-        while (j < end && text[j] >= u'0' && text[j] <= u'9')
+        while (j < end && compact[j] >= u'0' && compact[j] <= u'9')
             ++j;
         if (j > exponentDigits)
-            number += text.mid(i, j - i);
+            number += compact.mid(i, j - i);
     }
     bool ok = false;
     const double value = QLocale::c().toDouble(number, &ok);
@@ -207,8 +211,10 @@ std::optional<int> doubled(int c) {
 
 bool ratioHolds(int group, const std::array<int, 4>& c) {
     switch (group) {
-    case 0:
-        return c[1] == c[0];
+    case 0: {
+        const auto twice = doubled(c[0]);
+        return twice && c[1] == *twice;
+    }
     case 1: {
         const auto twice = doubled(c[1]);
         return twice && c[0] == *twice && c[2] == c[0];
@@ -759,9 +765,10 @@ private:
         const QString d = "to " + describe(p) + " with " + named(b);
         const bool wasDragging = f_.router().isDragging();
         const auto& target = under(p);
+        const Sheet before = sheetOf(f_);
         f_.router().move(p, b);
         if (wasDragging)
-            expectAfterDragMove(d, p, b, target);
+            expectAfterDragMove(d, p, b, target, before);
         return d;
     }
 
@@ -843,16 +850,18 @@ private:
                p.y() > content::kClientHeight - 180;
     }
 
-    // A move with no button held ends the drag, so does the window's edge zone; the scroll bar
-    // sends the copy home but keeps the drag; elsewhere the card follows the pointer (hidden
-    // behind the viewport where a twin shows instead).
+    // A move with no button held ends the drag as a drop on the background, whatever lies under
+    // the pointer; so does the window's edge zone; the scroll bar sends the copy home but keeps
+    // the drag; elsewhere the card follows the pointer (hidden behind the viewport where a twin
+    // shows instead).
     void expectAfterDragMove(const QString& step, QPointF p, Qt::MouseButtons b,
-                             const controls::Control& target) {
+                             const controls::Control& target, const Sheet& before) {
         const int copy = f_.model.DraggedCopy;
         const bool dragging = f_.router().isDragging();
         if (b == Qt::NoButton) {
             if (dragging)
                 expected(step, "a move with no button held left the drag on");
+            expectAfterDrop(step, std::nullopt, before);
             return;
         }
         if (&target == &f_.ui.Form1 && inEdgeZone(p)) {
@@ -1019,10 +1028,12 @@ private:
         } else {
             // Another window comes to the front in the middle of the drag.
             d = "the window loses the focus";
+            const Sheet before = sheetOf(f_);
             QEvent deactivate(QEvent::WindowDeactivate);
             QCoreApplication::sendEvent(f_.window.get(), &deactivate);
             if (f_.router().isDragging())
                 expected(d, "a drag is left hanging after the window lost the focus");
+            expectAfterDrop(d, std::nullopt, before);
         }
         return d;
     }
@@ -1130,7 +1141,7 @@ private:
     // A whole reaction's coefficients, in its ratio or just off it, written the ways a student
     // might write them.
     QString typeGroup(const Group& g) {
-        const std::array<int, 4> ratio = g.number == 0   ? std::array<int, 4>{1, 1}
+        const std::array<int, 4> ratio = g.number == 0   ? std::array<int, 4>{1, 2}
                                          : g.number == 1 ? std::array<int, 4>{2, 1, 2}
                                          : g.number == 2 ? std::array<int, 4>{1, 1, 1}
                                                          : std::array<int, 4>{1, 2, 1, 1};

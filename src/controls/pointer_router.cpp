@@ -52,9 +52,10 @@ void PointerRouter::move(QPointF client, Qt::MouseButtons buttons,
                          Qt::KeyboardModifiers modifiers) {
     pointer_ = client;
     if (isDragging()) {
-        // A drag outlives no button: a release that never reached us ends it where it is.
+        // A drag outlives no button, but a release that never reached us was not made over
+        // what lies under the pointer now.
         if (buttons == Qt::NoButton)
-            drop();
+            abandonDrag();
         else
             deliverDragOver();
         return;
@@ -116,6 +117,11 @@ void PointerRouter::endDrag() {
         drop();
 }
 
+void PointerRouter::abandonDrag() {
+    if (isDragging())
+        drop(DropOn::Background);
+}
+
 void PointerRouter::deliverDragOver() {
     Control* source = dragSource_;
     const Hit hit = hitAt(form_, pointer_);
@@ -141,7 +147,7 @@ void PointerRouter::deliverDragOver() {
         handler(hit.control->index(), *source, float(local.x()), float(local.y()), state);
 }
 
-void PointerRouter::drop() {
+void PointerRouter::drop(DropOn where) {
     Control* source = dragSource_;
     dragSource_ = nullptr;
     dragTarget_ = nullptr;
@@ -149,7 +155,7 @@ void PointerRouter::drop() {
         QApplication::restoreOverrideCursor();
         cursorOverridden_ = false;
     }
-    const Hit hit = hitAt(form_, pointer_);
+    const Hit hit = where == DropOn::Background ? Hit{&form_, pointer_} : hitAt(form_, pointer_);
     if (const auto& handler = hit.control->handlers().dragDrop)
         handler(hit.control->index(), *source, float(hit.local.x()), float(hit.local.y()));
     settle();
@@ -195,7 +201,7 @@ bool PointerRouter::eventFilter(QObject* watched, QEvent* event) {
         return watched->isWidgetType();
     case QEvent::WindowDeactivate:
         if (watched == form_.widget()->window())
-            endDrag();
+            abandonDrag();
         return false;
     default:
         return false;

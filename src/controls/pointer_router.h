@@ -29,6 +29,9 @@ public:
     void beginDrag(Control& source);
     // Ends the drag and drops the source where the pointer is; nothing happens without a drag.
     void endDrag();
+    // Ends a drag that the student did not end (the window lost activation, or a release never
+    // arrived) with a drop on the window background, whatever lies under the pointer.
+    void abandonDrag();
     bool isDragging() const { return dragSource_ != nullptr; }
     Control* dragSource() const { return dragSource_; }
 
@@ -42,8 +45,9 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    enum class DropOn { UnderPointer, Background };
     void deliverDragOver();
-    void drop();
+    void drop(DropOn where = DropOn::UnderPointer);
     void settle() const;
     QPointF clientFromGlobal(QPointF global) const;
 

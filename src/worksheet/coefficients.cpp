@@ -73,14 +73,24 @@ double roundHalfToEven(double value) {
     return std::fmod(below, 2.0) == 0 ? below : below + 1;
 }
 
+// Blanks are skipped wherever they stand, so "1 2" reads twelve and "+ 2" reads two.
+QString withoutBlanks(QStringView text) {
+    QString kept;
+    kept.reserve(text.size());
+    for (QChar c : text) {
+        if (!isBlank(c))
+            kept.append(c);
+    }
+    return kept;
+}
+
 } // namespace
 
 std::optional<std::int16_t> readCoefficient(QStringView text) {
-    QStringView rest = trimmedSpaces(text);
-    if (rest.isEmpty())
+    if (trimmedSpaces(text).isEmpty())
         return 1;
-    while (!rest.isEmpty() && isBlank(rest.front()))
-        rest = rest.sliced(1);
+    const QString compact = withoutBlanks(text);
+    QStringView rest = compact;
     bool negative = false;
     if (!rest.isEmpty() && (rest.front() == u'+' || rest.front() == u'-')) {
         negative = rest.front() == u'-';
@@ -122,7 +132,8 @@ bool coefficientsRight(int group, const QStringList& texts) {
     }
     switch (group) {
     case 0:
-        return c[1] == c[0];
+        // Butane's four carbons give two molecules of ethanoic acid.
+        return c[1] == 2 * c[0];
     case 1:
         return c[0] == 2 * c[1] && c[2] == c[0];
     case 2:
