@@ -65,7 +65,8 @@ private slots:
     void controlsLieWhereTheirTwipsSay();
     void controlsStackInListingOrder_data();
     void controlsStackInListingOrder();
-    // The emblem is a square dark red drawing, the logo a square colour picture.
+    // The emblem is a square dark red drawing on a transparent ground, the logo a square colour
+    // picture.
     void picturesAreSquare();
 };
 
@@ -281,6 +282,8 @@ void AboutWindowTest::picturesAreSquare() {
     const QImage rendered = emblem->pixmap(QSize(213, 213), 1).toImage();
     QCOMPARE(rendered.pixelColor(0, 0).alpha(), 0);
     QCOMPARE(rendered.pixelColor(106, 2).rgb(), QColor(0x80, 0, 0).rgb());
+    // Between its rings the ground is transparent, so the name under the emblem reads through.
+    QCOMPARE(emblem->pixmap(QSize(640, 640), 1).toImage().pixelColor(98, 320).alpha(), 0);
 
     const QImage logo = content::makeMakerLogo();
     QCOMPARE(logo.size(), QSize(960, 960));

@@ -20,7 +20,6 @@
 #include <QLayout>
 #include <QMenuBar>
 #include <QMessageBox>
-#include <QScreen>
 #include <QShortcut>
 
 namespace app {
@@ -34,6 +33,7 @@ MainWindow::MainWindow(controls::UrlOpener opener)
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                    Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
                    Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint);
+    centring_ = new controls::WindowCentring(*this, controls::WindowCentring::availableArea);
     buildMenuBar();
     form_.setBackColor(QColor(Qt::white));
     setCentralWidget(form_.widget());
@@ -207,11 +207,7 @@ void MainWindow::showEvent(QShowEvent* event) {
     if (centred_)
         return;
     centred_ = true;
-    if (const QScreen* screen = this->screen()) {
-        QRect frame = frameGeometry();
-        frame.moveCenter(screen->availableGeometry().center());
-        move(frame.topLeft());
-    }
+    centring_->centre();
 }
 
 void MainWindow::closeEvent(QCloseEvent* event) {

@@ -3,6 +3,7 @@
 #include "assistive/blank_stops.h"
 #include "controls/form.h"
 #include "controls/url_opener.h"
+#include "controls/window_centring.h"
 #include "worksheet/worksheet.h"
 
 #include <QMainWindow>
@@ -59,6 +60,8 @@ private:
     MenuBar* menuBar_ = nullptr;
     // Created on first use and kept; the window owns it as its child.
     content::AboutWindow* about_ = nullptr;
+    // Placed in the middle of the screen when first shown, not again.
+    controls::WindowCentring* centring_ = nullptr;
     bool centred_ = false;
 };
 

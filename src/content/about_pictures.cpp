@@ -58,10 +58,11 @@ public:
 
     void paint(QPainter& painter) const override {
         const QPointF centre(kSide / 2, kSide / 2);
-        painter.setBrush(Qt::white);
+        // Lines only, on a transparent ground: the emblem lies over the author's name, which
+        // must read through it.
+        painter.setBrush(Qt::NoBrush);
         painter.setPen(QPen(kEmblemRed, 70));
         painter.drawEllipse(centre, 1555, 1555);
-        painter.setBrush(Qt::NoBrush);
         painter.setPen(QPen(kEmblemRed, 18));
         painter.drawEllipse(centre, 1470, 1470);
         painter.setPen(QPen(kEmblemRed, 40));

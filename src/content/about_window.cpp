@@ -10,7 +10,6 @@
 #include <QPainter>
 #include <QPlainTextEdit>
 #include <QPushButton>
-#include <QScreen>
 
 #include <algorithm>
 
@@ -78,6 +77,11 @@ AboutWindow::AboutWindow(controls::UrlOpener opener, const QIcon& icon, const QC
       logo_(std::make_unique<RasterDrawing>(makeMakerLogo())) {
     setWindowTitle(kCaption);
     setWindowIcon(icon);
+    // On the screen of the window that asked for it, where the student is looking.
+    centring_ = new controls::WindowCentring(*this, [](const QWidget& window) {
+        const QWidget* owner = window.parentWidget() ? window.parentWidget() : &window;
+        return controls::WindowCentring::screenArea(*owner);
+    });
     // A fixed dialog border: a title and a close box, nothing to minimise, maximise or resize.
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                    Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint |
@@ -193,22 +197,10 @@ bool AboutWindow::eventFilter(QObject* watched, QEvent* event) {
 }
 
 void AboutWindow::load() {
-    centreOnScreen();
+    centring_->centre();
     // A line break after the notice leaves an empty last line, room to scroll the notice up.
     comment_->setPlainText(links::kUsageNotice + QStringLiteral("\r\n"));
     cmdClose_->setFocus();
-}
-
-void AboutWindow::centreOnScreen() {
-    // The screen of the window that asked for it, where the student is looking.
-    const QWidget* owner = parentWidget() ? parentWidget() : this;
-    const QScreen* screen = owner->screen();
-    if (!screen)
-        return;
-    const QRect area = screen->geometry();
-    const QSize outer = frameGeometry().size();
-    move(area.left() + (area.width() - outer.width()) / 2,
-         area.top() + (area.height() - outer.height()) / 2);
 }
 
 void AboutWindow::openLink(const QUrl& address) const {

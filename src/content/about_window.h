@@ -2,6 +2,7 @@
 
 #include "controls/drawing.h"
 #include "controls/url_opener.h"
+#include "controls/window_centring.h"
 
 #include <QCursor>
 #include <QDialog>
@@ -46,12 +47,12 @@ private:
     };
 
     void load();
-    void centreOnScreen();
     void openLink(const QUrl& address) const;
 
     controls::UrlOpener opener_;
     std::unique_ptr<controls::Drawing> emblem_;
     std::unique_ptr<controls::Drawing> logo_;
+    controls::WindowCentring* centring_ = nullptr;
     QPlainTextEdit* comment_ = nullptr;
     QPushButton* cmdClose_ = nullptr;
     std::array<Link, 3> links_{};
