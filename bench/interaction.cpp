@@ -1,9 +1,6 @@
 #include "interaction.h"
 
 #include "app/main_window.h"
-#include "assistive/names.h"
-#include "layout/coefficient_boxes.h"
-#include "placement/place_copy.h"
 
 #include <QAction>
 #include <QCoreApplication>
@@ -57,11 +54,6 @@ protected:
     }
 };
 
-// Right ratios, left to right, of the reactions that have coefficient boxes.
-const std::vector<std::pair<int, QStringList>> kRightCoefficients{
-    {0, {"1", "2"}},           {1, {"2", "1", "2"}},      {2, {"1", "1", "1"}},
-    {8, {"1", "2", "1", "1"}}, {9, {"1", "2", "1", "1"}}, {10, {"1", "2", "1", "1"}}};
-
 class Session {
 public:
     Session() {
@@ -80,12 +72,12 @@ public:
 
     void round(InteractionTimes* into) {
         timeAction(into ? &into->restart : nullptr, [this] { window_.mnuRestart->trigger(); });
-        for (int slot = 0; slot < worksheet::kSlots; ++slot)
+        for (int slot = 0; slot < model::kSlots; ++slot)
             fill(slot, into ? &into->drop : nullptr);
-        for (const auto& [group, texts] : kRightCoefficients) {
-            const layout::BoxRange boxes = layout::coefficientGroupBoxes(group);
-            for (int i = 0; i < boxes.count; ++i)
-                ui().tCoefficient(boxes.first + i).setText(texts[i]);
+        // Each reaction's coefficients in their ratio.
+        for (const model::CoefficientGroup& group : model::kGroupTable) {
+            for (int i = 0; i < group.boxCount; ++i)
+                ui().tCoefficient(group.firstBox + i).setText(QString::number(group.ratio[i]));
         }
         processRepaint();
         timeAction(into ? &into->check : nullptr, [this] { window_.mnuCheck->trigger(); });
@@ -132,7 +124,7 @@ public:
 
 private:
     content::MainControls& ui() { return window_.worksheet().ui; }
-    worksheet::Model& model() { return window_.worksheet().model; }
+    model::Model& model() { return window_.worksheet().model; }
     controls::PointerRouter& router() { return ui().Form1.router(); }
 
     void showSection(int section) {
@@ -142,7 +134,7 @@ private:
 
     // The middle of the palette column of `compound`, where its front card lies.
     QPointF paletteCard(int compound) {
-        for (int copy = compound; copy < worksheet::kCopies; copy += content::kCompounds) {
+        for (int copy = compound; copy < model::kCopies; copy += model::kCompounds) {
             const controls::Image& card = ui().ImgMolecular(copy);
             if (card.isVisible() && card.top() > 0 && card.left() >= 0)
                 return card.originInForm() + QPointF(card.width() / 2, card.height() / 2);
@@ -159,23 +151,23 @@ private:
     }
 
     // Well inside the green slot of that blank.
-    QPointF onBlank(assistive::BlankPlace blank) {
-        const controls::Image& picture = ui().ImgSyntactic(blank.picture);
-        const float x = picture.width() * (blank.blank == 0 ? 0.6f : 0.9f);
+    QPointF onBlank(const model::Blank& blank) {
+        const controls::Image& picture = ui().ImgSyntactic(blank.reaction);
+        const float x = picture.width() * (blank.side == 0 ? 0.6f : 0.9f);
         return picture.originInForm() + QPointF(x, 555);
     }
 
     void fill(int slot, ActionTimes* into) {
-        const assistive::BlankPlace blank = assistive::blankOf(slot);
+        const model::Blank& blank = model::blank(slot);
         const int answer = model().SlotTable[slot].Answer;
-        showSection(placement::sectionOfPicture(blank.picture));
+        showSection(model::sectionOfBlank(slot));
         grab(answer);
         const QPointF target = onBlank(blank);
         router().move(target, Qt::LeftButton);
         processRepaint();
         timeAction(into, [&] { router().release(target, Qt::LeftButton); });
         const int placed = model().SlotTable[slot].Placed;
-        if (placed < 0 || worksheet::compoundOf(placed) != answer)
+        if (placed < 0 || model::compoundOf(placed) != answer)
             throw std::runtime_error("a drop missed blank " + std::to_string(slot));
     }
 

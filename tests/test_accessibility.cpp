@@ -2,6 +2,7 @@
 // blanks, coefficient boxes, notes and the grade, kept up to date, and the events that announce
 // placing, replacing, removing and the outcome of a check.
 #include "assistive/keyboard_placement.h"
+#include "content/drawings.h"
 #include "content/spoken.h"
 #include "content/texts.h"
 #include "support/window_fixture.h"
@@ -11,8 +12,6 @@
 #include <QTest>
 
 namespace {
-
-enum Compound { Water = 0, Ethanoic = 1, Propanoic = 2, General = 3, Ammonia = 4 };
 
 namespace spoken = content::spoken;
 
@@ -37,7 +36,7 @@ QStringList namedChildren(QWidget* container, QAccessible::Role role) {
 }
 
 QString blankName(int picture, const QString& which, const QString& holds) {
-    return spoken::kBlank.arg(spoken::kReactions[picture], which, holds);
+    return spoken::kBlank.arg(content::reactionDrawing(picture).accessibleName(), which, holds);
 }
 
 // Records what the window tells assistive technology.
@@ -72,8 +71,8 @@ private slots:
     void thePaletteShowsOneNamedCardPerCompound() {
         WindowFixture f;
         const QStringList cards = namedChildren(f.ui.Form1.widget(), QAccessible::Graphic);
-        QCOMPARE(cards.size(), content::kCompounds);
-        for (int compound = 0; compound < content::kCompounds; ++compound)
+        QCOMPARE(cards.size(), model::kCompounds);
+        for (int compound = 0; compound < model::kCompounds; ++compound)
             QCOMPARE(cards[(*f.model.PaletteColumn)[compound]], spoken::kCompounds[compound]);
 
         // The point under a card finds that card.
@@ -96,9 +95,10 @@ private slots:
     void sectionsShowReactionsAndPlacedCompounds() {
         WindowFixture f;
         QWidget* section0 = f.ui.Pic(0).widget();
-        QCOMPARE(
-            namedChildren(section0, QAccessible::Graphic),
-            QStringList({spoken::kReactions[0], spoken::kReactions[1], spoken::kReactions[2]}));
+        QCOMPARE(namedChildren(section0, QAccessible::Graphic),
+                 QStringList({"Καταλυτική οξείδωση βουτανίου, C4H10",
+                              "Αιθανάλη, CH3CHO, και οξυγόνο, O2, με καταλύτες",
+                              "Μεθανόλη, CH3OH, και μονοξείδιο του άνθρακα, CO, με καταλύτες"}));
         f.fill(1, 0, Ethanoic);
         QVERIFY(
             namedChildren(section0, QAccessible::Graphic).contains(spoken::kCompounds[Ethanoic]));
@@ -133,7 +133,7 @@ private slots:
         f.window->mnuCheck->trigger(); // the check takes the wrong compound out
         QCOMPARE(spokenName(stops.stop(7)),
                  blankName(5, spoken::kSecondBlank, spoken::kEmptyBlank));
-        f.fill(5, 0, General);
+        f.fill(5, 0, GeneralAcid);
         f.window->mnuRestart->trigger();
         QCOMPARE(spokenName(stops.stop(6)), blankName(5, spoken::kFirstBlank, spoken::kEmptyBlank));
     }
@@ -143,11 +143,11 @@ private slots:
     void boxesNameTheTermTheyMultiply() {
         WindowFixture f;
         const auto name = [&](int box) { return f.ui.tCoefficient(box).accessibleName(); };
-        QCOMPARE(name(0), spoken::kCoefficient.arg(spoken::kButane));
-        QCOMPARE(name(3), spoken::kCoefficient.arg(spoken::kOxygen));
-        QCOMPARE(name(6), spoken::kCoefficient.arg(spoken::kCarbonMonoxide));
-        QCOMPARE(name(9), spoken::kCoefficient.arg(spoken::kWater));
-        QCOMPARE(name(16), spoken::kCoefficient.arg(spoken::kNitrile));
+        QCOMPARE(name(0), QString("Συντελεστής για: βουτάνιο, C4H10"));
+        QCOMPARE(name(3), QString("Συντελεστής για: οξυγόνο, O2"));
+        QCOMPARE(name(6), QString("Συντελεστής για: μονοξείδιο του άνθρακα, CO"));
+        QCOMPARE(name(9), QString("Συντελεστής για: νερό, H2O"));
+        QCOMPARE(name(16), QString("Συντελεστής για: νιτρίλιο, CνH2ν+1CN"));
         QCOMPARE(name(1), spoken::kCoefficient.arg(spoken::kCompoundOfBlank));
 
         f.fill(0, 0, Ethanoic);
@@ -169,20 +169,20 @@ private slots:
         const auto& stops = f.window->blankStops();
 
         f.showSection(2);
-        assistive::placeCompound(f.ws, 5, General);
-        const QString holding = blankName(4, spoken::kOnlyBlank, spoken::kCompounds[General]);
+        assistive::placeCompound(f.ws, 5, GeneralAcid);
+        const QString holding = blankName(4, spoken::kOnlyBlank, spoken::kCompounds[GeneralAcid]);
         QVERIFY(listening.has(QAccessible::NameChanged, holding));
         assistive::placeCompound(f.ws, 5, Water);
         QVERIFY(listening.has(QAccessible::NameChanged,
                               blankName(4, spoken::kOnlyBlank, spoken::kCompounds[Water])));
-        assistive::placeCompound(f.ws, 5, General);
+        assistive::placeCompound(f.ws, 5, GeneralAcid);
         listening.heard.clear();
         assistive::removeCompound(f.ws, 5);
         QVERIFY(listening.has(QAccessible::NameChanged,
                               blankName(4, spoken::kOnlyBlank, spoken::kEmptyBlank)));
         QCOMPARE(spokenName(stops.stop(5)), blankName(4, spoken::kOnlyBlank, spoken::kEmptyBlank));
 
-        assistive::placeCompound(f.ws, 5, General);
+        assistive::placeCompound(f.ws, 5, GeneralAcid);
         listening.heard.clear();
         f.window->mnuCheck->trigger();
         const QString grade = QStringLiteral("3%");

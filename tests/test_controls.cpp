@@ -2,7 +2,9 @@
 #include "controls/form.h"
 #include "controls/kinds.h"
 
+#include <QApplication>
 #include <QLineEdit>
+#include <QProcess>
 #include <QSignalSpy>
 #include <QTest>
 
@@ -360,7 +362,64 @@ private slots:
         QCOMPARE(nextStop(b.widget()), c.widget());
         QCOMPARE(nextStop(c.widget()), a.widget());
     }
+
+    // An image that was never given a drawing shows a red cross rather than nothing.
+    void anImageWithoutADrawingShowsAPlaceholder() {
+        Form form(3000, 3000);
+        form.setBackColor(QColor(Qt::white));
+        form.create<Image>(form, "Bare").setGeometry(300, 300, 1500, 1500);
+        const QImage shown = form.widget()->grab().toImage();
+        QCOMPARE(shown.pixelColor(30, 60).rgb(), QColor(0xFF, 0xD0, 0xD0).rgb());
+        QCOMPARE(shown.pixelColor(70, 70).rgb(), QColor(Qt::red).rgb());
+        QCOMPARE(shown.pixelColor(150, 150).rgb(), QColor(Qt::white).rgb());
+    }
+
+    // A set that the code asks for by a name the window lacks, or as another kind than it is,
+    // ends the program with the set's name, in every build (a child run does the look-up).
+    void aWrongSetEndsTheProgram_data() {
+        QTest::addColumn<QString>("lookUp");
+        QTest::newRow("misspelt name") << "name";
+        QTest::newRow("wrong kind") << "kind";
+        QTest::newRow("missing element") << "element";
+    }
+    void aWrongSetEndsTheProgram() {
+        QFETCH(QString, lookUp);
+        QProcess child;
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        environment.insert("LOOK_UP_WRONG_SET", lookUp);
+        child.setProcessEnvironment(environment);
+        child.start(QCoreApplication::applicationFilePath(), {});
+        QVERIFY(child.waitForFinished(30'000));
+        QVERIFY(child.exitStatus() == QProcess::CrashExit || child.exitCode() != 0);
+        QVERIFY2(child.readAllStandardError().contains("The control set Card"),
+                 "the message names the set");
+    }
 };
 
-QTEST_MAIN(ControlsTest)
+namespace {
+
+// The child run of aWrongSetEndsTheProgram: a look-up that must not return.
+int lookUpWrongSet(const QByteArray& which) {
+    Form form(1000, 1000);
+    form.create<Image>(form, "Card");
+    if (which == "name")
+        SetOf<Image>(form, "Card9");
+    else if (which == "kind")
+        SetOf<Label>(form, "Card");
+    else
+        SetOf<Image>(form, "Card")(3);
+    return 0;
+}
+
+} // namespace
+
+int main(int argc, char* argv[]) {
+    QApplication app(argc, argv);
+    if (const QByteArray which = qgetenv("LOOK_UP_WRONG_SET"); !which.isEmpty())
+        return lookUpWrongSet(which);
+    ControlsTest test;
+    QTEST_SET_MAIN_SOURCE_PATH
+    return QTest::qExec(&test, argc, argv);
+}
+
 #include "test_controls.moc"

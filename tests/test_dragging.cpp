@@ -7,12 +7,10 @@
 #include <QMouseEvent>
 #include <QTest>
 
-using worksheet::kCopies;
-using worksheet::kSlots;
+using model::kCopies;
+using model::kSlots;
 
 namespace {
-
-enum Compound { Water = 0, Ethanoic = 1, Propanoic = 2, General = 3, Ammonia = 4 };
 
 // What lies under the pointer while a card is dragged.
 enum class Spot {
@@ -36,59 +34,20 @@ constexpr int kStray = 89;
 constexpr float kGhostRight = 60;
 constexpr float kHalfCard = 217.5f;
 
-QPointF at(const controls::Control& control) {
-    return {control.left(), control.top()};
-}
-
 // Where a picture lies when the pointer is at `pointer` in the picture's own container.
 QPointF ghostFor(QPointF pointer) {
     return pointer + QPointF(kGhostRight, -kHalfCard);
 }
 
-int sectionOfSlot(int slot) {
-    if (slot <= 2)
-        return 0;
-    if (slot <= 4)
-        return 1;
-    if (slot == 5)
-        return 2;
-    return slot <= 11 ? 3 : 4;
-}
-
-QString where(const controls::Control& control) {
-    return QString("%1(%2) at %3,%4")
-        .arg(control.name())
-        .arg(control.index())
-        .arg(control.left())
-        .arg(control.top());
-}
-
-// Empty when every picture of `copy` is home; otherwise the first one that is not.
-QString awayFromHome(const WindowFixture& f, int copy) {
-    const int column = (*f.model.PaletteColumn)[copy % 5];
-    const auto& card = f.ui.ImgMolecular(copy);
-    if (at(card) != QPointF(kPaletteLefts[column], kPaletteTop))
-        return where(card);
-    const auto& viewportTwin = f.ui.ImgMolecular00(copy);
-    if (at(viewportTwin) != QPointF(320 + 2555 * column, kParkedTop))
-        return where(viewportTwin);
-    for (int s = 0; s < 5; ++s) {
-        const auto& twin = f.ui.ImgMolecularOfSection(s, copy);
-        if (at(twin) != QPointF(210 + 2445 * column, kParkedTop))
-            return where(twin);
-    }
-    return {};
-}
-
 // Empty when `copy` shows in `slot` only: its twin there in view, the card and the viewport twin
 // out of sight beside their containers, the twins of the other sections parked.
 QString awayFromSlot(const WindowFixture& f, int copy, int slot) {
-    const int section = sectionOfSlot(slot);
+    const int section = model::sectionOfBlank(slot);
     const auto& card = f.ui.ImgMolecular(copy);
-    if (at(card) != QPointF(-2235, 0))
+    if (at(card) != kAside)
         return where(card);
     const auto& viewportTwin = f.ui.ImgMolecular00(copy);
-    if (at(viewportTwin) != QPointF(-2235, 0))
+    if (at(viewportTwin) != kAside)
         return where(viewportTwin);
     for (int s = 0; s < 5; ++s) {
         const auto& twin = f.ui.ImgMolecularOfSection(s, copy);
@@ -99,7 +58,7 @@ QString awayFromSlot(const WindowFixture& f, int copy, int slot) {
 }
 
 void verifyHome(const WindowFixture& f, int copy) {
-    const QString away = awayFromHome(f, copy);
+    const QString away = f.awayFromHome(copy);
     QVERIFY2(away.isEmpty(), qPrintable(QString("copy %1 not home: %2").arg(copy).arg(away)));
 }
 
@@ -115,7 +74,7 @@ void verifyEveryCopyPlacedOrHome(const WindowFixture& f) {
         QVERIFY2(holders.size() <= 1,
                  qPrintable(QString("copy %1 lies in %2 slots").arg(copy).arg(holders.size())));
         const QString away =
-            holders.isEmpty() ? awayFromHome(f, copy) : awayFromSlot(f, copy, holders.front());
+            holders.isEmpty() ? f.awayFromHome(copy) : awayFromSlot(f, copy, holders.front());
         QVERIFY2(away.isEmpty(),
                  qPrintable(QString("copy %1 (%2): %3")
                                 .arg(copy)
@@ -123,13 +82,6 @@ void verifyEveryCopyPlacedOrHome(const WindowFixture& f) {
                                                        : QString("slot %1").arg(holders.front()))
                                 .arg(away)));
     }
-}
-
-QList<std::int16_t> placedCopies(const WindowFixture& f) {
-    QList<std::int16_t> placed;
-    for (const auto& slot : f.model.SlotTable)
-        placed.append(slot.Placed);
-    return placed;
 }
 
 void showGradeAndNotes(WindowFixture& f) {
@@ -152,7 +104,7 @@ controls::Control& strayViewportTwin(WindowFixture& f) {
 
 void parkStrayViewportTwin(WindowFixture& f) {
     auto& twin = f.ui.ImgMolecular00(kStray);
-    twin.setLeft(320 + 2555 * (*f.model.PaletteColumn)[kStray % 5]);
+    twin.setLeft(parkedViewportLeft((*f.model.PaletteColumn)[kStray % 5]));
     twin.setTop(kParkedTop);
 }
 
@@ -337,7 +289,7 @@ private slots:
         WindowFixture f;
         f.fill(3, 0, Ethanoic);
         f.showSection(0);
-        const auto placed = placedCopies(f);
+        const auto placed = f.placedCopies();
         const int copy = f.grab(Water);
         f.moveTo({6000, 800});
         QCOMPARE(underPointer(f, kept), &f.ui.Form1);
@@ -351,7 +303,7 @@ private slots:
         QVERIFY(!f.router().isDragging());
         verifyHome(f, copy);
         f.releaseAt(f.onPicture(0, 3000));
-        QCOMPARE(placedCopies(f), placed);
+        QCOMPARE(f.placedCopies(), placed);
         verifyEveryCopyPlacedOrHome(f);
     }
 
@@ -375,12 +327,12 @@ private slots:
         WindowFixture f;
         f.fill(0, 0, Ethanoic);
         f.fill(5, 1, Water);
-        f.fill(9, 0, General);
+        f.fill(9, 0, GeneralAcid);
         const Target target = arrange(f, spot, section);
         QCOMPARE(underPointer(f, target.point), target.under);
-        const auto placed = placedCopies(f);
+        const auto placed = f.placedCopies();
         const int copy = f.dropAt(Propanoic, target.point);
-        QCOMPARE(placedCopies(f), placed);
+        QCOMPARE(f.placedCopies(), placed);
         verifyHome(f, copy);
         QCOMPARE(f.frontCopy(Propanoic), copy);
         verifyEveryCopyPlacedOrHome(f);
@@ -405,7 +357,7 @@ private slots:
         if (overPlaced)
             f.fill(5, 0, Ethanoic);
         const QPointF blank = assistive::blankCentre(f.ws, 6);
-        const auto placed = placedCopies(f);
+        const auto placed = f.placedCopies();
         const int copy = f.grab(Propanoic);
         f.moveTo(blank);
         QWidget* widget = f.ui.Form1.widget();
@@ -418,7 +370,7 @@ private slots:
                              Qt::NoButton, {});
             QCoreApplication::sendEvent(widget, &move);
         }
-        QCOMPARE(placedCopies(f), placed);
+        QCOMPARE(f.placedCopies(), placed);
         verifyHome(f, copy);
         verifyEveryCopyPlacedOrHome(f);
     }
@@ -426,11 +378,11 @@ private slots:
     // Pressing a card and letting go on the spot puts it back.
     void aPressAndReleaseInPlaceReturnsTheCard() {
         WindowFixture f;
-        f.fill(4, 0, General);
-        const auto placed = placedCopies(f);
+        f.fill(4, 0, GeneralAcid);
+        const auto placed = f.placedCopies();
         const int copy = f.grab(Ammonia);
         f.router().release(pressPoint(f, Ammonia), Qt::LeftButton);
-        QCOMPARE(placedCopies(f), placed);
+        QCOMPARE(f.placedCopies(), placed);
         verifyHome(f, copy);
         verifyEveryCopyPlacedOrHome(f);
     }
@@ -461,7 +413,7 @@ private slots:
         f.fill(8, 0, Ethanoic);
         f.fill(8, 1, Ammonia);
         const int copy = f.fill(picture, blank, Water);
-        const int section = placement::sectionOfPicture(picture);
+        const int section = model::sectionOfReaction(picture);
         for (int b = 0; b < 20; ++b) {
             if (f.ui.tCoefficient(b).isVisible())
                 f.ui.tCoefficient(b).setText(QString::number(b + 2));
@@ -470,13 +422,13 @@ private slots:
         for (int b = 0; b < 20; ++b)
             boxes[b] = {f.ui.tCoefficient(b).isVisible(), f.ui.tCoefficient(b).text()};
         showGradeAndNotes(f);
-        auto placed = placedCopies(f);
+        auto placed = f.placedCopies();
 
         const QPointF point = f.inClient(f.ui.ImgMolecularOfSection(section, copy), {1000, 200});
         QCOMPARE(underPointer(f, point), &f.ui.ImgMolecularOfSection(section, copy));
         f.router().doubleClick(point, Qt::LeftButton);
-        placed[slot] = worksheet::kEmpty;
-        QCOMPARE(placedCopies(f), placed);
+        placed[slot] = model::kEmpty;
+        QCOMPARE(f.placedCopies(), placed);
         verifyHome(f, copy);
         QVERIFY(!f.ui.LGrade.isVisible());
         for (int s = 0; s < 5; ++s)
@@ -512,30 +464,30 @@ private slots:
         QFETCH(int, blank);
         QFETCH(int, slot);
         WindowFixture f;
-        f.fill(5, 1 - blank, General);
+        f.fill(5, 1 - blank, GeneralAcid);
         const int old = f.fill(picture, blank, Ethanoic);
         const QPointF oldPlace = at(f.ui.ImgMolecularOfSection(3, old));
-        auto placed = placedCopies(f);
+        auto placed = f.placedCopies();
 
         const QPointF point = f.inClient(f.ui.ImgMolecularOfSection(3, old), {1000, 200});
         QCOMPARE(underPointer(f, point), &f.ui.ImgMolecularOfSection(3, old));
         const int copy = f.dropAt(Propanoic, point);
         placed[slot] = std::int16_t(copy);
-        QCOMPARE(placedCopies(f), placed);
+        QCOMPARE(f.placedCopies(), placed);
         QCOMPARE(at(f.ui.ImgMolecularOfSection(3, copy)), oldPlace);
         verifyHome(f, old);
         QCOMPARE(f.frontCopy(Ethanoic), old);
-        QCOMPARE(at(f.ui.ImgMolecular(copy)), QPointF(-2235, 0));
-        QCOMPARE(at(f.ui.ImgMolecular00(copy)), QPointF(-2235, 0));
+        QCOMPARE(at(f.ui.ImgMolecular(copy)), kAside);
+        QCOMPARE(at(f.ui.ImgMolecular00(copy)), kAside);
         verifyEveryCopyPlacedOrHome(f);
     }
 
     // Hovering tells how a card is moved, and how a placed compound is taken out.
     void hintsFollowThePointer() {
         WindowFixture f;
-        const int card = f.frontCopy(General);
+        const int card = f.frontCopy(GeneralAcid);
         f.ui.ImgMolecular(card).setToolTip({});
-        f.router().move(pressPoint(f, General), Qt::NoButton);
+        f.router().move(pressPoint(f, GeneralAcid), Qt::NoButton);
         QCOMPARE(f.ui.ImgMolecular(card).toolTip(),
                  QStringLiteral("η μεταφορά ξεκινάει με πατημένο κλικ"));
 
@@ -565,7 +517,7 @@ private slots:
         showGradeAndNotes(f);
         f.router().move({6000, 800}, Qt::NoButton);
 
-        dragging::ImgMolecular_MouseDown(f.ws, copy);
+        dragging::startDrag(f.ws, copy);
         QCOMPARE(f.router().isDragging(), drags);
         QCOMPARE(f.model.DraggedCopy, std::int16_t(drags ? copy : last));
         QCOMPARE(f.ui.LGrade.isVisible(), !drags);
@@ -606,12 +558,12 @@ private slots:
     void aDropOnAViewportTwinSendsTheCardHome() {
         WindowFixture f;
         f.fill(0, 0, Ethanoic);
-        const auto placed = placedCopies(f);
+        const auto placed = f.placedCopies();
         const auto& stray = strayViewportTwin(f);
         const QPointF point = f.inClient(stray, {1000, 200});
         QCOMPARE(underPointer(f, point), &stray);
         const int copy = f.dropAt(Water, point);
-        QCOMPARE(placedCopies(f), placed);
+        QCOMPARE(f.placedCopies(), placed);
         verifyHome(f, copy);
         QCOMPARE(at(stray), QPointF(5000, 200));
         parkStrayViewportTwin(f);
@@ -633,7 +585,7 @@ private slots:
         QFETCH(bool, byDrop);
         WindowFixture f;
         f.fill(kFirstPicture[section], 0, Ethanoic);
-        const auto placed = placedCopies(f);
+        const auto placed = f.placedCopies();
         const auto& stray = straySectionTwin(f, section);
         const QPointF point = f.inClient(stray, {1000, 200});
         QCOMPARE(underPointer(f, point), &stray);
@@ -649,7 +601,7 @@ private slots:
             f.releaseAt(point);
         else
             f.router().doubleClick(point, Qt::LeftButton);
-        QCOMPARE(placedCopies(f), placed);
+        QCOMPARE(f.placedCopies(), placed);
         verifyHome(f, kStray);
         if (byDrop)
             verifyHome(f, copy);

@@ -7,18 +7,8 @@
 namespace {
 
 void verifyAside(const WindowFixture& f, int copy) {
-    QCOMPARE(f.ui.ImgMolecular(copy).top(), 0.0f);
-    QCOMPARE(f.ui.ImgMolecular(copy).left(), -2235.0f);
-    QCOMPARE(f.ui.ImgMolecular00(copy).top(), 0.0f);
-    QCOMPARE(f.ui.ImgMolecular00(copy).left(), -2235.0f);
-}
-
-void verifyHomeCard(const WindowFixture& f, int copy) {
-    QCOMPARE(f.ui.ImgMolecular(copy).top(), kPaletteTop);
-    QCOMPARE(f.ui.ImgMolecular(copy).left(),
-             kPaletteLefts[(*f.model.PaletteColumn)[copy % 5]]);
-    for (int s = 0; s < 5; ++s)
-        QCOMPARE(f.ui.ImgMolecularOfSection(s, copy).top(), kParkedTop);
+    QCOMPARE(at(f.ui.ImgMolecular(copy)), kAside);
+    QCOMPARE(at(f.ui.ImgMolecular00(copy)), kAside);
 }
 
 std::vector<int> shownBoxes(const WindowFixture& f) {
@@ -69,7 +59,7 @@ private slots:
         QFETCH(float, twinLeft);
         QFETCH(float, twinTop);
         WindowFixture f;
-        const int section = placement::sectionOfPicture(picture);
+        const int section = model::sectionOfReaction(picture);
         f.showSection(section);
         // Water goes in as readily as the right compound: the check judges, not the drop.
         const int copy = f.dropAt(0, f.onPicture(picture, x, 100));
@@ -111,7 +101,7 @@ private slots:
         const double sy = p.height() / content::reactionDrawing(picture).logicalSize().height();
         const QRectF slot(p.left() + logical.left() * sx, p.top() + logical.top() * sy,
                           logical.width() * sx, logical.height() * sy);
-        const auto& twin = f.ui.ImgMolecularOfSection(placement::sectionOfPicture(picture), copy);
+        const auto& twin = f.ui.ImgMolecularOfSection(model::sectionOfReaction(picture), copy);
         QVERIFY2(twin.rect().contains(slot),
                  qPrintable(QString("slot %1,%2 %3x%4 twin %5,%6")
                                 .arg(slot.left())
@@ -130,7 +120,7 @@ private slots:
         f.ui.tCoefficient(0).setText("2");
         const int second = f.fill(0, 0, 3);
         QCOMPARE(f.model.SlotTable[0].Placed, std::int16_t(second));
-        verifyHomeCard(f, first);
+        QCOMPARE(f.awayFromHome(first), QString());
         QCOMPARE(f.frontCopy(1), first);
         QCOMPARE(shownBoxes(f), (std::vector<int>{0, 1}));
         QCOMPARE(f.ui.tCoefficient(0).text(), QString("2"));
@@ -167,7 +157,7 @@ private slots:
         const int propanoic = f.dropAt(2, f.inClient(f.ui.tCoefficient(9), {10, 10}));
         QCOMPARE(f.model.SlotTable[12].Placed, std::int16_t(propanoic));
         QCOMPARE(f.model.SlotTable[13].Placed, std::int16_t(ammonia));
-        verifyHomeCard(f, acid);
+        QCOMPARE(f.awayFromHome(acid), QString());
         verifyAside(f, propanoic);
         QCOMPARE(f.ui.ImgMolecularOfSection(4, propanoic).left(), 6645.0f);
         QCOMPARE(f.ui.ImgMolecularOfSection(4, propanoic).top(), 602.5f);

@@ -4,7 +4,7 @@
 #include "app/menu_bar.h"
 #include "assistive/keyboard_placement.h"
 #include "content/spoken.h"
-#include "layout/return_pictures.h"
+#include "layout/send_home.h"
 #include "support/window_fixture.h"
 
 #include <QAccessible>
@@ -14,32 +14,6 @@
 #include <QTest>
 
 namespace {
-
-enum Compound { Water = 0, Ethanoic = 1, Propanoic = 2, General = 3, Ammonia = 4 };
-
-// The compound each blank takes in a right worksheet.
-constexpr std::array<int, worksheet::kSlots> kRight{
-    Ethanoic, Ethanoic, Ethanoic, Ethanoic, Water,   General,   Ethanoic, Water,   Propanoic,
-    Water,    General,  Water,    Ethanoic, Ammonia, Propanoic, Ammonia,  General, Ammonia};
-
-constexpr std::array<std::pair<int, int>, worksheet::kSlots> kPlaces{{{0, 0},
-                                                                      {1, 0},
-                                                                      {2, 0},
-                                                                      {3, 0},
-                                                                      {3, 1},
-                                                                      {4, 0},
-                                                                      {5, 0},
-                                                                      {5, 1},
-                                                                      {6, 0},
-                                                                      {6, 1},
-                                                                      {7, 0},
-                                                                      {7, 1},
-                                                                      {8, 0},
-                                                                      {8, 1},
-                                                                      {9, 0},
-                                                                      {9, 1},
-                                                                      {10, 0},
-                                                                      {10, 1}}};
 
 QWidget* focused() {
     return QApplication::focusWidget();
@@ -57,14 +31,14 @@ void showActive(WindowFixture& f) {
 
 int compoundIn(const WindowFixture& f, int slot) {
     const auto copy = f.model.SlotTable[slot].Placed;
-    return copy == worksheet::kEmpty ? -1 : worksheet::compoundOf(copy);
+    return copy == model::kEmpty ? -1 : model::compoundOf(copy);
 }
 
 // Everything the mouse and the keyboard must leave alike: where every picture of every copy
 // lies and whether it shows, the slot table, the boxes, the grade and the notes.
 QStringList state(const WindowFixture& f) {
     QStringList lines;
-    for (int k = 0; k < worksheet::kCopies; ++k) {
+    for (int k = 0; k < model::kCopies; ++k) {
         for (const controls::Image* p : f.ui.picturesOf(k))
             lines << QString("%1(%2) %3,%4 %5")
                          .arg(p->name())
@@ -73,15 +47,15 @@ QStringList state(const WindowFixture& f) {
                          .arg(p->top())
                          .arg(p->isVisible());
     }
-    for (int s = 0; s < worksheet::kSlots; ++s)
+    for (int s = 0; s < model::kSlots; ++s)
         lines << QString("slot %1: %2").arg(s).arg(f.model.SlotTable[s].Placed);
-    for (int b = 0; b < content::kCoefficientBoxes; ++b)
+    for (int b = 0; b < model::kCoefficientBoxes; ++b)
         lines << QString("box %1: %2 '%3'")
                      .arg(b)
                      .arg(f.ui.tCoefficient(b).isVisible())
                      .arg(f.ui.tCoefficient(b).text());
     lines << QString("grade %1").arg(f.ui.LGrade.isVisible());
-    for (int s = 0; s < content::kSections; ++s)
+    for (int s = 0; s < model::kSections; ++s)
         lines << QString("note %1: %2").arg(s).arg(f.ui.Label1(s).isVisible());
     return lines;
 }
@@ -90,8 +64,8 @@ QStringList state(const WindowFixture& f) {
 // compared picture for picture.
 void samePalette(const WindowFixture& from, WindowFixture& to) {
     to.model.PaletteColumn = from.model.PaletteColumn;
-    for (int k = 0; k < worksheet::kCopies; ++k)
-        layout::ReturnPictures(to.ws, std::int16_t(k));
+    for (int k = 0; k < model::kCopies; ++k)
+        layout::sendHome(to.ui, to.model, std::int16_t(k));
 }
 
 void compareStates(const WindowFixture& mouse, const WindowFixture& keys, const char* step) {
@@ -112,10 +86,10 @@ private slots:
     // Every blank, placed into by the keyboard, takes the compound into its very slot.
     void keyboardPlacementReachesEverySlot() {
         WindowFixture f;
-        for (int slot = 0; slot < worksheet::kSlots; ++slot) {
-            f.showSection(placement::sectionOfPicture(kPlaces[slot].first));
-            const int copy = f.frontCopy(kRight[slot]);
-            assistive::placeCompound(f.ws, slot, kRight[slot]);
+        for (int slot = 0; slot < model::kSlots; ++slot) {
+            f.showSection(model::sectionOfBlank(slot));
+            const int copy = f.frontCopy(model::blank(slot).answer);
+            assistive::placeCompound(f.ws, slot, model::blank(slot).answer);
             QCOMPARE(f.model.SlotTable[slot].Placed, std::int16_t(copy));
         }
     }
@@ -141,21 +115,22 @@ private slots:
             {"placing right of picture 8", 13, Water},
             {"replacing right of picture 8", 13, Ammonia},
             {"removing left of picture 8", 12, -1},
-            {"placing left of picture 3", 3, General},
-            {"placing right of picture 3", 4, General},
+            {"placing left of picture 3", 3, GeneralAcid},
+            {"placing right of picture 3", 4, GeneralAcid},
             {"removing right of picture 3", 4, -1},
         };
         for (const Step& step : steps) {
-            const auto [picture, blank] = kPlaces[step.slot];
-            mouse.showSection(placement::sectionOfPicture(picture));
-            keys.showSection(placement::sectionOfPicture(picture));
+            const int picture = model::blank(step.slot).reaction;
+            const int blank = model::blank(step.slot).side;
+            mouse.showSection(model::sectionOfReaction(picture));
+            keys.showSection(model::sectionOfReaction(picture));
             if (step.compound >= 0) {
                 mouse.fill(picture, blank, step.compound);
                 assistive::placeCompound(keys.ws, step.slot, step.compound);
             } else {
                 const auto copy = mouse.model.SlotTable[step.slot].Placed;
                 const auto& twin =
-                    mouse.ui.ImgMolecularOfSection(placement::sectionOfPicture(picture), copy);
+                    mouse.ui.ImgMolecularOfSection(model::sectionOfReaction(picture), copy);
                 const QPointF middle =
                     WindowFixture::inClient(twin, {twin.width() / 2, twin.height() / 2});
                 mouse.router().doubleClick(middle, Qt::LeftButton);
@@ -195,23 +170,23 @@ private slots:
         key(Qt::Key_Up);
         QCOMPARE(column(), 3);
         // Each replaced copy went home: one copy of each compound left its stack at most.
-        for (int compound = 0; compound < content::kCompounds; ++compound)
+        for (int compound = 0; compound < model::kCompounds; ++compound)
             QCOMPARE(f.frontCopy(compound), compound == compoundIn(f, 5) ? compound + 5 : compound);
 
         key(Qt::Key_Delete);
-        QCOMPARE(f.model.SlotTable[5].Placed, worksheet::kEmpty);
+        QCOMPARE(f.model.SlotTable[5].Placed, model::kEmpty);
         key(Qt::Key_Up);
         QCOMPARE(column(), 4);
         key(Qt::Key_Backspace);
-        QCOMPARE(f.model.SlotTable[5].Placed, worksheet::kEmpty);
+        QCOMPARE(f.model.SlotTable[5].Placed, model::kEmpty);
         // Removing from an empty blank changes nothing.
         key(Qt::Key_Delete);
-        QCOMPARE(f.model.SlotTable[5].Placed, worksheet::kEmpty);
-        for (int compound = 0; compound < content::kCompounds; ++compound)
+        QCOMPARE(f.model.SlotTable[5].Placed, model::kEmpty);
+        for (int compound = 0; compound < model::kCompounds; ++compound)
             QCOMPARE(f.frontCopy(compound), compound);
         // Keys with Ctrl or Alt are not the blank's.
         key(Qt::Key_Space, Qt::ControlModifier);
-        QCOMPARE(f.model.SlotTable[5].Placed, worksheet::kEmpty);
+        QCOMPARE(f.model.SlotTable[5].Placed, model::kEmpty);
     }
 
     // Page Down and Page Up on a blank turn the section as the scroll bar does and go on to
@@ -326,11 +301,11 @@ private slots:
         f.grab(Water);
         key(Qt::Key_Space);
         key(Qt::Key_F10);
-        QCOMPARE(f.model.SlotTable[0].Placed, worksheet::kEmpty);
+        QCOMPARE(f.model.SlotTable[0].Placed, model::kEmpty);
         QCOMPARE(focused(), stop);
         f.releaseAt({6000, 300});
         key(Qt::Key_Space);
-        QVERIFY(f.model.SlotTable[0].Placed != worksheet::kEmpty);
+        QVERIFY(f.model.SlotTable[0].Placed != model::kEmpty);
     }
 
     // A whole worksheet by keys alone: Tab to each blank, Space until its name says the right
@@ -340,27 +315,27 @@ private slots:
         WindowFixture f;
         showActive(f);
         QCOMPARE(focused(), f.ui.VScroll1.widget());
-        const QStringList coefficients[content::kSections] = {
+        const QStringList coefficients[model::kSections] = {
             {"1", "1", "1", "2", "1", "2", "2", "1"},
             {},
             {},
             {},
             {"2", "1", "1", "1", "2", "1", "1", "1", "1", "2", "1", "1"}};
-        const std::array<std::pair<int, int>, content::kSections> sectionSlots{
+        const std::array<std::pair<int, int>, model::kSections> sectionSlots{
             {{0, 2}, {3, 4}, {5, 5}, {6, 11}, {12, 17}}};
 
         key(Qt::Key_Tab);
-        for (int section = 0; section < content::kSections; ++section) {
+        for (int section = 0; section < model::kSections; ++section) {
             const auto [first, last] = sectionSlots[section];
             for (int slot = first; slot <= last; ++slot) {
                 QCOMPARE(focused(), f.window->blankStops().stop(slot));
-                const QString wanted = content::spoken::kCompounds[kRight[slot]];
+                const QString wanted = content::spoken::kCompounds[model::blank(slot).answer];
                 const auto heard = [] {
                     return QAccessible::queryAccessibleInterface(focused())->text(
                         QAccessible::Name);
                 };
                 for (int presses = 0; !heard().endsWith(wanted); ++presses) {
-                    QVERIFY2(presses < content::kCompounds, qPrintable(heard()));
+                    QVERIFY2(presses < model::kCompounds, qPrintable(heard()));
                     key(Qt::Key_Space);
                 }
                 if (slot < last)
@@ -374,7 +349,7 @@ private slots:
             }
             for (qsizetype back = 0; back < coefficients[section].size(); ++back)
                 key(Qt::Key_Tab, Qt::ShiftModifier);
-            if (section + 1 < content::kSections)
+            if (section + 1 < model::kSections)
                 key(Qt::Key_PageDown);
         }
         key(Qt::Key_F10);
@@ -382,7 +357,7 @@ private slots:
         key(Qt::Key_Return);
         QVERIFY(f.ui.LGrade.isVisible());
         QCOMPARE(f.ui.LGrade.caption(), QString("100%"));
-        for (int section = 0; section < content::kSections; ++section)
+        for (int section = 0; section < model::kSections; ++section)
             QVERIFY(f.ui.Label1(section).isVisible());
     }
 };

@@ -4,8 +4,9 @@
 //
 // RANDOM_ACTION_SEEDS, RANDOM_ACTION_STEPS and RANDOM_ACTION_FIRST_SEED set how many seeds run,
 // how many actions each, and the first seed (20, 1000 and 1 unless set).
-#include "assistive/names.h"
-#include "layout/return_pictures.h"
+#include "layout/send_home.h"
+#include "model/coefficients.h"
+#include "model/marking.h"
 #include "support/window_fixture.h"
 
 #include <QAction>
@@ -23,75 +24,29 @@
 #include <optional>
 #include <random>
 
-using worksheet::kCopies;
-using worksheet::kSlots;
+using model::kCopies;
+using model::kSlots;
 
 namespace {
 
-// The answer key and what each blank earns.
-constexpr std::array<int, kSlots> kAnswers{1, 1, 1, 1, 0, 3, 1, 0, 2, 0, 3, 0, 1, 4, 2, 4, 3, 4};
-constexpr std::array<int, 5> kFullMarks{25, 6, 3, 18, 48};
-int pointsOf(int slot) { return slot < 12 ? 3 : 4; }
-
-// Which reaction picture each blank lies in, and on which side of the picture's split line (a
-// distance from the left edge of the section box); single blanks have no split.
+// Where a blank lies: its reaction picture and section, the split line of a picture with two
+// blanks (none for one), and whether it is the picture's right blank.
 struct Blank {
     int picture;
     int section;
     float split;
     bool right;
 };
-constexpr std::array<Blank, kSlots> kBlanks{{{0, 0, 0, false},
-                                             {1, 0, 0, false},
-                                             {2, 0, 0, false},
-                                             {3, 1, 9300, false},
-                                             {3, 1, 9300, true},
-                                             {4, 2, 0, false},
-                                             {5, 3, 8100, false},
-                                             {5, 3, 8100, true},
-                                             {6, 3, 8100, false},
-                                             {6, 3, 8100, true},
-                                             {7, 3, 8100, false},
-                                             {7, 3, 8100, true},
-                                             {8, 4, 9060, false},
-                                             {8, 4, 9060, true},
-                                             {9, 4, 9060, false},
-                                             {9, 4, 9060, true},
-                                             {10, 4, 9060, false},
-                                             {10, 4, 9060, true}}};
-
-// The reactions with coefficient boxes: their blanks and their boxes, left to right.
-struct Group {
-    int number;
-    int firstSlot;
-    int slotCount;
-    int firstBox;
-    int boxCount;
-};
-constexpr std::array<Group, 6> kGroups{{{0, 0, 1, 0, 2},
-                                        {1, 1, 1, 2, 3},
-                                        {2, 2, 1, 5, 3},
-                                        {8, 12, 2, 8, 4},
-                                        {9, 14, 2, 12, 4},
-                                        {10, 16, 2, 16, 4}}};
-int sectionOfBox(int box) { return box < 8 ? 0 : 4; }
-
-const Group* groupNumbered(int number) {
-    for (const Group& g : kGroups) {
-        if (g.number == number)
-            return &g;
-    }
-    return nullptr;
+Blank blankAt(int slot) {
+    const model::Blank& blank = model::blank(slot);
+    return {blank.reaction, model::sectionOfBlank(slot), model::reaction(blank.reaction).split,
+            blank.side == 1};
+}
+int answerOf(int slot) {
+    return model::blank(slot).answer;
 }
 
-// Where the pictures of a copy wait at home, besides its card on the palette: five equal gaps
-// around the five parked twins in the viewport (13095 wide) and in each section box (12435).
-float parkedViewportLeft(int column) { return 320.0f + 2555.0f * column; }
-float parkedSectionLeft(int column) { return 210.0f + 2445.0f * column; }
-constexpr QPointF kAside{-2235, 0};
 constexpr float kHiddenSectionTop = 10000;
-
-QPointF at(const controls::Control& c) { return {c.left(), c.top()}; }
 
 // Whether `picture` lies as the ghost of a pointer at `pointer` in its container: 60 twips to
 // the right, its middle level with the pointer (to a hundredth of a twip: the handlers add in
@@ -103,10 +58,6 @@ bool isGhostOf(const controls::Control& picture, QPointF pointer) {
 
 QRectF inClient(const controls::Control& c) {
     return {c.originInForm(), QSizeF(c.width(), c.height())};
-}
-
-QString where(const controls::Control& c) {
-    return QString("%1(%2) at %3,%4").arg(c.name()).arg(c.index()).arg(c.left()).arg(c.top());
 }
 
 // A text as a failure message can show it.
@@ -143,202 +94,58 @@ Sheet sheetOf(const WindowFixture& f) {
     return sheet;
 }
 
-bool isBlankCharacter(QChar c) { return c == u' ' || c == u'\t' || c == u'\n' || c == u'\r'; }
-
-// The coefficient a box stands for; nothing where reading it fails (beyond 16 bits).
-std::optional<int> coefficientIn(const QString& text) {
-    // Only spaces are trimmed, and a box empty after that stands for 1.
-    qsizetype begin = 0;
-    qsizetype end = text.size();
-    while (begin < end && text[begin] == u' ')
-        ++begin;
-    while (end > begin && text[end - 1] == u' ')
-        --end;
-    if (begin == end)
-        return 1;
-    // Then the leading number, blanks skipped wherever they stand: a sign, digits with at most
-    // one point, and an exponent only where it has digits.
-    QString compact;
-    for (qsizetype k = begin; k < end; ++k) {
-        if (!isBlankCharacter(text[k]))
-            compact += text[k];
-    }
-    qsizetype i = 0;
-    end = compact.size();
-    QString number;
-    if (i < end && (compact[i] == u'+' || compact[i] == u'-'))
-        number += compact[i++];
-    int digits = 0;
-    bool point = false;
-    for (; i < end; ++i) {
-        const QChar c = compact[i];
-        if (c >= u'0' && c <= u'9')
-            ++digits;
-        else if (c == u'.' && !point)
-            point = true;
-        else
-            break;
-        number += c;
-    }
-    if (digits == 0)
-        return 0;
-    if (i < end && (compact[i] == u'e' || compact[i] == u'E')) {
-        qsizetype j = i + 1;
-        if (j < end && (compact[j] == u'+' || compact[j] == u'-'))
-            ++j;
-        const qsizetype exponentDigits = j;
-        while (j < end && compact[j] >= u'0' && compact[j] <= u'9')
-            ++j;
-        if (j > exponentDigits)
-            number += compact.mid(i, j - i);
-    }
-    bool ok = false;
-    const double value = QLocale::c().toDouble(number, &ok);
-    if (!ok)
-        return std::nullopt;
-    const double rounded = std::nearbyint(value);
-    if (rounded < -32768 || rounded > 32767)
-        return std::nullopt;
-    return int(rounded);
-}
-
-// Twice a 16-bit coefficient, or nothing where that overflows.
-std::optional<int> doubled(int c) {
-    if (2 * c > 32767 || 2 * c < -32768)
-        return std::nullopt;
-    return 2 * c;
-}
-
-bool ratioHolds(int group, const std::array<int, 4>& c) {
-    switch (group) {
-    case 0: {
-        const auto twice = doubled(c[0]);
-        return twice && c[1] == *twice;
-    }
-    case 1: {
-        const auto twice = doubled(c[1]);
-        return twice && c[0] == *twice && c[2] == c[0];
-    }
-    case 2:
-        return c[0] == c[1] && c[2] == c[0];
-    default: {
-        const auto twice = doubled(c[0]);
-        return c[2] == c[3] && c[2] == c[0] && twice && c[1] == *twice;
-    }
-    }
-}
-
-// The worksheet after a check, as the answer key has it.
-struct Marking {
+// What a check must leave: the marking of the worksheet as it was, applied to it.
+struct Marked {
     Sheet sheet;
     int grade = 0;
     std::array<bool, 5> fullMarks{};
 };
 
-Marking markedByTheKey(const Sheet& before) {
-    Marking m{before};
-    Sheet& s = m.sheet;
-    std::array<int, 5> score{};
-    const auto filled = [&](int slot) { return s.placed[slot] >= 0; };
-    const auto compound = [&](int slot) { return s.placed[slot] % 5; };
-    const auto hide = [&](int number) {
-        if (const Group* g = groupNumbered(number)) {
-            for (int b = g->firstBox; b < g->firstBox + g->boxCount; ++b) {
-                s.texts[b].clear();
-                s.shown[b] = false;
-            }
-        }
+Marked markedFrom(const WindowFixture& f) {
+    Marked m{sheetOf(f)};
+    model::BoxTexts texts;
+    std::copy(m.sheet.texts.begin(), m.sheet.texts.end(), texts.begin());
+    const model::Marking marking = model::mark(f.model, texts);
+    for (int slot : marking.emptied)
+        m.sheet.placed[slot] = -1;
+    const auto eachBox = [&](int group, auto change) {
+        const model::CoefficientGroup& g = *model::groupOf(group);
+        for (int b = g.firstBox; b < g.firstBox + g.boxCount; ++b)
+            change(b);
     };
-    const auto coefficientsRight = [&](int number) {
-        const Group& g = *groupNumbered(number);
-        std::array<int, 4> c{};
-        bool right = true;
-        for (int i = 0; i < g.boxCount && right; ++i) {
-            const auto value = coefficientIn(s.texts[g.firstBox + i]);
-            right = value && *value >= 1;
-            if (right)
-                c[i] = *value;
-        }
-        right = right && ratioHolds(number, c);
-        if (!right) {
-            for (int b = g.firstBox; b < g.firstBox + g.boxCount; ++b)
-                s.texts[b].clear();
-        }
-        return right;
-    };
-    const auto markPair = [&](int a, int section, int group) {
-        const int b = a + 1;
-        if (filled(a) && filled(b) && compound(a) == compound(b)) {
-            s.placed[b] = -1;
-            hide(group);
-        }
-        for (int slot : {a, b}) {
-            if (!filled(slot))
-                continue;
-            if (compound(slot) == kAnswers[a] || compound(slot) == kAnswers[b]) {
-                score[section] += pointsOf(slot);
-            } else {
-                s.placed[slot] = -1;
-                hide(group);
-            }
-        }
-    };
-
-    for (int slot = 0; slot <= 2; ++slot) {
-        if (!filled(slot))
-            continue;
-        if (compound(slot) == kAnswers[slot]) {
-            score[0] += pointsOf(slot);
-            if (coefficientsRight(slot))
-                score[0] += slot == 0 ? 4 : 6;
-        } else {
-            s.placed[slot] = -1;
-            hide(slot);
-        }
-    }
-    markPair(3, 1, -1);
-    if (filled(5)) {
-        if (compound(5) == kAnswers[5])
-            score[2] += pointsOf(5);
-        else
-            s.placed[5] = -1;
-    }
-    for (int a : {6, 8, 10})
-        markPair(a, 3, -1);
-    for (int group = 8; group <= 10; ++group) {
-        const int a = (group - 8) * 2 + 12;
-        markPair(a, 4, group);
-        if (filled(a) && filled(a + 1) && coefficientsRight(group))
-            score[4] += 8;
-    }
-    for (int section = 0; section < 5; ++section) {
-        m.grade += score[section];
-        m.fullMarks[section] = score[section] == kFullMarks[section];
-    }
+    for (int group : marking.hidden)
+        eachBox(group, [&](int b) {
+            m.sheet.texts[b].clear();
+            m.sheet.shown[b] = false;
+        });
+    for (int group : marking.cleared)
+        eachBox(group, [&](int b) { m.sheet.texts[b].clear(); });
+    m.grade = marking.grade;
+    m.fullMarks = marking.fullMarks;
     return m;
 }
 
-// Empty when the window shows what the answer key says a check leaves.
-QString differencesFrom(const WindowFixture& f, const Marking& m,
+// Empty when the window shows what the marking says a check leaves.
+QString differencesFrom(const WindowFixture& f, const Marked& m,
                         const std::array<bool, 5>& notesBefore) {
     const Sheet now = sheetOf(f);
     for (int s = 0; s < kSlots; ++s) {
         if (now.placed[s] != m.sheet.placed[s])
-            return QString("slot %1 holds %2, the key leaves %3")
+            return QString("slot %1 holds %2, the marking leaves %3")
                 .arg(s)
                 .arg(now.placed[s])
                 .arg(m.sheet.placed[s]);
     }
     for (int b = 0; b < 20; ++b) {
         if (now.texts[b] != m.sheet.texts[b] || now.shown[b] != m.sheet.shown[b])
-            return QString("box %1 is %2 %3, the key leaves it %4 %5")
+            return QString("box %1 is %2 %3, the marking leaves it %4 %5")
                 .arg(b)
                 .arg(now.shown[b] ? "shown" : "hidden", printable(now.texts[b]))
                 .arg(m.sheet.shown[b] ? "shown" : "hidden", printable(m.sheet.texts[b]));
     }
     const QString grade = QString::number(m.grade) + u'%';
     if (!f.ui.LGrade.isVisible() || f.ui.LGrade.caption() != grade)
-        return QString("grade %1 %2, the key gives %3")
+        return QString("grade %1 %2, the marking gives %3")
             .arg(f.ui.LGrade.isVisible() ? "shows" : "hidden,", f.ui.LGrade.caption(), grade);
     for (int s = 0; s < 5; ++s) {
         if (f.ui.Label1(s).isVisible() != (notesBefore[s] || m.fullMarks[s]))
@@ -353,24 +160,8 @@ QString differencesFrom(const WindowFixture& f, const Marking& m,
 
 int columnOf(const WindowFixture& f, int copy) { return (*f.model.PaletteColumn)[copy % 5]; }
 
-QString awayFromHome(const WindowFixture& f, int copy) {
-    const int column = columnOf(f, copy);
-    const auto& card = f.ui.ImgMolecular(copy);
-    if (at(card) != QPointF(kPaletteLefts[column], kPaletteTop))
-        return where(card);
-    const auto& viewportTwin = f.ui.ImgMolecular00(copy);
-    if (at(viewportTwin) != QPointF(parkedViewportLeft(column), kParkedTop))
-        return where(viewportTwin);
-    for (int s = 0; s < 5; ++s) {
-        const auto& twin = f.ui.ImgMolecularOfSection(s, copy);
-        if (at(twin) != QPointF(parkedSectionLeft(column), kParkedTop))
-            return where(twin);
-    }
-    return {};
-}
-
 QString awayFromBlank(const WindowFixture& f, int copy, int slot) {
-    const Blank& blank = kBlanks[slot];
+    const Blank blank = blankAt(slot);
     if (at(f.ui.ImgMolecular(copy)) != kAside)
         return where(f.ui.ImgMolecular(copy));
     if (at(f.ui.ImgMolecular00(copy)) != kAside)
@@ -442,7 +233,7 @@ QString brokenInvariant(WindowFixture& f) {
             }
             continue;
         }
-        const QString away = slot ? awayFromBlank(f, copy, *slot) : awayFromHome(f, copy);
+        const QString away = slot ? awayFromBlank(f, copy, *slot) : f.awayFromHome(copy);
         if (!away.isEmpty())
             return QString("copy %1 (%2): %3")
                 .arg(copy)
@@ -461,7 +252,7 @@ QString brokenInvariant(WindowFixture& f) {
             continue;
         const bool card = front->name() == "ImgMolecular";
         if (someHome[compound] ? !(card && front->index() % 5 == compound &&
-                                   awayFromHome(f, front->index()).isEmpty())
+                                   f.awayFromHome(front->index()).isEmpty())
                                : front != &ui.Form1)
             return QString("palette column %1 of compound %2 shows %3")
                 .arg(column)
@@ -469,9 +260,10 @@ QString brokenInvariant(WindowFixture& f) {
                 .arg(where(*front));
     }
 
-    for (const Group& g : kGroups) {
+    for (const model::CoefficientGroup& g : model::kGroupTable) {
         bool complete = true;
-        for (int s = g.firstSlot; s < g.firstSlot + g.slotCount; ++s)
+        const model::BlankRange blanks = model::blanksOf(g.reaction);
+        for (int s = blanks.first; s < blanks.first + blanks.count; ++s)
             complete = complete && f.model.SlotTable[s].Placed >= 0;
         for (int b = g.firstBox; b < g.firstBox + g.boxCount; ++b) {
             const auto& box = ui.tCoefficient(b);
@@ -608,7 +400,7 @@ private:
         std::shuffle(order.begin(), order.end(), random_);
         f_.model.PaletteColumn = order;
         for (int copy = 0; copy < kCopies; ++copy)
-            layout::ReturnPictures(f_.ws, std::int16_t(copy));
+            layout::sendHome(f_.ui, f_.model, copy);
     }
 
     int section() const { return f_.ui.VScroll1.value(); }
@@ -617,7 +409,7 @@ private:
     std::vector<int> shownBoxes() const {
         std::vector<int> boxes;
         for (int b = 0; b < 20; ++b) {
-            if (f_.ui.tCoefficient(b).isVisible() && sectionOfBox(b) == section())
+            if (f_.ui.tCoefficient(b).isVisible() && model::sectionOfBox(b) == section())
                 boxes.push_back(b);
         }
         return boxes;
@@ -627,7 +419,7 @@ private:
         std::vector<int> copies;
         for (int s = 0; s < kSlots; ++s) {
             const int copy = f_.model.SlotTable[s].Placed;
-            if (copy >= 0 && kBlanks[s].section == section())
+            if (copy >= 0 && model::sectionOfBlank(s) == section())
                 copies.push_back(copy);
         }
         return copies;
@@ -647,12 +439,12 @@ private:
 
     // Over a reaction in view, often a hair's breadth from its split line.
     QPointF onReaction() {
-        std::vector<const Blank*> blanks;
-        for (const Blank& b : kBlanks) {
-            if (b.section == section())
-                blanks.push_back(&b);
+        std::vector<Blank> blanks;
+        for (int s = 0; s < kSlots; ++s) {
+            if (model::sectionOfBlank(s) == section())
+                blanks.push_back(blankAt(s));
         }
-        const Blank& blank = *blanks[pick(int(blanks.size()))];
+        const Blank& blank = blanks[pick(int(blanks.size()))];
         QPointF point = inside(inClient(f_.ui.ImgSyntactic(blank.picture)));
         if (blank.split > 0 && chance(0.4)) {
             const double offsets[] = {-1, -0.25, 0, 0.25, 1, quarter(uniform(-300, 300))};
@@ -791,15 +583,12 @@ private:
     // anywhere else.
     std::optional<int> slotTakenBy(const controls::Control& target, QPointF p) const {
         const QString name = target.name();
-        if (name == "tCoefficient") {
-            constexpr std::array<int, 20> slotOfBox{0,  0,  1,  1,  1,  2,  2,  2,  12, 12,
-                                                    12, 13, 14, 14, 14, 15, 16, 16, 16, 17};
-            return slotOfBox[target.index()];
-        }
+        if (name == "tCoefficient")
+            return model::box(target.index()).fills;
         if (name == "ImgSyntactic") {
             const float x = float(p.x() - target.originInForm().x());
             for (int s = 0; s < kSlots; ++s) {
-                const Blank& blank = kBlanks[s];
+                const Blank blank = blankAt(s);
                 if (blank.picture != target.index())
                     continue;
                 if (blank.split == 0 || (!blank.right && x < blank.split - target.left()) ||
@@ -812,7 +601,7 @@ private:
             if (name != QString("ImgMolecular%1").arg(section))
                 continue;
             for (int s = 0; s < kSlots; ++s) {
-                if (kBlanks[s].section == section &&
+                if (model::sectionOfBlank(s) == section &&
                     f_.model.SlotTable[s].Placed == target.index())
                     return s;
             }
@@ -830,7 +619,7 @@ private:
             }
         }
         if (!slot) {
-            if (const QString away = awayFromHome(f_, copy); !away.isEmpty())
+            if (const QString away = f_.awayFromHome(copy); !away.isEmpty())
                 expected(step, "a drop that takes no compound left the copy out: " + away);
         }
         // What was typed stays, whatever the drop did.
@@ -867,7 +656,7 @@ private:
         if (&target == &f_.ui.Form1 && inEdgeZone(p)) {
             if (dragging)
                 expected(step, "the edge zone left the drag on");
-            else if (const QString away = awayFromHome(f_, copy); !away.isEmpty())
+            else if (const QString away = f_.awayFromHome(copy); !away.isEmpty())
                 expected(step, "the edge zone left the dragged copy out: " + away);
             return;
         }
@@ -877,7 +666,7 @@ private:
             return;
         }
         if (&target == &f_.ui.VScroll1) {
-            if (const QString away = awayFromHome(f_, copy); !away.isEmpty())
+            if (const QString away = f_.awayFromHome(copy); !away.isEmpty())
                 expected(step, "the scroll bar left the ghost out: " + away);
             return;
         }
@@ -931,20 +720,19 @@ private:
         };
         // For a pair, the partner blank's compound decides which answer is still missing.
         const auto wanted = [&](int slot) {
-            const Blank& blank = kBlanks[slot];
-            if (blank.split == 0)
-                return kAnswers[slot];
-            const int partner = blank.right ? slot - 1 : slot + 1;
-            if (holds(partner) == kAnswers[partner])
-                return kAnswers[slot];
-            if (holds(partner) == kAnswers[slot])
-                return kAnswers[partner];
-            return kAnswers[chance(0.5) ? slot : partner];
+            const int partner = model::partnerOf(slot);
+            if (partner == model::kNone)
+                return answerOf(slot);
+            if (holds(partner) == answerOf(partner))
+                return answerOf(slot);
+            if (holds(partner) == answerOf(slot))
+                return answerOf(partner);
+            return answerOf(chance(0.5) ? slot : partner);
         };
         std::vector<int> blanks;
         std::vector<int> unfinished;
         for (int s = 0; s < kSlots; ++s) {
-            if (kBlanks[s].section != section())
+            if (model::sectionOfBlank(s) != section())
                 continue;
             blanks.push_back(s);
             if (holds(s) != wanted(s))
@@ -952,7 +740,7 @@ private:
         }
         const auto& from = unfinished.empty() || (!careful_ && chance(0.2)) ? blanks : unfinished;
         const int slot = from[pick(int(from.size()))];
-        const Blank& blank = kBlanks[slot];
+        const Blank blank = blankAt(slot);
         const int compound = !careful_ && chance(0.12) ? pick(5) : wanted(slot);
         const int column = (*f_.model.PaletteColumn)[compound];
         const QPointF start = inside({kPaletteLefts[column], kPaletteTop, 2235, 435});
@@ -1054,9 +842,9 @@ private:
         return d;
     }
 
-    std::array<std::int16_t, worksheet::kSlots> placedCopies() const {
-        std::array<std::int16_t, worksheet::kSlots> placed{};
-        for (int s = 0; s < worksheet::kSlots; ++s)
+    std::array<std::int16_t, model::kSlots> placedCopies() const {
+        std::array<std::int16_t, model::kSlots> placed{};
+        for (int s = 0; s < model::kSlots; ++s)
             placed[s] = f_.model.SlotTable[s].Placed;
         return placed;
     }
@@ -1067,8 +855,8 @@ private:
             Qt::Key_Space, Qt::Key_Return, Qt::Key_Right,     Qt::Key_Down,   Qt::Key_Left,
             Qt::Key_Up,    Qt::Key_Delete, Qt::Key_Backspace, Qt::Key_PageUp, Qt::Key_PageDown};
         std::vector<int> blanks;
-        for (int s = 0; s < worksheet::kSlots; ++s) {
-            if (assistive::sectionOfSlot(s) == section())
+        for (int s = 0; s < model::kSlots; ++s) {
+            if (model::sectionOfBlank(s) == section())
                 blanks.push_back(s);
         }
         const int slot = blanks[pick(int(blanks.size()))];
@@ -1140,11 +928,8 @@ private:
 
     // A whole reaction's coefficients, in its ratio or just off it, written the ways a student
     // might write them.
-    QString typeGroup(const Group& g) {
-        const std::array<int, 4> ratio = g.number == 0   ? std::array<int, 4>{1, 2}
-                                         : g.number == 1 ? std::array<int, 4>{2, 1, 2}
-                                         : g.number == 2 ? std::array<int, 4>{1, 1, 1}
-                                                         : std::array<int, 4>{1, 2, 1, 1};
+    QString typeGroup(const model::CoefficientGroup& g) {
+        const std::array<int, 4>& ratio = g.ratio;
         const int factor = !careful_ && chance(0.05) ? 16383 + pick(3) : 1 + pick(4);
         // Now and then one box is off by one, or written so that it reads otherwise.
         const int off = !careful_ && chance(0.25) ? pick(g.boxCount) : -1;
@@ -1171,7 +956,7 @@ private:
             sendKey(edit, Qt::Key_Delete, {}, {});
             typeInto(edit, texts[i]);
         }
-        return QString("coefficients %1 of reaction %2").arg(texts.join(" | ")).arg(g.number);
+        return QString("coefficients %1 of reaction %2").arg(texts.join(" | ")).arg(g.reaction);
     }
 
     QString type() {
@@ -1179,8 +964,8 @@ private:
         if (boxes.empty())
             return drag();
         if (chance(0.35)) {
-            std::vector<const Group*> shown;
-            for (const Group& g : kGroups) {
+            std::vector<const model::CoefficientGroup*> shown;
+            for (const model::CoefficientGroup& g : model::kGroupTable) {
                 if (std::find(boxes.begin(), boxes.end(), g.firstBox) != boxes.end())
                     shown.push_back(&g);
             }
@@ -1253,12 +1038,12 @@ private:
     }
 
     QString check() {
-        const Sheet before = sheetOf(f_);
+        const Marked expected = markedFrom(f_);
         std::array<bool, 5> notes{};
         for (int s = 0; s < 5; ++s)
             notes[s] = f_.ui.Label1(s).isVisible();
         f_.window->mnuCheck->trigger();
-        const QString difference = differencesFrom(f_, markedByTheKey(before), notes);
+        const QString difference = differencesFrom(f_, expected, notes);
         if (!difference.isEmpty())
             failure_ = "after the check, " + difference;
         return "check";
@@ -1267,7 +1052,7 @@ private:
     QString restart() {
         f_.window->mnuRestart->trigger();
         for (int s = 0; s < kSlots; ++s) {
-            if (f_.model.SlotTable[s].Placed != worksheet::kEmpty)
+            if (f_.model.SlotTable[s].Placed != model::kEmpty)
                 failure_ = QString("slot %1 is not empty after the restart").arg(s);
         }
         if (f_.ui.LGrade.isVisible())
@@ -1283,29 +1068,25 @@ private:
         std::array<bool, 5> blanksLeft{};
         for (int s = 0; s < kSlots; ++s) {
             const int copy = f_.model.SlotTable[s].Placed;
-            const Blank& blank = kBlanks[s];
-            const int partner = blank.right ? s - 1 : s + 1;
+            const int partner = model::partnerOf(s);
             const bool right =
-                copy >= 0 && (copy % 5 == kAnswers[s] ||
-                              (blank.split > 0 && copy % 5 == kAnswers[partner] &&
+                copy >= 0 && (copy % 5 == answerOf(s) ||
+                              (partner != model::kNone && copy % 5 == answerOf(partner) &&
                                f_.model.SlotTable[partner].Placed % 5 != copy % 5));
-            blanksLeft[blank.section] = blanksLeft[blank.section] || !right;
+            const int section = model::sectionOfBlank(s);
+            blanksLeft[section] = blanksLeft[section] || !right;
         }
         if (blanksLeft[section()])
             return dragIntoBlank();
-        std::array<const Group*, 5> groupLeft{};
-        for (const Group& g : kGroups) {
+        std::array<const model::CoefficientGroup*, 5> groupLeft{};
+        for (const model::CoefficientGroup& g : model::kGroupTable) {
             if (!f_.ui.tCoefficient(g.firstBox).isVisible())
                 continue;
-            std::array<int, 4> c{};
-            bool right = true;
-            for (int i = 0; i < g.boxCount && right; ++i) {
-                const auto value = coefficientIn(f_.ui.tCoefficient(g.firstBox + i).text());
-                right = value && *value >= 1;
-                c[i] = right ? *value : 0;
-            }
-            if (!(right && ratioHolds(g.number, c)))
-                groupLeft[sectionOfBox(g.firstBox)] = &g;
+            std::vector<QString> texts;
+            for (int b = g.firstBox; b < g.firstBox + g.boxCount; ++b)
+                texts.push_back(f_.ui.tCoefficient(b).text());
+            if (!model::coefficientsRight(g, texts))
+                groupLeft[model::sectionOfBox(g.firstBox)] = &g;
         }
         if (groupLeft[section()])
             return typeGroup(*groupLeft[section()]);

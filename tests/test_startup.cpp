@@ -1,7 +1,7 @@
 // Start-up, restart, the sections and scrolling, the coefficient boxes and the copies' homes.
 #include "layout/coefficient_boxes.h"
-#include "layout/return_pictures.h"
 #include "layout/sections.h"
+#include "layout/send_home.h"
 #include "support/window_fixture.h"
 #include "worksheet/startup.h"
 
@@ -13,7 +13,7 @@
 
 #include <set>
 
-using worksheet::kCopies;
+using model::kCopies;
 
 namespace {
 
@@ -74,11 +74,11 @@ private slots:
         }
     }
 
-    void returnPicturesPutsACopyInItsColumnUnderLowerCopies() {
+    void sendHomePutsACopyInItsColumnUnderLowerCopies() {
         WindowFixture f;
         f.model.PaletteColumn = std::array<std::int16_t, 5>{3, 0, 4, 1, 2};
         for (int k = 0; k < kCopies; ++k)
-            layout::ReturnPictures(f.ws, std::int16_t(k));
+            layout::sendHome(f.ui, f.model, k);
         const auto& seven = f.ui.ImgMolecular(7);
         QCOMPARE(seven.left(), 9847.5f);
         QCOMPARE(seven.top(), 232.5f);
@@ -87,7 +87,7 @@ private slots:
             QVERIFY(stackPosition(seven) < stackPosition(f.ui.ImgMolecular(k)));
         // Calling it again changes nothing, and no slot is touched.
         f.model.SlotTable[4].Placed = 7;
-        layout::ReturnPictures(f.ws, 7);
+        layout::sendHome(f.ui, f.model, 7);
         QCOMPARE(seven.left(), 9847.5f);
         QCOMPARE(f.model.SlotTable[4].Placed, std::int16_t(7));
     }
@@ -108,7 +108,7 @@ private slots:
     void placePicturesShowsOneSectionCentred() {
         QFETCH(int, section);
         WindowFixture f;
-        layout::PlacePictures(f.ws, std::int16_t(section));
+        layout::showSection(f.ui, section);
         const std::array<float, 5> centredTops{1050, 2400, 2640, 1020, 1290};
         for (int s = 0; s < 5; ++s) {
             const auto& pic = f.ui.Pic(s);
@@ -163,19 +163,19 @@ private slots:
             f.ui.tCoefficient(b).setVisible(true);
             f.ui.tCoefficient(b).setText(QString::number(b + 1));
         }
-        layout::HideCoefficients(f.ws, 9);
+        layout::hideCoefficients(f.ui, 9);
         for (int b = 0; b < 20; ++b) {
             const bool inGroup = b >= 12 && b <= 15;
             QCOMPARE(f.ui.tCoefficient(b).isVisible(), !inGroup);
             QCOMPARE(f.ui.tCoefficient(b).text(), inGroup ? QString() : QString::number(b + 1));
         }
         for (int g : {3, 4, 5, 6, 7, 11, -1})
-            layout::HideCoefficients(f.ws, std::int16_t(g));
-        layout::ShowCoefficients(f.ws, 5);
+            layout::hideCoefficients(f.ui, g);
+        layout::showCoefficients(f.ui, 5);
         for (int b = 0; b < 20; ++b)
             QCOMPARE(f.ui.tCoefficient(b).isVisible(), !(b >= 12 && b <= 15));
         // Showing again keeps what was typed.
-        layout::ShowCoefficients(f.ws, 1);
+        layout::showCoefficients(f.ui, 1);
         QCOMPARE(f.ui.tCoefficient(3).text(), QString("4"));
     }
 
@@ -184,7 +184,7 @@ private slots:
         WindowFixture f;
         std::set<std::array<std::int16_t, 5>> seen;
         for (int i = 0; i < 5000 && seen.size() < 120; ++i) {
-            worksheet::mnuRestart_Click(f.ws);
+            worksheet::restart(f.ws);
             auto order = *f.model.PaletteColumn;
             auto sorted = order;
             std::sort(sorted.begin(), sorted.end());
@@ -222,8 +222,8 @@ private slots:
         f.window->show();
         QVERIFY(QTest::qWaitForWindowExposed(f.window.get()));
         for (int g : {0, 1, 2, 8, 9, 10})
-            layout::ShowCoefficients(f.ws, std::int16_t(g));
-        layout::PlacePictures(f.ws, 0);
+            layout::showCoefficients(f.ui, g);
+        layout::showSection(f.ui, 0);
         f.ui.tCoefficient(4).setVisible(false);
         const auto nextStop = [](QWidget* w) {
             do
@@ -242,7 +242,7 @@ private slots:
             QCOMPARE(at, f.ui.tCoefficient(box).widget());
         }
         // Section 4's blanks and boxes follow in their own order once section 4 is in view.
-        layout::PlacePictures(f.ws, 4);
+        layout::showSection(f.ui, 4);
         at = f.ui.VScroll1.widget();
         for (int slot : {12, 13, 14, 15, 16, 17}) {
             at = nextStop(at);

@@ -12,8 +12,6 @@
 
 namespace {
 
-enum Compound { Water = 0, Ethanoic = 1 };
-
 QPoint pixels(const WindowFixture& f, QPointF client) {
     return (client / f.ui.Form1.twipsPerPixel()).toPoint();
 }
@@ -54,7 +52,7 @@ private slots:
         QTest::touchEvent(client, screen_.get()).release(0, blank);
         QTest::touchEvent(client, screen_.get()).press(0, blank);
         QTest::touchEvent(client, screen_.get()).release(0, blank);
-        QCOMPARE(f.model.SlotTable[1].Placed, worksheet::kEmpty);
+        QCOMPARE(f.model.SlotTable[1].Placed, model::kEmpty);
         QCOMPARE(f.ui.ImgMolecular(copy).left(), kPaletteLefts[(*f.model.PaletteColumn)[Ethanoic]]);
         QVERIFY(!f.ui.tCoefficient(2).isVisible());
     }
@@ -74,7 +72,7 @@ private slots:
         QCOMPARE(f.ui.ImgMolecular(copy).left(), kPaletteLefts[(*f.model.PaletteColumn)[Water]]);
         QCOMPARE(f.ui.ImgMolecular(copy).top(), kPaletteTop);
         for (const auto& slot : f.model.SlotTable)
-            QCOMPARE(slot.Placed, worksheet::kEmpty);
+            QCOMPARE(slot.Placed, model::kEmpty);
     }
 
 private:

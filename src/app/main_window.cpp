@@ -1,17 +1,11 @@
 #include "app/main_window.h"
 
 #include "app/menu_bar.h"
+#include "app/wiring.h"
 #include "content/about_window.h"
 #include "content/drawings.h"
 #include "content/links.h"
 #include "content/texts.h"
-#include "dragging/palette.h"
-#include "dragging/placed.h"
-#include "dragging/tracking.h"
-#include "layout/sections.h"
-#include "placement/box_drop.h"
-#include "placement/drag_feedback.h"
-#include "placement/reaction_drop.h"
 #include "worksheet/check.h"
 #include "worksheet/startup.h"
 
@@ -39,9 +33,10 @@ MainWindow::MainWindow(controls::UrlOpener opener)
     setCentralWidget(form_.widget());
     layout()->setSizeConstraint(QLayout::SetFixedSize);
 
-    worksheet::Form_Load(worksheet_);
+    worksheet::loadWorksheet(worksheet_);
     blankStops_ = std::make_unique<assistive::BlankStops>(worksheet_);
-    wireEvents();
+    wireEvents(*this);
+    form_.router().setSettledHandler([this] { blankStops_->refresh(); });
 }
 
 void MainWindow::buildMenuBar() {
@@ -61,127 +56,19 @@ void MainWindow::buildMenuBar() {
     connect(f10, &QShortcut::activated, menuBar_, &MenuBar::toggleKeyboard);
 }
 
-void MainWindow::wireEvents() {
-    using controls::Control;
-    using controls::DragState;
-    worksheet::Worksheet& ws = worksheet_;
-    auto& form = ws.ui.Form1;
-
-    auto& scroll = ws.ui.VScroll1.handlers();
-    scroll.change = [&ws](int) { layout::VScroll1_Change(ws); };
-    scroll.scroll = [&ws](int) { layout::VScroll1_Scroll(ws); };
-    scroll.dragOver = [&ws](int, Control&, float, float, DragState) {
-        dragging::VScroll1_DragOver(ws);
-    };
-    scroll.dragDrop = [&ws](int, Control&, float, float) { dragging::VScroll1_DragDrop(ws); };
-
-    auto& cards = form.set("ImgMolecular").handlers();
-    cards.mouseDown = [&ws](int i, const controls::MouseEventArgs&) {
-        dragging::ImgMolecular_MouseDown(ws, i);
-    };
-    cards.mouseMove = [&ws](int i, const controls::MouseEventArgs&) {
-        dragging::ImgMolecular_MouseMove(ws, i);
-    };
-    cards.mouseUp = [&ws](int i, const controls::MouseEventArgs&) {
-        dragging::ImgMolecular_MouseUp(ws, i);
-    };
-    cards.dragOver = [&ws](int i, Control& source, float x, float y, DragState) {
-        dragging::ImgMolecular_DragOver(ws, i, source, x, y);
-    };
-    cards.dragDrop = [&ws](int i, Control&, float, float) {
-        dragging::ImgMolecular_DragDrop(ws, i);
-    };
-
-    for (int section = 0; section < content::kSections; ++section) {
-        auto& twins = ws.ui.sectionTwinSet(section).handlers();
-        twins.doubleClick = [&ws, section](int i) {
-            dragging::ImgMolecularSection_DblClick(ws, section, i);
-        };
-        twins.dragDrop = [&ws, section](int i, Control&, float, float) {
-            dragging::ImgMolecularSection_DragDrop(ws, section, i);
-        };
-        twins.dragOver = [&ws, section](int i, Control& source, float x, float y, DragState) {
-            dragging::ImgMolecularSection_DragOver(ws, section, i, source, x, y);
-        };
-        twins.mouseMove = [&ws, section](int i, const controls::MouseEventArgs&) {
-            dragging::ImgMolecularSection_MouseMove(ws, section, i);
-        };
-    }
-    auto& viewportTwins = form.set("ImgMolecular00").handlers();
-    viewportTwins.dragOver = [&ws](int i, Control& source, float x, float y, DragState) {
-        dragging::ImgMolecular00_DragOver(ws, i, source, x, y);
-    };
-    viewportTwins.dragDrop = [&ws](int i, Control&, float, float) {
-        dragging::ImgMolecular00_DragDrop(ws, i);
-    };
-
-    auto& reactions = form.set("ImgSyntactic").handlers();
-    reactions.dragOver = [&ws](int i, Control& source, float x, float y, DragState) {
-        placement::ImgSyntactic_DragOver(ws, i, source, x, y);
-    };
-    reactions.dragDrop = [&ws](int i, Control& source, float x, float y) {
-        placement::ImgSyntactic_DragDrop(ws, i, source, x, y);
-    };
-    auto& boxes = form.set("tCoefficient").handlers();
-    boxes.dragOver = [&ws](int i, Control& source, float x, float y, DragState) {
-        placement::tCoefficient_DragOver(ws, i, source, x, y);
-    };
-    boxes.dragDrop = [&ws](int i, Control& source, float, float) {
-        placement::tCoefficient_DragDrop(ws, i, source);
-    };
-
-    const auto toBackground = [&ws](int, Control&, float, float) {
-        dragging::Background_DragDrop(ws);
-    };
-    auto& background = form.set("Form").handlers();
-    background.dragOver = [&ws](int, Control& source, float x, float y, DragState) {
-        dragging::Form_DragOver(ws, source, x, y);
-    };
-    background.dragDrop = toBackground;
-    auto& viewport = form.set("PicContainer").handlers();
-    viewport.dragOver = [&ws](int, Control& source, float x, float y, DragState) {
-        dragging::PicContainer_DragOver(ws, source, x, y);
-    };
-    viewport.dragDrop = toBackground;
-    auto& sections = form.set("Pic").handlers();
-    sections.dragOver = [&ws](int i, Control& source, float x, float y, DragState) {
-        dragging::Pic_DragOver(ws, i, source, x, y);
-    };
-    sections.dragDrop = toBackground;
-    auto& titles = form.set("cTitle").handlers();
-    titles.dragOver = [&ws](int i, Control& source, float x, float y, DragState) {
-        dragging::cTitle_DragOver(ws, i, source, x, y);
-    };
-    titles.dragDrop = toBackground;
-    auto& notes = form.set("Label1").handlers();
-    notes.dragOver = [&ws](int i, Control& source, float x, float y, DragState) {
-        dragging::Label1_DragOver(ws, i, source, x, y);
-    };
-    notes.dragDrop = toBackground;
-
-    // The separator item only separates: it has no command.
-    connect(mnuHelp, &QAction::triggered, this, &MainWindow::mnuHelp_Click);
-    connect(mnuSheet, &QAction::triggered, this, &MainWindow::mnuSheet_Click);
-    connect(mnuAbout, &QAction::triggered, this, &MainWindow::mnuAbout_Click);
-    connect(mnuCheck, &QAction::triggered, this, &MainWindow::check);
-    connect(mnuRestart, &QAction::triggered, this, &MainWindow::restart);
-    form.router().setSettledHandler([this] { blankStops_->refresh(); });
-    connect(mnuExit, &QAction::triggered, this, &QWidget::close);
-}
-
 void MainWindow::check() {
-    worksheet::mnuCheck_Click(worksheet_);
+    worksheet::check(worksheet_);
     blankStops_->refresh();
     // The grade must be heard wherever the focus is.
     worksheet_.ui.LGrade.notifyAccessibility(QAccessible::Alert);
 }
 
 void MainWindow::restart() {
-    worksheet::mnuRestart_Click(worksheet_);
+    worksheet::restart(worksheet_);
     blankStops_->refresh();
 }
 
-void MainWindow::mnuHelp_Click() {
+void MainWindow::showHelp() {
     const auto& lines = content::texts::kHelpLines;
     QMessageBox::information(this, content::texts::kHelpTitle,
                              lines[0] + QLatin1Char('\n') + lines[1] + QLatin1Char('\n') +
@@ -189,14 +76,14 @@ void MainWindow::mnuHelp_Click() {
 }
 
 // Whatever goes wrong in opening the document is no concern of the worksheet's.
-void MainWindow::mnuSheet_Click() {
+void MainWindow::openWorksheetDocument() {
     try {
         opener_(content::links::kWorksheetDocument);
     } catch (...) {
     }
 }
 
-void MainWindow::mnuAbout_Click() {
+void MainWindow::showAbout() {
     if (!about_)
         about_ = new content::AboutWindow(opener_, windowIcon(), content::handCursor(), this);
     about_->exec();

@@ -38,9 +38,12 @@ public:
     QAction* mnuAbout = nullptr;
     QAction* mnuExit = nullptr;
 
-    void mnuHelp_Click();
-    void mnuSheet_Click();
-    void mnuAbout_Click();
+    // The menu commands.
+    void showHelp();
+    void check();
+    void restart();
+    void openWorksheetDocument();
+    void showAbout();
 
 protected:
     void showEvent(QShowEvent* event) override;
@@ -49,9 +52,6 @@ protected:
 
 private:
     void buildMenuBar();
-    void wireEvents();
-    void check();
-    void restart();
 
     controls::UrlOpener opener_;
     controls::Form form_;

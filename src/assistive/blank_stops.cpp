@@ -12,34 +12,34 @@ namespace assistive {
 
 BlankStops::BlankStops(worksheet::Worksheet& ws) : ws_(ws) {
     QWidget* previous = ws.ui.VScroll1.widget();
-    for (int slot = 0; slot < worksheet::kSlots; ++slot) {
-        const int section = sectionOfSlot(slot);
-        auto* stop = new controls::FocusStop(ws.ui.Pic(section), blankRect(ws, slot));
+    for (int slot = 0; slot < model::kSlots; ++slot) {
+        auto* stop =
+            new controls::FocusStop(ws.ui.Pic(model::sectionOfBlank(slot)), blankRect(ws, slot));
         stop->setAccessibleDescription(content::spoken::kBlankKeys);
         stop->keyPressed = [this, slot](const QKeyEvent& event) { return keyPressed(slot, event); };
         QWidget::setTabOrder(previous, stop);
         previous = stop;
         stops_[slot] = stop;
     }
-    for (int box = 0; box < content::kCoefficientBoxes; ++box) {
-        if (slotOfBox(box) < 0)
+    for (int box = 0; box < model::kCoefficientBoxes; ++box) {
+        if (model::box(box).termBlank == model::kNone)
             ws.ui.tCoefficient(box).setAccessibleName(boxName(ws, box));
     }
     // No slot holds this, so the first refresh names every blank.
-    named_.fill(std::int16_t(worksheet::kEmpty - 1));
+    named_.fill(std::int16_t(model::kEmpty - 1));
     refresh();
 }
 
 void BlankStops::refresh() {
-    for (int slot = 0; slot < worksheet::kSlots; ++slot) {
+    for (int slot = 0; slot < model::kSlots; ++slot) {
         const std::int16_t placed = ws_.model.SlotTable[slot].Placed;
         if (placed == named_[slot])
             continue;
         named_[slot] = placed;
         if (stops_[slot])
             stops_[slot]->setName(blankName(ws_, slot));
-        for (int box = 0; box < content::kCoefficientBoxes; ++box) {
-            if (slotOfBox(box) == slot)
+        for (int box = 0; box < model::kCoefficientBoxes; ++box) {
+            if (model::box(box).termBlank == slot)
                 ws_.ui.tCoefficient(box).setAccessibleName(boxName(ws_, box));
         }
     }
@@ -81,9 +81,8 @@ void BlankStops::turnSection(int step) {
     QScrollBar* bar = ws_.ui.VScroll1.scrollBar();
     bar->triggerAction(step < 0 ? QAbstractSlider::SliderPageStepSub
                                 : QAbstractSlider::SliderPageStepAdd);
-    for (int slot = 0; slot < worksheet::kSlots; ++slot) {
-        const int section = sectionOfSlot(slot);
-        if (stops_[slot] && ws_.ui.Pic(section).isVisible()) {
+    for (int slot = 0; slot < model::kSlots; ++slot) {
+        if (stops_[slot] && ws_.ui.Pic(model::sectionOfBlank(slot)).isVisible()) {
             stops_[slot]->setFocus(Qt::TabFocusReason);
             return;
         }

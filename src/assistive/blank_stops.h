@@ -1,6 +1,7 @@
 #pragma once
 
 #include "controls/focus_stop.h"
+#include "model/tables.h"
 
 #include <QPointer>
 
@@ -36,9 +37,9 @@ private:
     void turnSection(int step);
 
     worksheet::Worksheet& ws_;
-    std::array<QPointer<controls::FocusStop>, 18> stops_;
+    std::array<QPointer<controls::FocusStop>, model::kSlots> stops_;
     // The copy each slot held when its names were last made; names change only with it.
-    std::array<std::int16_t, 18> named_;
+    std::array<std::int16_t, model::kSlots> named_;
 };
 
 } // namespace assistive

@@ -1,6 +1,5 @@
 #include "assistive/keyboard_placement.h"
 
-#include "assistive/names.h"
 #include "content/drawings.h"
 #include "controls/drawing.h"
 #include "worksheet/worksheet.h"
@@ -8,9 +7,9 @@
 namespace assistive {
 
 QRectF blankRect(const worksheet::Worksheet& ws, int slot) {
-    const BlankPlace place = blankOf(slot);
-    const controls::Image& picture = ws.ui.ImgSyntactic(place.picture);
-    const QRectF logical = content::reactionSlotRect(place.picture, place.blank);
+    const model::Blank& blank = model::blank(slot);
+    const controls::Image& picture = ws.ui.ImgSyntactic(blank.reaction);
+    const QRectF logical = content::reactionSlotRect(blank.reaction, blank.side);
     const QSizeF extent = picture.picture()->logicalSize();
     const qreal sx = picture.width() / extent.width();
     const qreal sy = picture.height() / extent.height();
@@ -19,13 +18,12 @@ QRectF blankRect(const worksheet::Worksheet& ws, int slot) {
 }
 
 QPointF blankCentre(const worksheet::Worksheet& ws, int slot) {
-    const int section = sectionOfSlot(slot);
-    return ws.ui.Pic(section).originInForm() + blankRect(ws, slot).center();
+    return ws.ui.Pic(model::sectionOfBlank(slot)).originInForm() + blankRect(ws, slot).center();
 }
 
 int paletteFrontCopy(const worksheet::Worksheet& ws, int compound) {
     auto& form = ws.ui.Form1;
-    for (int copy = compound; copy < worksheet::kCopies; copy += content::kCompounds) {
+    for (int copy = compound; copy < model::kCopies; copy += model::kCompounds) {
         const controls::Image& card = ws.ui.ImgMolecular(copy);
         const QPointF centre = card.rect().center();
         if (form.contains(centre) && form.hitTest(centre).control == &card)
@@ -45,7 +43,7 @@ void placeCompound(worksheet::Worksheet& ws, int slot, int compound) {
 
 void removeCompound(worksheet::Worksheet& ws, int slot) {
     auto& router = ws.ui.Form1.router();
-    if (router.isDragging() || ws.model.SlotTable[slot].Placed == worksheet::kEmpty)
+    if (router.isDragging() || ws.model.SlotTable[slot].Placed == model::kEmpty)
         return;
     const QPointF centre = blankCentre(ws, slot);
     router.doubleClick(centre, Qt::LeftButton);
@@ -57,11 +55,11 @@ void cycleCompound(worksheet::Worksheet& ws, int slot, int step) {
         return;
     const auto& columns = *ws.model.PaletteColumn;
     const std::int16_t copy = ws.model.SlotTable[slot].Placed;
-    int column = step > 0 ? -1 : content::kCompounds;
-    if (copy != worksheet::kEmpty)
-        column = columns[worksheet::compoundOf(copy)];
-    const int next = (column + step + content::kCompounds) % content::kCompounds;
-    for (int compound = 0; compound < content::kCompounds; ++compound) {
+    int column = step > 0 ? -1 : model::kCompounds;
+    if (copy != model::kEmpty)
+        column = columns[model::compoundOf(copy)];
+    const int next = (column + step + model::kCompounds) % model::kCompounds;
+    for (int compound = 0; compound < model::kCompounds; ++compound) {
         if (columns[compound] == next) {
             placeCompound(ws, slot, compound);
             return;

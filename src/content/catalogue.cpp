@@ -31,19 +31,19 @@ const QColor kTitleBack(0x00, 0x00, 0xC0);
 const QColor kCoefficientText(0xFF, 0x00, 0x00);
 
 // The section boxes: design left and top, and height (width 12435 for all).
-constexpr std::array<Rect, kSections> kPicDesign{{{0, 0, 12435, 5055},
-                                                  {120, 10000, 12435, 2715},
-                                                  {480, 10000, 12435, 2835},
-                                                  {0, 10000, 12435, 5535},
-                                                  {360, 10000, 12435, 5355}}};
+constexpr std::array<Rect, model::kSections> kPicDesign{{{0, 0, 12435, 5055},
+                                                         {120, 10000, 12435, 2715},
+                                                         {480, 10000, 12435, 2835},
+                                                         {0, 10000, 12435, 5535},
+                                                         {360, 10000, 12435, 5355}}};
 
-constexpr std::array<Rect, kSections> kFrames{{{60, 300, 12315, 4395},
-                                              {60, 60, 12315, 2175},
-                                              {60, 60, 12315, 1695},
-                                              {60, 300, 12315, 4455},
-                                              {60, 60, 12315, 4395}}};
+constexpr std::array<Rect, model::kSections> kFrames{{{60, 300, 12315, 4395},
+                                                      {60, 60, 12315, 2175},
+                                                      {60, 60, 12315, 1695},
+                                                      {60, 300, 12315, 4455},
+                                                      {60, 60, 12315, 4395}}};
 
-constexpr std::array<Rect, kReactionPictures> kReactions{{{1500, 600, 9165, 1110},
+constexpr std::array<Rect, model::kReactions> kReactions{{{1500, 600, 9165, 1110},
                                                           {1440, 1740, 9165, 1110},
                                                           {1440, 2880, 9165, 1110},
                                                           {120, 120, 12135, 1110},
@@ -55,46 +55,31 @@ constexpr std::array<Rect, kReactionPictures> kReactions{{{1500, 600, 9165, 1110
                                                           {120, 1440, 12135, 1110},
                                                           {120, 2580, 12135, 1110}}};
 
-constexpr std::array<Rect, kSections> kNotes{{{180, 4140, 12075, 525},
-                                             {180, 1260, 12075, 825},
-                                             {180, 1380, 12075, 285},
-                                             {180, 4080, 12075, 585},
-                                             {180, 3840, 12075, 525}}};
+constexpr std::array<Rect, model::kSections> kNotes{{{180, 4140, 12075, 525},
+                                                     {180, 1260, 12075, 825},
+                                                     {180, 1380, 12075, 285},
+                                                     {180, 4080, 12075, 585},
+                                                     {180, 3840, 12075, 525}}};
 
-constexpr std::array<std::array<float, 2>, kCoefficientBoxes> kBoxes{{{1800, 960},
-                                                                     {7500, 960},
-                                                                     {1740, 2100},
-                                                                     {4440, 2100},
-                                                                     {7440, 2100},
-                                                                     {1740, 3240},
-                                                                     {4440, 3240},
-                                                                     {7440, 3240},
-                                                                     {360, 660},
-                                                                     {3060, 660},
-                                                                     {6120, 660},
-                                                                     {9240, 660},
-                                                                     {360, 1800},
-                                                                     {3060, 1800},
-                                                                     {6120, 1800},
-                                                                     {9300, 1800},
-                                                                     {360, 2940},
-                                                                     {3060, 2940},
-                                                                     {6120, 2940},
-                                                                     {9240, 2940}}};
+constexpr std::array<std::array<float, 2>, model::kCoefficientBoxes> kBoxes{
+    {{1800, 960},  {7500, 960},  {1740, 2100}, {4440, 2100}, {7440, 2100},
+     {1740, 3240}, {4440, 3240}, {7440, 3240}, {360, 660},   {3060, 660},
+     {6120, 660},  {9240, 660},  {360, 1800},  {3060, 1800}, {6120, 1800},
+     {9300, 1800}, {360, 2940},  {3060, 2940}, {6120, 2940}, {9240, 2940}}};
 
 // Design positions of the twins in each section box (left by compound, one top a section);
 // start-up parks them all, so they only matter as the values the copies start from.
-constexpr std::array<std::array<float, kCompounds>, kSections> kTwinLefts{
+constexpr std::array<std::array<float, model::kCompounds>, model::kSections> kTwinLefts{
     {{0, 2340, 4680, 7080, 9420},
      {180, 2520, 4860, 7260, 9600},
      {600, 2940, 5280, 7680, 10020},
      {60, 2400, 4740, 7080, 9420},
      {600, 2940, 5280, 7680, 10020}}};
-constexpr std::array<float, kSections> kTwinTops{5000, 2520, 1920, 4920, 5100};
+constexpr std::array<float, model::kSections> kTwinTops{5000, 2520, 1920, 4920, 5100};
 
 // Keyboard order of the coefficient boxes, after the scroll bar.
-constexpr std::array<int, kCoefficientBoxes> kBoxTabOrder{7,  6,  5,  4,  3,  2,  1,  0,  9,  10,
-                                                          11, 12, 13, 14, 15, 8,  16, 17, 18, 19};
+constexpr std::array<int, model::kCoefficientBoxes> kBoxTabOrder{
+    7, 6, 5, 4, 3, 2, 1, 0, 9, 10, 11, 12, 13, 14, 15, 8, 16, 17, 18, 19};
 
 QString twinSetName(int section) { return QStringLiteral("ImgMolecular%1").arg(section); }
 
@@ -226,8 +211,8 @@ void buildMainWindow(Form& form) {
         sectionContents(form, pic, section);
     }
 
-    constexpr std::array<float, kCompounds> viewportLefts{300, 2700, 5100, 7440, 9780};
-    for (int copy = 0; copy < kCompounds; ++copy)
+    constexpr std::array<float, model::kCompounds> viewportLefts{300, 2700, 5100, 7440, 9780};
+    for (int copy = 0; copy < model::kCompounds; ++copy)
         card(form, viewport, "ImgMolecular00", copy, viewportLefts[copy], 6360);
 
     auto& grade = form.create<Label>(form, "LGrade");
@@ -247,7 +232,7 @@ void buildMainWindow(Form& form) {
     dropIcon.setPicture(&dragIconDrawing());
     dropIcon.setVisible(false);
 
-    constexpr std::array<float, kCompounds> paletteLefts{180, 2520, 4860, 7260, 9600};
+    constexpr std::array<float, model::kCompounds> paletteLefts{180, 2520, 4860, 7260, 9600};
     for (int copy : {4, 3, 2, 1, 0})
         card(form, form, "ImgMolecular", copy, paletteLefts[copy], 180);
 
@@ -258,50 +243,16 @@ void buildMainWindow(Form& form) {
 }
 
 MainControls::MainControls(Form& form)
-    : Form1(form), VScroll1(static_cast<ScrollBar&>(form.set("VScroll1")[0])),
-      PicContainer(static_cast<PictureBox&>(form.set("PicContainer")[0])),
-      LGrade(static_cast<Label&>(form.set("LGrade")[0])),
-      DropIcon(static_cast<Image&>(form.set("DropIcon")[0])) {}
-
-PictureBox& MainControls::Pic(int section) const {
-    return static_cast<PictureBox&>(Form1.set("Pic")[section]);
-}
-
-Shape& MainControls::Container(int section) const {
-    return static_cast<Shape&>(Form1.set("Container")[section]);
-}
-
-Label& MainControls::Label1(int section) const {
-    return static_cast<Label&>(Form1.set("Label1")[section]);
-}
-
-Label& MainControls::cTitle(int section) const {
-    return static_cast<Label&>(Form1.set("cTitle")[section]);
-}
-
-Image& MainControls::ImgSyntactic(int picture) const {
-    return static_cast<Image&>(Form1.set("ImgSyntactic")[picture]);
-}
-
-TextBox& MainControls::tCoefficient(int box) const {
-    return static_cast<TextBox&>(Form1.set("tCoefficient")[box]);
-}
-
-Image& MainControls::ImgMolecular(int copy) const {
-    return static_cast<Image&>(Form1.set("ImgMolecular")[copy]);
-}
-
-Image& MainControls::ImgMolecular00(int copy) const {
-    return static_cast<Image&>(Form1.set("ImgMolecular00")[copy]);
-}
-
-Image& MainControls::ImgMolecularOfSection(int section, int copy) const {
-    return static_cast<Image&>(sectionTwinSet(section)[copy]);
-}
-
-ControlSet& MainControls::sectionTwinSet(int section) const {
-    return Form1.set(twinSetName(section));
-}
+    : Form1(form), VScroll1(SetOf<ScrollBar>(form, "VScroll1")(0)),
+      PicContainer(SetOf<PictureBox>(form, "PicContainer")(0)),
+      LGrade(SetOf<Label>(form, "LGrade")(0)), DropIcon(SetOf<Image>(form, "DropIcon")(0)),
+      Pic(form, "Pic"), Container(form, "Container"), Label1(form, "Label1"),
+      cTitle(form, "cTitle"), ImgSyntactic(form, "ImgSyntactic"),
+      tCoefficient(form, "tCoefficient"), ImgMolecular(form, "ImgMolecular"),
+      ImgMolecular00(form, "ImgMolecular00"),
+      ImgMolecularSection{SetOf<Image>(form, twinSetName(0)), SetOf<Image>(form, twinSetName(1)),
+                          SetOf<Image>(form, twinSetName(2)), SetOf<Image>(form, twinSetName(3)),
+                          SetOf<Image>(form, twinSetName(4))} {}
 
 std::array<Image*, 7> MainControls::picturesOf(int copy) const {
     return {&ImgMolecular(copy),
@@ -311,6 +262,13 @@ std::array<Image*, 7> MainControls::picturesOf(int copy) const {
             &ImgMolecularOfSection(2, copy),
             &ImgMolecularOfSection(3, copy),
             &ImgMolecularOfSection(4, copy)};
+}
+
+std::array<ControlSet*, 7> MainControls::pictureSets() const {
+    return {&ImgMolecular.set(),           &ImgMolecular00.set(),
+            &ImgMolecularSection[0].set(), &ImgMolecularSection[1].set(),
+            &ImgMolecularSection[2].set(), &ImgMolecularSection[3].set(),
+            &ImgMolecularSection[4].set()};
 }
 
 } // namespace content

@@ -2,16 +2,11 @@
 
 #include "controls/form.h"
 #include "controls/kinds.h"
+#include "model/tables.h"
 
 #include <array>
 
 namespace content {
-
-// Number of the sections, compounds, reaction pictures and coefficient boxes of the window.
-inline constexpr int kSections = 5;
-inline constexpr int kCompounds = 5;
-inline constexpr int kReactionPictures = 11;
-inline constexpr int kCoefficientBoxes = 20;
 
 // Twips of the main window's client area.
 inline constexpr float kClientWidth = 13725;
@@ -20,7 +15,17 @@ inline constexpr float kClientHeight = 8220;
 // The right end of the palette strip: the left edge of the grade label.
 inline constexpr float kPaletteRight = 12240;
 
-// The main window's controls, reached by their names and indices.
+// Twins at home wait this far above the top edge of their containers.
+inline constexpr float kParkingGap = 60;
+// Where hidden sections wait, far below the viewport.
+inline constexpr float kParkedSectionTop = 10000;
+// A picture that follows the pointer lies this far right of it, so that it is never under the
+// pointer itself.
+inline constexpr float kGhostOffset = 60;
+// Within this many twips of the client area's edges a drag ends.
+inline constexpr float kEdgeZone = 180;
+
+// The main window's controls by their names and indices, each set looked up once.
 class MainControls {
 public:
     explicit MainControls(controls::Form& form);
@@ -31,21 +36,25 @@ public:
     controls::Label& LGrade;
     controls::Image& DropIcon;
 
-    controls::PictureBox& Pic(int section) const;
-    controls::Shape& Container(int section) const;
-    controls::Label& Label1(int section) const;
-    controls::Label& cTitle(int section) const;
-    controls::Image& ImgSyntactic(int picture) const;
-    controls::TextBox& tCoefficient(int box) const;
-    controls::Image& ImgMolecular(int copy) const;
-    controls::Image& ImgMolecular00(int copy) const;
-    // The section twin of a copy, in the set named "ImgMolecular" followed by the section's digit.
-    controls::Image& ImgMolecularOfSection(int section, int copy) const;
-    // The set named "ImgMolecular" followed by the digit `section`, looked up by that name.
-    controls::ControlSet& sectionTwinSet(int section) const;
+    controls::SetOf<controls::PictureBox> Pic;
+    controls::SetOf<controls::Shape> Container;
+    controls::SetOf<controls::Label> Label1;
+    controls::SetOf<controls::Label> cTitle;
+    controls::SetOf<controls::Image> ImgSyntactic;
+    controls::SetOf<controls::TextBox> tCoefficient;
+    controls::SetOf<controls::Image> ImgMolecular;
+    controls::SetOf<controls::Image> ImgMolecular00;
+    // The section twin sets, "ImgMolecular" followed by the section's digit.
+    std::array<controls::SetOf<controls::Image>, model::kSections> ImgMolecularSection;
+
+    controls::Image& ImgMolecularOfSection(int section, int copy) const {
+        return ImgMolecularSection[section](copy);
+    }
     // The seven pictures of one copy, in the order the window treats them: the card, the
     // viewport twin, then the twins of sections 0 to 4.
     std::array<controls::Image*, 7> picturesOf(int copy) const;
+    // The seven sets in that order.
+    std::array<controls::ControlSet*, 7> pictureSets() const;
 };
 
 // Creates every control of the main window in `form`, in listing order (front to back in each

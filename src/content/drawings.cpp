@@ -2,6 +2,7 @@
 
 #include "content/fonts.h"
 #include "content/spoken.h"
+#include "model/tables.h"
 
 #include <QFontMetricsF>
 #include <QPainter>
@@ -176,6 +177,8 @@ struct Mark {
 };
 
 struct Picture {
+    // What a screen reader says of the picture, with its formulae in plain characters.
+    QStringView spoken;
     const Row* row;
     std::vector<Text> texts;
     Arrow arrow;
@@ -184,8 +187,9 @@ struct Picture {
 };
 
 // Pictures 1 and 2: two reactants over catalysts give the one product.
-Picture catalysed(QStringView reactant, QStringView second) {
-    return {&kIndustrialRow,
+Picture catalysed(QStringView spoken, QStringView reactant, QStringView second) {
+    return {spoken,
+            &kIndustrialRow,
             {{1625, reactant}, {4573, u"+"}, {6240, second}},
             {{7061, 9632}, {9437, 9828}, {7242, u"καταλύτες"}, {}},
             {{{388, 1292}, kIndustrialMark},
@@ -195,8 +199,9 @@ Picture catalysed(QStringView reactant, QStringView second) {
 }
 
 // Pictures 5 to 7: an alcohol oxidised to two products.
-Picture oxidised(qreal alcoholX, QStringView alcohol) {
-    return {&kLaboratoryRow,
+Picture oxidised(QStringView spoken, qreal alcoholX, QStringView alcohol) {
+    return {spoken,
+            &kLaboratoryRow,
             {{alcoholX, alcohol}, {11315, u"+"}},
             {{4791, 6835}, {6650, 7022}, {5523, u"[O]"}, {}},
             {},
@@ -204,8 +209,9 @@ Picture oxidised(qreal alcoholX, QStringView alcohol) {
 }
 
 // Pictures 8 to 10: a nitrile hydrolysed in acid or base.
-Picture hydrolysed(QStringView nitrile) {
-    return {&kShortRow,
+Picture hydrolysed(QStringView spoken, QStringView nitrile) {
+    return {spoken,
+            &kShortRow,
             {{1229, nitrile}, {3577, u"+"}, {4718, u"H_2O"}, {11678, u"+"}},
             {{5659, 7283}, {7136, 7431}, {6304, u"H^+"}, {6054, u"ή OH^−"}},
             {{{294, 977}, kHydrolysisReactantMark},
@@ -215,31 +221,35 @@ Picture hydrolysed(QStringView nitrile) {
             {{8613, 11533}, {12741, 15660}}};
 }
 
-const std::array<Picture, 11>& pictures() {
-    static const std::array<Picture, 11> table{{
-        {&kIndustrialRow,
+const std::array<Picture, model::kReactions>& pictures() {
+    static const std::array<Picture, model::kReactions> table{{
+        {u"Καταλυτική οξείδωση βουτανίου, C4H10",
+         &kIndustrialRow,
          {{1625, u"C_4H_{10}"}},
          {{4516, 9632}, {9437, 9828}, {4997, u"καταλυτική οξείδωση"}, {}},
          {{{388, 1292}, kIndustrialMark}, {{10405, 11309}, kIndustrialProductMark}},
          {{11392, 15253}}},
-        catalysed(u"CH_3CHO", u"O_2"),
-        catalysed(u"CH_3OH", u"CO"),
-        {&kShortRow,
+        catalysed(u"Αιθανάλη, CH3CHO, και οξυγόνο, O2, με καταλύτες", u"CH_3CHO", u"O_2"),
+        catalysed(u"Μεθανόλη, CH3OH, και μονοξείδιο του άνθρακα, CO, με καταλύτες", u"CH_3OH",
+                  u"CO"),
+        {u"Αιθανόλη, CH3CH2OH, και οξυγόνο, O2, με αλκοοξειδάση",
+         &kShortRow,
          {{1229, u"CH_3CH_2OH"}, {3577, u"+"}, {4239, u"O_2"}, {12037, u"+"}},
          {{4981, 7961}, {7814, 8110}, {5474, u"αλκοοξειδάση"}, {}},
          {},
          {{8613, 11533}, {12741, 15660}}},
-        {&kFatsRow,
+        {u"Ζωικά ή φυτικά λίπη",
+         &kFatsRow,
          {{577, u"ζωικά ή φυτικά λίπη"}},
          {{7080, 9763}, {9520, 10009}, {}, {}},
          {},
          {{10579, 15404}}},
-        oxidised(1525, u"CH_3CH_2OH"),
-        oxidised(1113, u"CH_3CH_2CH_2OH"),
-        oxidised(1255, u"C_vH_{2v+1}CH_2OH"),
-        hydrolysed(u"CH_3CN"),
-        hydrolysed(u"CH_3CH_2CN"),
-        hydrolysed(u"C_vH_{2v+1}CN"),
+        oxidised(u"Οξείδωση αιθανόλης, CH3CH2OH", 1525, u"CH_3CH_2OH"),
+        oxidised(u"Οξείδωση προπανόλης, CH3CH2CH2OH", 1113, u"CH_3CH_2CH_2OH"),
+        oxidised(u"Οξείδωση αλκοόλης, CνH2ν+1CH2OH", 1255, u"C_vH_{2v+1}CH_2OH"),
+        hydrolysed(u"Υδρόλυση αιθανονιτριλίου, CH3CN, με H+ ή OH−", u"CH_3CN"),
+        hydrolysed(u"Υδρόλυση προπανονιτριλίου, CH3CH2CN, με H+ ή OH−", u"CH_3CH_2CN"),
+        hydrolysed(u"Υδρόλυση νιτριλίου, CνH2ν+1CN, με H+ ή OH−", u"C_vH_{2v+1}CN"),
     }};
     return table;
 }
@@ -250,8 +260,8 @@ bool hasPicture(int picture) {
 
 class ReactionDrawing : public controls::Drawing {
 public:
-    ReactionDrawing(const Picture& picture, const QString& spoken)
-        : picture_(picture), spoken_(spoken) {}
+    explicit ReactionDrawing(const Picture& picture)
+        : picture_(picture), spoken_(picture.spoken.toString()) {}
 
     QSizeF logicalSize() const override { return {kLogicalWidth, picture_.row->height}; }
     QString accessibleName() const override { return spoken_; }
@@ -333,7 +343,7 @@ const controls::Drawing& reactionDrawing(int picture) {
         std::vector<ReactionDrawing> made;
         made.reserve(pictures().size());
         for (size_t p = 0; p < pictures().size(); ++p)
-            made.emplace_back(pictures()[p], spoken::kReactions[p]);
+            made.emplace_back(pictures()[p]);
         return made;
     }();
     return drawings.at(picture);

@@ -17,32 +17,6 @@ inline const std::array<QString, 5> kCompounds{
     QStringLiteral("αμμωνία, NH3"),
 };
 
-// The reaction pictures, in picture order.
-inline const std::array<QString, 11> kReactions{
-    QStringLiteral("Καταλυτική οξείδωση βουτανίου, C4H10"),
-    QStringLiteral("Αιθανάλη, CH3CHO, και οξυγόνο, O2, με καταλύτες"),
-    QStringLiteral("Μεθανόλη, CH3OH, και μονοξείδιο του άνθρακα, CO, με καταλύτες"),
-    QStringLiteral("Αιθανόλη, CH3CH2OH, και οξυγόνο, O2, με αλκοοξειδάση"),
-    QStringLiteral("Ζωικά ή φυτικά λίπη"),
-    QStringLiteral("Οξείδωση αιθανόλης, CH3CH2OH"),
-    QStringLiteral("Οξείδωση προπανόλης, CH3CH2CH2OH"),
-    QStringLiteral("Οξείδωση αλκοόλης, CνH2ν+1CH2OH"),
-    QStringLiteral("Υδρόλυση αιθανονιτριλίου, CH3CN, με H+ ή OH−"),
-    QStringLiteral("Υδρόλυση προπανονιτριλίου, CH3CH2CN, με H+ ή OH−"),
-    QStringLiteral("Υδρόλυση νιτριλίου, CνH2ν+1CN, με H+ ή OH−"),
-};
-
-// The reactants that coefficient boxes multiply, besides the compounds of the blanks.
-inline const QString kButane = QStringLiteral("βουτάνιο, C4H10");
-inline const QString kEthanal = QStringLiteral("αιθανάλη, CH3CHO");
-inline const QString kOxygen = QStringLiteral("οξυγόνο, O2");
-inline const QString kMethanol = QStringLiteral("μεθανόλη, CH3OH");
-inline const QString kCarbonMonoxide = QStringLiteral("μονοξείδιο του άνθρακα, CO");
-inline const QString kEthanenitrile = QStringLiteral("αιθανονιτρίλιο, CH3CN");
-inline const QString kPropanenitrile = QStringLiteral("προπανονιτρίλιο, CH3CH2CN");
-inline const QString kNitrile = QStringLiteral("νιτρίλιο, CνH2ν+1CN");
-inline const QString kWater = QStringLiteral("νερό, H2O");
-
 // A blank: "%1" the reaction, "%2" which blank, "%3" what it holds.
 inline const QString kBlank = QStringLiteral("%1: %2, %3");
 inline const QString kOnlyBlank = QStringLiteral("κενό προϊόντος");

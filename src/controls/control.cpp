@@ -12,7 +12,7 @@ Control::Control(Kind kind, Container* container, ControlSet* set, int index)
     : kind_(kind), form_(container ? &container->form() : nullptr), container_(container),
       set_(set), index_(index) {
     if (set_)
-        set_->elements_[index_] = this;
+        set_->add(*this);
 }
 
 Control::~Control() {

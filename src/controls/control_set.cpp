@@ -4,22 +4,43 @@
 
 namespace controls {
 
-Control* ControlSet::find(int index) const {
-    const auto found = elements_.find(index);
-    return found == elements_.end() ? nullptr : found->second;
-}
-
 Control& ControlSet::operator[](int index) const {
     Control* element = find(index);
-    Q_ASSERT_X(element, "ControlSet", "no element with that index");
+    if (!element)
+        badSet(name_, qPrintable(QStringLiteral("has no element %1").arg(index)));
     return *element;
+}
+
+Control* ControlSet::first() const {
+    for (Control* element : elements_) {
+        if (element)
+            return element;
+    }
+    return nullptr;
 }
 
 Control& ControlSet::load(int index) {
     if (Control* existing = find(index))
         return *existing;
-    Q_ASSERT_X(!elements_.empty(), "ControlSet::load", "a set to copy from has a first element");
-    return form_.loadElement(*elements_.begin()->second, index);
+    const Control* model = first();
+    if (!model)
+        badSet(name_, "has no element to copy");
+    return form_.loadElement(*model, index);
+}
+
+void ControlSet::add(Control& element) {
+    const int index = element.index();
+    if (index < 0)
+        badSet(name_, "cannot hold a negative index");
+    if (index >= int(elements_.size()))
+        elements_.resize(index + 1, nullptr);
+    if (!elements_[index])
+        ++count_;
+    elements_[index] = &element;
+}
+
+void badSet(const QString& name, const char* problem) {
+    qFatal("The control set %s %s.", qPrintable(name), problem);
 }
 
 } // namespace controls

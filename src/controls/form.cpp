@@ -12,7 +12,7 @@ Form::Form(float width, float height, float twipsPerPixel)
     : Container(Kind::Form, nullptr, nullptr, 0), twipsPerPixel_(twipsPerPixel), router_(*this) {
     form_ = this;
     set_ = &setNamed(QStringLiteral("Form"));
-    set_->elements_[0] = this;
+    set_->add(*this);
     setGeometry(0, 0, width, height);
     widget()->setFixedSize(toPixels(QRectF(0, 0, width, height)).size());
 }
@@ -27,7 +27,8 @@ ControlSet* Form::findSet(const QString& name) const {
 
 ControlSet& Form::set(const QString& name) const {
     ControlSet* found = findSet(name);
-    Q_ASSERT_X(found, "Form::set", "no set with that name");
+    if (!found)
+        badSet(name, "does not exist");
     return *found;
 }
 

@@ -38,6 +38,7 @@ public:
 
     // The set with that name, or nullptr.
     ControlSet* findSet(const QString& name) const;
+    // The set with that name; a missing one ends the program, in every build.
     ControlSet& set(const QString& name) const;
 
     PointerRouter& router() { return router_; }
@@ -66,5 +67,11 @@ private:
         QAccessible::updateAccessibility(&event);
     };
 };
+
+template <class T> SetOf<T>::SetOf(const Form& form, const QString& name) : set_(&form.set(name)) {
+    const Control* first = set_->first();
+    if (!first || first->kind() != T::kKind)
+        badSet(name, "is not of the kind its code expects");
+}
 
 } // namespace controls

@@ -20,10 +20,28 @@ void Image::setPicture(const Drawing* picture) {
 }
 
 void Image::paint(QPainter& painter, const QRect& pixels) const {
-    if (!picture_)
+    if (!picture_) {
+        paintMissingPicture(painter, pixels);
         return;
+    }
     const qreal ratio = painter.device()->devicePixelRatioF();
     painter.drawPixmap(pixels.topLeft(), picture_->pixmap(pixels.size(), ratio));
+}
+
+// A control whose drawing was never given shows a red cross on pink, where a blank space would
+// pass unnoticed, and says once which control it is.
+void Image::paintMissingPicture(QPainter& painter, const QRect& pixels) const {
+    if (!warnedMissingPicture_) {
+        warnedMissingPicture_ = true;
+        qWarning("The image %s(%d) has no drawing to show.", qPrintable(name()), index());
+    }
+    painter.save();
+    painter.fillRect(pixels, QColor(0xFF, 0xD0, 0xD0));
+    painter.setPen(QPen(Qt::red, 2));
+    painter.drawRect(QRectF(pixels).adjusted(1, 1, -1, -1));
+    painter.drawLine(pixels.topLeft(), pixels.bottomRight());
+    painter.drawLine(pixels.topRight(), pixels.bottomLeft());
+    painter.restore();
 }
 
 QString Image::defaultAccessibleName() const {

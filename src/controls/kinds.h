@@ -16,6 +16,8 @@ class Drawing;
 // A picture box: a nested container that clips its children.
 class PictureBox : public Container {
 public:
+    static constexpr Kind kKind = Kind::PictureBox;
+
     PictureBox(Container* container, ControlSet& set, int index)
         : Container(Kind::PictureBox, container, &set, index) {}
 };
@@ -23,6 +25,8 @@ public:
 // Shows a drawing stretched to the control.
 class Image : public Control {
 public:
+    static constexpr Kind kKind = Kind::Image;
+
     Image(Container* container, ControlSet& set, int index)
         : Control(Kind::Image, container, &set, index) {}
 
@@ -35,12 +39,17 @@ protected:
     void copyPropertiesTo(Control& element) const override;
 
 private:
+    void paintMissingPicture(QPainter& painter, const QRect& pixels) const;
+
     const Drawing* picture_ = nullptr;
+    mutable bool warnedMissingPicture_ = false;
 };
 
 // Text painted on the container, optionally on its own background and with a border.
 class Label : public Control {
 public:
+    static constexpr Kind kKind = Kind::Label;
+
     Label(Container* container, ControlSet& set, int index)
         : Control(Kind::Label, container, &set, index) {}
 
@@ -78,6 +87,8 @@ private:
 // A filled rectangle with a border; decoration only, the pointer passes through it.
 class Shape : public Control {
 public:
+    static constexpr Kind kKind = Kind::Shape;
+
     Shape(Container* container, ControlSet& set, int index)
         : Control(Kind::Shape, container, &set, index) {}
 
@@ -100,6 +111,8 @@ private:
 // A single-line text box.
 class TextBox : public Control {
 public:
+    static constexpr Kind kKind = Kind::TextBox;
+
     TextBox(Container* container, ControlSet& set, int index);
     ~TextBox() override;
 
@@ -121,6 +134,8 @@ private:
 // A vertical scroll bar whose value changes raise `change`, and dragging its thumb `scroll`.
 class ScrollBar : public Control {
 public:
+    static constexpr Kind kKind = Kind::ScrollBar;
+
     ScrollBar(Container* container, ControlSet& set, int index);
     ~ScrollBar() override;
 
@@ -140,6 +155,8 @@ private:
 // A push button whose press raises `click`.
 class Button : public Control {
 public:
+    static constexpr Kind kKind = Kind::Button;
+
     Button(Container* container, ControlSet& set, int index);
     ~Button() override;
 

@@ -2,8 +2,8 @@
 
 #include "content/texts.h"
 #include "controls/drawing.h"
-#include "dragging/ghost.h"
-#include "layout/return_pictures.h"
+#include "layout/ghost.h"
+#include "layout/send_home.h"
 #include "worksheet/worksheet.h"
 
 #include <QGuiApplication>
@@ -24,39 +24,37 @@ QCursor dropIconCursor(const controls::Image& dropIcon) {
 
 } // namespace
 
-void ImgMolecular_MouseDown(worksheet::Worksheet& ws, int Index) {
-    if (!inPalette(ws, Index))
+void startDrag(worksheet::Worksheet& ws, int copy) {
+    if (!inPalette(ws, copy))
         return;
     // The ghost and its twins draw over every other picture while they follow the pointer.
-    for (controls::Image* picture : ws.ui.picturesOf(Index))
+    for (controls::Image* picture : ws.ui.picturesOf(copy))
         picture->bringToFront();
-    ws.model.DraggedCopy = std::int16_t(Index);
-    auto& card = ws.ui.ImgMolecular(Index);
+    ws.model.DraggedCopy = std::int16_t(copy);
+    auto& card = ws.ui.ImgMolecular(copy);
     card.setDragIcon(dropIconCursor(ws.ui.DropIcon));
     ws.ui.Form1.router().beginDrag(card);
     // What the last check revealed goes as soon as the student changes the worksheet.
     ws.ui.LGrade.setVisible(false);
-    for (int s = 0; s < content::kSections; ++s)
+    for (int s = 0; s < model::kSections; ++s)
         ws.ui.Label1(s).setVisible(false);
 }
 
-void ImgMolecular_MouseMove(worksheet::Worksheet& ws, int Index) {
-    ws.ui.ImgMolecular(Index).setToolTip(inPalette(ws, Index) ? content::texts::kHintDrag
-                                                              : content::texts::kHintRemove);
+void hintOverCard(worksheet::Worksheet& ws, int copy) {
+    ws.ui.ImgMolecular(copy).setToolTip(inPalette(ws, copy) ? content::texts::kHintDrag
+                                                            : content::texts::kHintRemove);
 }
 
-void ImgMolecular_MouseUp(worksheet::Worksheet& ws, int) { ws.ui.Form1.router().endDrag(); }
-
-void ImgMolecular_DragOver(worksheet::Worksheet& ws, int Index, controls::Control& Source,
-                           float X, float Y) {
-    const auto& under = ws.ui.ImgMolecular(Index);
-    placeGhost(Source, double(under.left()) + X, double(under.top()) + Y, Source.height());
+void followOverCard(worksheet::Worksheet& ws, int copy, controls::Control& card, QPointF at) {
+    const auto& under = ws.ui.ImgMolecular(copy);
+    layout::placeGhost(card, double(under.left()) + at.x(), double(under.top()) + at.y(),
+                       card.height());
 }
 
 // Every drop on a card sends the dragged copy home; a card below the palette could otherwise
 // keep a dragged copy from both its slot and its column.
-void ImgMolecular_DragDrop(worksheet::Worksheet& ws, int) {
-    layout::ReturnPictures(ws, ws.model.DraggedCopy);
+void dropOnCard(worksheet::Worksheet& ws) {
+    layout::sendHome(ws.ui, ws.model, ws.model.DraggedCopy);
 }
 
 } // namespace dragging

@@ -2,6 +2,8 @@
 
 #include "controls/control.h"
 
+#include <QPointF>
+
 namespace worksheet {
 class Worksheet;
 }
@@ -9,11 +11,15 @@ class Worksheet;
 // The compound cards of the palette: a press starts a drag of the card at once.
 namespace dragging {
 
-void ImgMolecular_MouseDown(worksheet::Worksheet& ws, int Index);
-void ImgMolecular_MouseMove(worksheet::Worksheet& ws, int Index);
-void ImgMolecular_MouseUp(worksheet::Worksheet& ws, int Index);
-void ImgMolecular_DragOver(worksheet::Worksheet& ws, int Index, controls::Control& Source,
-                           float X, float Y);
-void ImgMolecular_DragDrop(worksheet::Worksheet& ws, int Index);
+// A press on card `copy` that lies in the palette starts its drag, and hides the grade and the
+// notes of the last check.
+void startDrag(worksheet::Worksheet& ws, int copy);
+// The pointer over card `copy`: its hint tells how it is moved, or, out of the palette, taken out.
+void hintOverCard(worksheet::Worksheet& ws, int copy);
+// Over a palette card only the dragged card itself follows the pointer, `at` in card `copy`'s
+// twips.
+void followOverCard(worksheet::Worksheet& ws, int copy, controls::Control& card, QPointF at);
+// A card released over a palette card goes home.
+void dropOnCard(worksheet::Worksheet& ws);
 
 } // namespace dragging

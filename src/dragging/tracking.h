@@ -2,30 +2,28 @@
 
 #include "controls/control.h"
 
+#include <QPointF>
+
 namespace worksheet {
 class Worksheet;
 }
 
 // The drag over the window's background controls: one ghost of the dragged compound follows the
 // pointer across the palette, the viewport and the section in view; a drop there, the window's
-// edge zone and the scroll bar send the copy home.
+// edge zone and the scroll bar send the copy home. `at` is the pointer in the twips of the
+// control under it.
 namespace dragging {
 
-// Within this many twips of the client area's edges a drag ends.
-inline constexpr float kEdgeZone = 180;
+// The window's background; within its edge zone the drag ends and the copy goes home.
+void followOverWindow(worksheet::Worksheet& ws, controls::Control& card, QPointF at);
+void followOverViewport(worksheet::Worksheet& ws, controls::Control& card, QPointF at);
+void followOverSection(worksheet::Worksheet& ws, int section, controls::Control& card, QPointF at);
+void followOverTitle(worksheet::Worksheet& ws, int section, controls::Control& card, QPointF at);
+void followOverNote(worksheet::Worksheet& ws, int section, controls::Control& card, QPointF at);
+// The scroll bar parks the ghost; the drag goes on.
+void parkOverScrollBar(worksheet::Worksheet& ws);
 
-void Form_DragOver(worksheet::Worksheet& ws, controls::Control& Source, float X, float Y);
-void PicContainer_DragOver(worksheet::Worksheet& ws, controls::Control& Source, float X, float Y);
-void Pic_DragOver(worksheet::Worksheet& ws, int Index, controls::Control& Source, float X,
-                  float Y);
-void cTitle_DragOver(worksheet::Worksheet& ws, int Index, controls::Control& Source, float X,
-                     float Y);
-void Label1_DragOver(worksheet::Worksheet& ws, int Index, controls::Control& Source, float X,
-                     float Y);
-void VScroll1_DragOver(worksheet::Worksheet& ws);
-
-// The background, viewport, section boxes, titles and notes take no compound.
-void Background_DragDrop(worksheet::Worksheet& ws);
-void VScroll1_DragDrop(worksheet::Worksheet& ws);
+// The background, viewport, section boxes, titles, notes and the scroll bar take no compound.
+void dropOnBackground(worksheet::Worksheet& ws);
 
 } // namespace dragging

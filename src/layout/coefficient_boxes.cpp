@@ -1,38 +1,31 @@
 #include "layout/coefficient_boxes.h"
 
-#include "worksheet/worksheet.h"
-
 namespace layout {
 
-BoxRange coefficientGroupBoxes(int group) {
-    switch (group) {
-    case 0:
-        return {0, 2};
-    case 1:
-    case 2:
-        return {(group - 1) * 3 + 2, 3};
-    case 8:
-    case 9:
-    case 10:
-        return {(group - 8) * 4 + 8, 4};
-    default:
-        return {};
+namespace {
+
+template <class Change> void eachBox(const content::MainControls& ui, int group, Change change) {
+    if (const model::CoefficientGroup* boxes = model::groupOf(group)) {
+        for (int box = boxes->firstBox; box < boxes->firstBox + boxes->boxCount; ++box)
+            change(ui.tCoefficient(box));
     }
 }
 
-void ShowCoefficients(worksheet::Worksheet& ws, std::int16_t g) {
-    const BoxRange boxes = coefficientGroupBoxes(g);
-    for (int box = boxes.first; box < boxes.first + boxes.count; ++box)
-        ws.ui.tCoefficient(box).setVisible(true);
+} // namespace
+
+void showCoefficients(const content::MainControls& ui, int group) {
+    eachBox(ui, group, [](controls::TextBox& box) { box.setVisible(true); });
 }
 
-void HideCoefficients(worksheet::Worksheet& ws, std::int16_t g) {
-    const BoxRange boxes = coefficientGroupBoxes(g);
-    for (int box = boxes.first; box < boxes.first + boxes.count; ++box) {
-        auto& text = ws.ui.tCoefficient(box);
-        text.setText(QString());
-        text.setVisible(false);
-    }
+void hideCoefficients(const content::MainControls& ui, int group) {
+    eachBox(ui, group, [](controls::TextBox& box) {
+        box.setText(QString());
+        box.setVisible(false);
+    });
+}
+
+void clearCoefficients(const content::MainControls& ui, int group) {
+    eachBox(ui, group, [](controls::TextBox& box) { box.setText(QString()); });
 }
 
 } // namespace layout

@@ -1,26 +1,19 @@
 #pragma once
 
-#include <cstdint>
-
-namespace worksheet {
-class Worksheet;
-}
+#include "content/catalogue.h"
 
 namespace layout {
 
-// The coefficient boxes of one reaction: `count` boxes from `first`, left to right. Groups 0, 1
-// and 2 are the reactions of section 0, groups 8, 9 and 10 those of section 4; every other
-// group has no boxes (count 0).
-struct BoxRange {
-    int first = 0;
-    int count = 0;
-};
-BoxRange coefficientGroupBoxes(int group);
+// The boxes of a reaction's coefficient group, numbered as the reaction picture; a reaction
+// without coefficients has none, and these do nothing for it.
 
-// Shows the boxes of group `g`, keeping what was typed in them.
-void ShowCoefficients(worksheet::Worksheet& ws, std::int16_t g);
+// Shows the boxes, keeping what was typed in them.
+void showCoefficients(const content::MainControls& ui, int group);
 
-// Empties and hides the boxes of group `g`: hiding a group forgets what was typed.
-void HideCoefficients(worksheet::Worksheet& ws, std::int16_t g);
+// Empties the boxes and hides them: hiding a group forgets what was typed.
+void hideCoefficients(const content::MainControls& ui, int group);
+
+// Empties the boxes, which stay shown.
+void clearCoefficients(const content::MainControls& ui, int group);
 
 } // namespace layout

@@ -1,22 +1,14 @@
 #pragma once
 
-#include <cstdint>
-
-namespace worksheet {
-class Worksheet;
-}
+#include "content/catalogue.h"
 
 namespace layout {
 
 // Sizes each section box so that its frame sits in it with equal margins above and below.
-void SizePics(worksheet::Worksheet& ws);
+void sizeSections(const content::MainControls& ui);
 
-// Shows section `PicId` centred in the viewport and parks the others out of sight; a value
+// Shows section `section` centred in the viewport and parks the others out of sight; a value
 // outside 0..4 hides them all.
-void PlacePictures(worksheet::Worksheet& ws, std::int16_t PicId);
-
-// The scroll bar switches sections: on a change and live while its thumb is dragged.
-void VScroll1_Change(worksheet::Worksheet& ws);
-void VScroll1_Scroll(worksheet::Worksheet& ws);
+void showSection(const content::MainControls& ui, int section);
 
 } // namespace layout

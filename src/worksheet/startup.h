@@ -6,13 +6,13 @@ class Worksheet;
 
 // Fixes the answer key and the section points, and creates the further 85 copies of every
 // picture set, the lowest copy index of each compound in front.
-void InitWorksheet(Worksheet& ws);
+void createCopies(Worksheet& ws);
 
 // The window opens: sections sized and section 0 shown, the copies created, a fresh worksheet.
-void Form_Load(Worksheet& ws);
+void loadWorksheet(Worksheet& ws);
 
 // A fresh worksheet: empty slots, a newly shuffled palette, every copy home, grade, notes and
 // coefficient boxes hidden. The section in view stays.
-void mnuRestart_Click(Worksheet& ws);
+void restart(Worksheet& ws);
 
 } // namespace worksheet

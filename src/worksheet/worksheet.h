@@ -1,7 +1,7 @@
 #pragma once
 
 #include "content/catalogue.h"
-#include "worksheet/model.h"
+#include "model/model.h"
 
 #include <random>
 
@@ -15,7 +15,7 @@ public:
     explicit Worksheet(controls::Form& form);
 
     content::MainControls ui;
-    Model model;
+    model::Model model;
     std::mt19937 random;
 };
 

@@ -50,9 +50,40 @@ QPointF WindowFixture::onPicture(int picture, float x, float y) const {
 }
 
 int WindowFixture::fill(int picture, int blank, int compound) {
-    showSection(placement::sectionOfPicture(picture));
+    showSection(model::sectionOfReaction(picture));
     // Well inside the blank of that side: its green slot.
     const auto& p = ui.ImgSyntactic(picture);
     const float x = blank == 0 ? p.width() * 0.6f : p.width() * 0.9f;
     return dropAt(compound, onPicture(picture, x));
+}
+
+QList<std::int16_t> WindowFixture::placedCopies() const {
+    QList<std::int16_t> placed;
+    for (const auto& slot : model.SlotTable)
+        placed.append(slot.Placed);
+    return placed;
+}
+
+QString WindowFixture::awayFromHome(int copy) const {
+    const int column = (*model.PaletteColumn)[model::compoundOf(copy)];
+    const auto& card = ui.ImgMolecular(copy);
+    if (at(card) != QPointF(kPaletteLefts[column], kPaletteTop))
+        return where(card);
+    const auto& viewportTwin = ui.ImgMolecular00(copy);
+    if (at(viewportTwin) != QPointF(parkedViewportLeft(column), kParkedTop))
+        return where(viewportTwin);
+    for (int s = 0; s < model::kSections; ++s) {
+        const auto& twin = ui.ImgMolecularOfSection(s, copy);
+        if (at(twin) != QPointF(parkedSectionLeft(column), kParkedTop))
+            return where(twin);
+    }
+    return {};
+}
+
+QString where(const controls::Control& control) {
+    return QString("%1(%2) at %3,%4")
+        .arg(control.name())
+        .arg(control.index())
+        .arg(control.left())
+        .arg(control.top());
 }

@@ -1,6 +1,4 @@
-#include "worksheet/coefficients.h"
-
-#include "layout/coefficient_boxes.h"
+#include "model/coefficients.h"
 
 #include <charconv>
 #include <cmath>
@@ -8,7 +6,7 @@
 #include <string>
 #include <system_error>
 
-namespace worksheet {
+namespace model {
 
 namespace {
 
@@ -114,33 +112,23 @@ std::optional<std::int16_t> readCoefficient(QStringView text) {
     return static_cast<std::int16_t>(rounded);
 }
 
-bool coefficientsRight(int group, const QStringList& texts) {
-    const qsizetype count = layout::coefficientGroupBoxes(group).count;
-    if (count == 0)
-        return true;
-    if (texts.size() != count)
+bool coefficientsRight(const CoefficientGroup& group, std::span<const QString> texts) {
+    if (qsizetype(texts.size()) != group.boxCount)
         return false;
-
-    // Products are taken in int, where doubling a 16-bit value cannot overflow; a double beyond
-    // the 16-bit range then simply equals no coefficient.
-    int c[4] = {};
-    for (qsizetype i = 0; i < count; ++i) {
+    std::array<int, 4> c{};
+    for (int i = 0; i < group.boxCount; ++i) {
         const auto value = readCoefficient(texts[i]);
         if (!value || *value < 1)
             return false;
         c[i] = *value;
     }
-    switch (group) {
-    case 0:
-        // Butane's four carbons give two molecules of ethanoic acid.
-        return c[1] == 2 * c[0];
-    case 1:
-        return c[0] == 2 * c[1] && c[2] == c[0];
-    case 2:
-        return c[0] == c[1] && c[2] == c[0];
-    default:
-        return c[2] == c[3] && c[2] == c[0] && c[1] == 2 * c[0];
+    // In int, where no product of a 16-bit value and a small ratio overflows, a multiple beyond
+    // the 16-bit range simply equals no coefficient.
+    for (int i = 1; i < group.boxCount; ++i) {
+        if (c[i] * group.ratio[0] != c[0] * group.ratio[i])
+            return false;
     }
+    return true;
 }
 
-} // namespace worksheet
+} // namespace model

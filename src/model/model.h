@@ -1,13 +1,13 @@
 #pragma once
 
+#include "model/tables.h"
+
 #include <array>
 #include <cstdint>
 #include <optional>
 
-namespace worksheet {
+namespace model {
 
-inline constexpr int kSlots = 18;
-inline constexpr int kCopies = 90;
 inline constexpr std::int16_t kEmpty = -1;
 
 // One blank of a reaction picture: what a right compound earns there, the compound that
@@ -18,19 +18,32 @@ struct Slot {
     std::int16_t Placed = 0;
 };
 
+using SlotTable = std::array<Slot, kSlots>;
+
 // Everything the window knows about the exercise.
 struct Model {
-    std::array<Slot, kSlots> SlotTable{};
+    model::SlotTable SlotTable{};
     // Full marks of each section; they add up to 100, so the grade is a percentage.
-    std::array<std::int16_t, 5> SectionPoints{};
+    std::array<std::int16_t, kSections> SectionPoints{};
     // Palette column of each compound, a permutation drawn at every restart; absent before the
     // first restart.
-    std::optional<std::array<std::int16_t, 5>> PaletteColumn;
+    std::optional<std::array<std::int16_t, kCompounds>> PaletteColumn;
     // Copy index of the card being dragged, or of the last one dragged.
     std::int16_t DraggedCopy = 0;
 };
 
-// The compound a copy shows.
-inline int compoundOf(int copy) { return copy % 5; }
+// The answer key and the section points from the worksheet's tables, every slot empty.
+inline Model answerKey() {
+    Model made;
+    for (int slot = 0; slot < kSlots; ++slot)
+        made.SlotTable[slot] = {blank(slot).points, blank(slot).answer, kEmpty};
+    made.SectionPoints = kFullMarks;
+    return made;
+}
 
-} // namespace worksheet
+// The compound a copy shows.
+inline int compoundOf(int copy) {
+    return copy % kCompounds;
+}
+
+} // namespace model
