@@ -6,6 +6,11 @@ set(WORKSHEET_APP_ID org.example.OrganicAcidPreparations)
 set(WORKSHEET_BINARY organic-acid-preparations)
 set(WORKSHEET_ICON_SIZES 16 22 24 32 48 64 128 256)
 
+# main() answers --version with these, and names the program so even when run from the build tree.
+set(WORKSHEET_IDENTITY_DEFINITIONS WORKSHEET_BINARY="${WORKSHEET_BINARY}"
+    WORKSHEET_VERSION="${PROJECT_VERSION}")
+target_compile_definitions(worksheet PRIVATE ${WORKSHEET_IDENTITY_DEFINITIONS})
+
 find_package(Qt6 REQUIRED COMPONENTS Svg)
 qt_add_executable(export_icons tools/export_icons.cpp)
 target_link_libraries(export_icons PRIVATE worksheet_core Qt6::Svg)
