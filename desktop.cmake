@@ -1,5 +1,6 @@
 # Installation as a desktop program: the binary, its launcher, its icon in the hicolor theme at
-# the usual sizes and as a scalable drawing, its AppStream metainfo; and a Debian package.
+# the usual sizes and as a scalable drawing, its AppStream metainfo, its manual pages in English
+# and Greek; and a Debian package.
 include(GNUInstallDirs)
 
 set(WORKSHEET_APP_ID org.example.OrganicAcidPreparations)
@@ -29,6 +30,24 @@ add_custom_command(
     COMMENT "Rendering the icon for the icon theme")
 add_custom_target(desktop_icons ALL DEPENDS ${icon_files})
 
+# Manual pages are installed compressed, as Debian wants them; -n leaves the name and time out of
+# the gzip header, so that the same sources give the same package.
+find_program(GZIP gzip REQUIRED)
+set(gzip_dir ${CMAKE_BINARY_DIR}/gzipped)
+set(gzipped_files)
+foreach(source IN ITEMS man/${WORKSHEET_BINARY}.1 man/el/${WORKSHEET_BINARY}.1)
+    set(copy ${gzip_dir}/${source})
+    add_custom_command(
+        OUTPUT ${copy}.gz
+        COMMAND ${CMAKE_COMMAND} -E copy ${CMAKE_SOURCE_DIR}/${source} ${copy}
+        COMMAND ${GZIP} -9nf ${copy}
+        DEPENDS ${CMAKE_SOURCE_DIR}/${source}
+        COMMENT "Compressing ${source}"
+        VERBATIM)
+    list(APPEND gzipped_files ${copy}.gz)
+endforeach()
+add_custom_target(gzipped_documents ALL DEPENDS ${gzipped_files})
+
 install(PROGRAMS $<TARGET_FILE:worksheet> DESTINATION ${CMAKE_INSTALL_BINDIR}
         RENAME ${WORKSHEET_BINARY})
 install(FILES data/${WORKSHEET_APP_ID}.desktop
@@ -42,6 +61,9 @@ foreach(size IN LISTS WORKSHEET_ICON_SIZES)
             DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/${size}x${size}/apps
             RENAME ${WORKSHEET_APP_ID}.png)
 endforeach()
+install(FILES ${gzip_dir}/man/${WORKSHEET_BINARY}.1.gz DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
+install(FILES ${gzip_dir}/man/el/${WORKSHEET_BINARY}.1.gz
+        DESTINATION ${CMAKE_INSTALL_MANDIR}/el/man1)
 
 set(CPACK_GENERATOR DEB)
 set(CPACK_PACKAGE_NAME ${WORKSHEET_BINARY})
