@@ -30,12 +30,13 @@ add_custom_command(
     COMMENT "Rendering the icon for the icon theme")
 add_custom_target(desktop_icons ALL DEPENDS ${icon_files})
 
-# Manual pages are installed compressed, as Debian wants them; -n leaves the name and time out of
-# the gzip header, so that the same sources give the same package.
+# Manual pages and the changelog are installed compressed, as Debian wants them; -n leaves the
+# name and time out of the gzip header, so that the same sources give the same package.
 find_program(GZIP gzip REQUIRED)
 set(gzip_dir ${CMAKE_BINARY_DIR}/gzipped)
 set(gzipped_files)
-foreach(source IN ITEMS man/${WORKSHEET_BINARY}.1 man/el/${WORKSHEET_BINARY}.1)
+foreach(source IN ITEMS man/${WORKSHEET_BINARY}.1 man/el/${WORKSHEET_BINARY}.1
+                        packaging/debian/changelog)
     set(copy ${gzip_dir}/${source})
     add_custom_command(
         OUTPUT ${copy}.gz
@@ -50,6 +51,15 @@ add_custom_target(gzipped_documents ALL DEPENDS ${gzipped_files})
 
 install(PROGRAMS $<TARGET_FILE:worksheet> DESTINATION ${CMAKE_INSTALL_BINDIR}
         RENAME ${WORKSHEET_BINARY})
+# Unlike install(TARGETS), install(PROGRAMS) never strips what it installs; a stripping install
+# (cmake --install --strip, and the package) strips the binary as Debian's dh_strip would.
+install(CODE "
+    if(CMAKE_INSTALL_DO_STRIP)
+        execute_process(
+            COMMAND \"${CMAKE_STRIP}\" --remove-section=.comment --remove-section=.note
+                    \"\$ENV{DESTDIR}\${CMAKE_INSTALL_PREFIX}/${CMAKE_INSTALL_BINDIR}/${WORKSHEET_BINARY}\"
+            COMMAND_ERROR_IS_FATAL ANY)
+    endif()")
 install(FILES data/${WORKSHEET_APP_ID}.desktop
         DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
 install(FILES data/${WORKSHEET_APP_ID}.metainfo.xml
@@ -64,17 +74,26 @@ endforeach()
 install(FILES ${gzip_dir}/man/${WORKSHEET_BINARY}.1.gz DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
 install(FILES ${gzip_dir}/man/el/${WORKSHEET_BINARY}.1.gz
         DESTINATION ${CMAKE_INSTALL_MANDIR}/el/man1)
+# Named after the package, not the CMake project, as Debian looks for them there.
+set(doc_dir ${CMAKE_INSTALL_DATADIR}/doc/${WORKSHEET_BINARY})
+install(FILES packaging/debian/copyright DESTINATION ${doc_dir})
+install(FILES ${gzip_dir}/packaging/debian/changelog.gz DESTINATION ${doc_dir})
 
 set(CPACK_GENERATOR DEB)
 set(CPACK_PACKAGE_NAME ${WORKSHEET_BINARY})
 set(CPACK_PACKAGE_VERSION ${PROJECT_VERSION})
 set(CPACK_PACKAGE_CONTACT "Chemistry worksheet maintainers <worksheet@example.org>")
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "Chemistry worksheet: preparations of carboxylic acids")
+# Lines of the long description stay within 80 columns, counting the space that dpkg puts first.
 set(CPACK_PACKAGE_DESCRIPTION
-    "A Greek-language worksheet for secondary-school organic chemistry: the student drags
-compounds into the blanks of reactions, types the coefficients and asks for a check.")
+    "A Greek-language worksheet for secondary-school organic chemistry. The
+student drags compounds into the blanks of reactions, types the
+stoichiometric coefficients and asks for a check, which marks five
+sections and shows a grade in per cent.")
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
-set(CPACK_DEBIAN_PACKAGE_SECTION education)
+# The program is not free software (see packaging/debian/copyright), which puts it in non-free.
+set(CPACK_DEBIAN_PACKAGE_SECTION non-free/education)
+set(CPACK_STRIP_FILES ON)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 # The drawings and texts need a sans-serif face with Greek letters.
 set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-liberation2 | fonts-dejavu-core")
