@@ -1,10 +1,16 @@
 # Installation as a desktop program: the binary, its launcher, its icon in the hicolor theme at
-# the usual sizes and as a scalable drawing, its AppStream metainfo; and a Debian package.
+# the usual sizes and as a scalable drawing, its AppStream metainfo, its manual pages in English
+# and Greek; and a Debian package.
 include(GNUInstallDirs)
 
 set(WORKSHEET_APP_ID org.example.OrganicAcidPreparations)
 set(WORKSHEET_BINARY organic-acid-preparations)
 set(WORKSHEET_ICON_SIZES 16 22 24 32 48 64 128 256)
+
+# main() answers --version with these, and names the program so even when run from the build tree.
+set(WORKSHEET_IDENTITY_DEFINITIONS WORKSHEET_BINARY="${WORKSHEET_BINARY}"
+    WORKSHEET_VERSION="${PROJECT_VERSION}")
+target_compile_definitions(worksheet PRIVATE ${WORKSHEET_IDENTITY_DEFINITIONS})
 
 find_package(Qt6 REQUIRED COMPONENTS Svg)
 qt_add_executable(export_icons tools/export_icons.cpp)
@@ -24,8 +30,36 @@ add_custom_command(
     COMMENT "Rendering the icon for the icon theme")
 add_custom_target(desktop_icons ALL DEPENDS ${icon_files})
 
+# Manual pages and the changelog are installed compressed, as Debian wants them; -n leaves the
+# name and time out of the gzip header, so that the same sources give the same package.
+find_program(GZIP gzip REQUIRED)
+set(gzip_dir ${CMAKE_BINARY_DIR}/gzipped)
+set(gzipped_files)
+foreach(source IN ITEMS man/${WORKSHEET_BINARY}.1 man/el/${WORKSHEET_BINARY}.1
+                        packaging/debian/changelog)
+    set(copy ${gzip_dir}/${source})
+    add_custom_command(
+        OUTPUT ${copy}.gz
+        COMMAND ${CMAKE_COMMAND} -E copy ${CMAKE_SOURCE_DIR}/${source} ${copy}
+        COMMAND ${GZIP} -9nf ${copy}
+        DEPENDS ${CMAKE_SOURCE_DIR}/${source}
+        COMMENT "Compressing ${source}"
+        VERBATIM)
+    list(APPEND gzipped_files ${copy}.gz)
+endforeach()
+add_custom_target(gzipped_documents ALL DEPENDS ${gzipped_files})
+
 install(PROGRAMS $<TARGET_FILE:worksheet> DESTINATION ${CMAKE_INSTALL_BINDIR}
         RENAME ${WORKSHEET_BINARY})
+# Unlike install(TARGETS), install(PROGRAMS) never strips what it installs; a stripping install
+# (cmake --install --strip, and the package) strips the binary as Debian's dh_strip would.
+install(CODE "
+    if(CMAKE_INSTALL_DO_STRIP)
+        execute_process(
+            COMMAND \"${CMAKE_STRIP}\" --remove-section=.comment --remove-section=.note
+                    \"\$ENV{DESTDIR}\${CMAKE_INSTALL_PREFIX}/${CMAKE_INSTALL_BINDIR}/${WORKSHEET_BINARY}\"
+            COMMAND_ERROR_IS_FATAL ANY)
+    endif()")
 install(FILES data/${WORKSHEET_APP_ID}.desktop
         DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
 install(FILES data/${WORKSHEET_APP_ID}.metainfo.xml
@@ -37,17 +71,29 @@ foreach(size IN LISTS WORKSHEET_ICON_SIZES)
             DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/${size}x${size}/apps
             RENAME ${WORKSHEET_APP_ID}.png)
 endforeach()
+install(FILES ${gzip_dir}/man/${WORKSHEET_BINARY}.1.gz DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
+install(FILES ${gzip_dir}/man/el/${WORKSHEET_BINARY}.1.gz
+        DESTINATION ${CMAKE_INSTALL_MANDIR}/el/man1)
+# Named after the package, not the CMake project, as Debian looks for them there.
+set(doc_dir ${CMAKE_INSTALL_DATADIR}/doc/${WORKSHEET_BINARY})
+install(FILES packaging/debian/copyright DESTINATION ${doc_dir})
+install(FILES ${gzip_dir}/packaging/debian/changelog.gz DESTINATION ${doc_dir})
 
 set(CPACK_GENERATOR DEB)
 set(CPACK_PACKAGE_NAME ${WORKSHEET_BINARY})
 set(CPACK_PACKAGE_VERSION ${PROJECT_VERSION})
 set(CPACK_PACKAGE_CONTACT "Chemistry worksheet maintainers <worksheet@example.org>")
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "Chemistry worksheet: preparations of carboxylic acids")
+# Lines of the long description stay within 80 columns, counting the space that dpkg puts first.
 set(CPACK_PACKAGE_DESCRIPTION
-    "A Greek-language worksheet for secondary-school organic chemistry: the student drags
-compounds into the blanks of reactions, types the coefficients and asks for a check.")
+    "A Greek-language worksheet for secondary-school organic chemistry. The
+student drags compounds into the blanks of reactions, types the
+stoichiometric coefficients and asks for a check, which marks five
+sections and shows a grade in per cent.")
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
-set(CPACK_DEBIAN_PACKAGE_SECTION education)
+# The program is not free software (see packaging/debian/copyright), which puts it in non-free.
+set(CPACK_DEBIAN_PACKAGE_SECTION non-free/education)
+set(CPACK_STRIP_FILES ON)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 # The drawings and texts need a sans-serif face with Greek letters.
 set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-liberation2 | fonts-dejavu-core")

@@ -1,7 +1,8 @@
 # Installs the build into a scratch prefix and checks what a desktop needs of it: the binary the
 # launcher starts, the launcher and metainfo (validated where the validators are installed) and
-# the icon at every size of the theme.
-foreach(var BUILD_DIR PREFIX APP_ID BINARY ICON_SIZES)
+# the icon at every size of the theme; and what Debian wants besides: the manual pages, which
+# must render without a warning, and the copyright and changelog, all of one version.
+foreach(var BUILD_DIR PREFIX APP_ID BINARY ICON_SIZES VERSION)
     if(NOT DEFINED ${var})
         message(FATAL_ERROR "${var} is not set")
     endif()
@@ -17,8 +18,11 @@ endif()
 
 set(desktop ${PREFIX}/share/applications/${APP_ID}.desktop)
 set(metainfo ${PREFIX}/share/metainfo/${APP_ID}.metainfo.xml)
+set(manual_pages ${PREFIX}/share/man/man1/${BINARY}.1.gz ${PREFIX}/share/man/el/man1/${BINARY}.1.gz)
+set(changelog ${PREFIX}/share/doc/${BINARY}/changelog.gz)
 set(expected ${PREFIX}/bin/${BINARY} ${desktop} ${metainfo}
-             ${PREFIX}/share/icons/hicolor/scalable/apps/${APP_ID}.svg)
+             ${PREFIX}/share/icons/hicolor/scalable/apps/${APP_ID}.svg
+             ${manual_pages} ${changelog} ${PREFIX}/share/doc/${BINARY}/copyright)
 foreach(size IN LISTS ICON_SIZES)
     list(APPEND expected ${PREFIX}/share/icons/hicolor/${size}x${size}/apps/${APP_ID}.png)
 endforeach()
@@ -54,4 +58,34 @@ if(APPSTREAMCLI)
     endif()
 else()
     message(STATUS "appstreamcli is not installed: metainfo not validated")
+endif()
+
+# The version the build carries is the one the changelog, the metainfo and the manual pages name.
+execute_process(COMMAND gzip -dc ${changelog} OUTPUT_VARIABLE changelog_text RESULT_VARIABLE result)
+if(NOT result EQUAL 0 OR NOT changelog_text MATCHES "^${BINARY} \\(${VERSION}\\) ")
+    message(FATAL_ERROR "the changelog does not begin with version ${VERSION}")
+endif()
+file(STRINGS ${metainfo} releases REGEX "<release ")
+list(GET releases 0 newest_release)
+if(NOT newest_release MATCHES "version=\"${VERSION}\"")
+    message(FATAL_ERROR "the newest release in the metainfo is not ${VERSION}: ${newest_release}")
+endif()
+
+find_program(MAN man)
+if(MAN)
+    # As lintian reads them: UTF-8, 80 columns, every warning of groff and man shown.
+    set(ENV{LC_ALL} C.UTF-8)
+    set(ENV{MANWIDTH} 80)
+    foreach(page IN LISTS manual_pages)
+        execute_process(COMMAND ${MAN} --warnings -E UTF-8 -l ${page}
+                        OUTPUT_VARIABLE text ERROR_VARIABLE warnings RESULT_VARIABLE result)
+        if(NOT result EQUAL 0 OR NOT warnings STREQUAL "")
+            message(FATAL_ERROR "man renders ${page} with warnings:\n${warnings}")
+        endif()
+        if(NOT text MATCHES "\n${BINARY} ${VERSION} +[0-9-]+ +")
+            message(FATAL_ERROR "${page} does not name version ${VERSION}")
+        endif()
+    endforeach()
+else()
+    message(STATUS "man is not installed: manual pages not rendered")
 endif()
