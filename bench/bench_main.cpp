@@ -64,6 +64,8 @@ Options parse(int argc, char* argv[]) {
 struct Platform {
     QString label;
     std::vector<std::string> environment;
+    // The most the worksheet's start-up may take, as a multiple of the empty window's.
+    double startupRatio;
 };
 
 struct StartupFigures {
@@ -131,17 +133,21 @@ public:
         const double ratio = worksheet.median / baseline.median;
         row({figure, unit, spread(worksheet, decimals), spread(baseline, decimals),
              QString::number(ratio, 'f', 2) + QStringLiteral("×"),
-             QStringLiteral("≤ ") + QString::number(maxRatio, 'f', 1) + QStringLiteral("×"),
+             QStringLiteral("≤ ") + QString::number(maxRatio, 'f', 2) + QStringLiteral("×"),
              ratio <= maxRatio ? QStringLiteral("yes") : QStringLiteral("no")});
     }
 
-    // A figure of the worksheet alone: the target bounds the median.
+    // A figure of the worksheet alone: the target bounds the median, or every run.
+    enum class Bound { Median, Every };
     void alone(const QString& figure, const QString& unit, const bench::Summary& worksheet,
-               std::optional<double> below, int decimals) {
+               std::optional<double> below, int decimals, Bound bound = Bound::Median) {
+        const double judged = bound == Bound::Median ? worksheet.median : worksheet.max;
+        const QString target =
+            (bound == Bound::Median ? QStringLiteral("< ") : QStringLiteral("all < ")) +
+            QString::number(below.value_or(0));
         row({figure, unit, spread(worksheet, decimals), QStringLiteral("–"), QStringLiteral("–"),
-             below ? QStringLiteral("< ") + QString::number(*below) : QString(),
-             below ? (worksheet.median < *below ? QStringLiteral("yes") : QStringLiteral("no"))
-                   : QString()});
+             below ? target : QString(),
+             below ? (judged < *below ? QStringLiteral("yes") : QStringLiteral("no")) : QString()});
     }
 
 private:
@@ -176,10 +182,11 @@ int main(int argc, char* argv[]) {
     const Options options = parse(argc, argv);
     const std::filesystem::path dir = std::filesystem::read_symlink("/proc/self/exe").parent_path();
 
-    std::vector<Platform> platforms{{QStringLiteral("offscreen"), {"QT_QPA_PLATFORM=offscreen"}}};
+    std::vector<Platform> platforms{
+        {QStringLiteral("offscreen"), {"QT_QPA_PLATFORM=offscreen"}, 1.35}};
     if (options.display)
         platforms.push_back(
-            {QStringLiteral("Xvfb"), {"QT_QPA_PLATFORM=xcb", "DISPLAY=" + *options.display}});
+            {QStringLiteral("Xvfb"), {"QT_QPA_PLATFORM=xcb", "DISPLAY=" + *options.display}, 1.25});
 
     try {
         // The child processes come first, while this process has no threads of Qt's yet.
@@ -207,22 +214,25 @@ int main(int argc, char* argv[]) {
         Table table(out);
         table.header();
         for (size_t i = 0; i < platforms.size(); ++i)
-            table.compared(QStringLiteral("start-up to first frame, ") + platforms[i].label,
-                           QStringLiteral("ms"),
-                           bench::summarize(startups[i].worksheet.milliseconds),
-                           bench::summarize(startups[i].baseline.milliseconds), 1.3, 1);
+            table.compared(
+                QStringLiteral("start-up to first frame, ") + platforms[i].label,
+                QStringLiteral("ms"), bench::summarize(startups[i].worksheet.milliseconds),
+                bench::summarize(startups[i].baseline.milliseconds), platforms[i].startupRatio, 1);
         for (size_t i = 0; i < platforms.size(); ++i)
             table.compared(QStringLiteral("peak RSS of those runs, ") + platforms[i].label,
                            QStringLiteral("MiB"),
                            bench::summarize(startups[i].worksheet.peakRssMiB),
-                           bench::summarize(startups[i].baseline.peakRssMiB), 1.3, 1);
+                           bench::summarize(startups[i].baseline.peakRssMiB), 1.08, 1);
         const auto action = [&](const QString& figure, const bench::ActionTimes& times,
-                                std::optional<double> below) {
+                                std::optional<double> below,
+                                Table::Bound bound = Table::Bound::Median) {
             table.alone(figure + QStringLiteral(", with repaint"), QStringLiteral("µs"),
-                        bench::summarize(times.withRepaint), below, 1);
+                        bench::summarize(times.withRepaint), below, 1, bound);
             table.alone(QStringLiteral("  handlers alone"), QStringLiteral("µs"),
-                        bench::summarize(times.handlers), below, 1);
+                        bench::summarize(times.handlers), below, 1, bound);
         };
+        action(QStringLiteral("first visit to sections 1 to 4"), actions.firstVisit, 2000,
+               Table::Bound::Every);
         action(QStringLiteral("drag-over step across a section"), actions.dragStep, 500);
         action(QStringLiteral("drop into a blank"), actions.drop, std::nullopt);
         action(QStringLiteral("restart (all 630 pictures home)"), actions.restart, 5000);

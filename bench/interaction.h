@@ -13,6 +13,8 @@ struct ActionTimes {
 };
 
 struct InteractionTimes {
+    // The first showing of each section but the one the window opens with.
+    ActionTimes firstVisit;
     ActionTimes dragStep;
     ActionTimes drop;
     ActionTimes restart;
@@ -22,11 +24,12 @@ struct InteractionTimes {
 };
 
 // Drives the real main window through the pointer router and its menu commands; needs a
-// QApplication. Each of `rounds` rounds restarts, drops the right compound into each of the 18
-// blanks, types the right coefficients and checks; an untimed round comes first. Then a card is
-// dragged over a section for `dragSteps` pointer moves. Throws std::runtime_error when the
-// window does not do what the figures assume (a drop that misses its blank, a check short of
-// 100 %, a step that repaints nothing).
+// QApplication. Once the window has painted and finished what it does after its first frame,
+// sections 1 to 4 are shown for the first time, one by one. Then each of `rounds` rounds restarts,
+// drops the right compound into each of the 18 blanks, types the right coefficients and checks; an
+// untimed round comes first. Then a card is dragged over a section for `dragSteps` pointer moves.
+// Throws std::runtime_error when the window does not do what the figures assume (a drop that misses
+// its blank, a check short of 100 %, a step that repaints nothing).
 InteractionTimes timeInteraction(int rounds, int dragSteps);
 
 } // namespace bench

@@ -14,7 +14,10 @@
 #include <QLayout>
 #include <QMenuBar>
 #include <QMessageBox>
+#include <QMetaObject>
 #include <QShortcut>
+
+#include <algorithm>
 
 namespace app {
 
@@ -22,7 +25,6 @@ MainWindow::MainWindow(controls::UrlOpener opener)
     : opener_(std::move(opener)), form_(content::kClientWidth, content::kClientHeight),
       worksheet_(form_) {
     setWindowTitle(content::texts::kCaption);
-    setWindowIcon(content::windowIcon());
     // A fixed single border: minimise and close, never maximise or resize.
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                    Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
@@ -37,6 +39,43 @@ MainWindow::MainWindow(controls::UrlOpener opener)
     blankStops_ = std::make_unique<assistive::BlankStops>(worksheet_);
     wireEvents(*this);
     form_.router().setSettledHandler([this] { blankStops_->refresh(); });
+    form_.setWidgetsMadeHandler([this] { blankStops_->chainFocus(); });
+
+    // The icon is rendered, the coefficient boxes made and the reactions of the sections out of
+    // view drawn only after the first frame: the student sees the window sooner, and the first
+    // visit to a section finds its drawings ready.
+    afterFirstFrame_ = {[this] { setWindowIcon(content::windowIcon()); },
+                        [this] { form_.makeDeferredWidgets(); }};
+    for (int section = 1; section < model::kSections; ++section) {
+        afterFirstFrame_.push_back([this, section] {
+            for (int picture = 0; picture < model::kReactions; ++picture) {
+                if (model::sectionOfReaction(picture) == section)
+                    worksheet_.ui.ImgSyntactic(picture).renderAhead(devicePixelRatioF());
+            }
+        });
+    }
+    std::reverse(afterFirstFrame_.begin(), afterFirstFrame_.end());
+    form_.widget()->installEventFilter(this);
+}
+
+bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
+    // This paint is part of the first frame, which is flushed to the screen before the event
+    // loop runs the queued call.
+    if (!firstFramePainted_ && watched == form_.widget() && event->type() == QEvent::Paint) {
+        firstFramePainted_ = true;
+        QMetaObject::invokeMethod(this, &MainWindow::continueAfterFirstFrame, Qt::QueuedConnection);
+    }
+    return QMainWindow::eventFilter(watched, event);
+}
+
+void MainWindow::continueAfterFirstFrame() {
+    if (afterFirstFrame_.empty())
+        return;
+    const std::function<void()> next = std::move(afterFirstFrame_.back());
+    afterFirstFrame_.pop_back();
+    next();
+    if (!afterFirstFrame_.empty())
+        QMetaObject::invokeMethod(this, &MainWindow::continueAfterFirstFrame, Qt::QueuedConnection);
 }
 
 void MainWindow::buildMenuBar() {
@@ -85,7 +124,8 @@ void MainWindow::openWorksheetDocument() {
 
 void MainWindow::showAbout() {
     if (!about_)
-        about_ = new content::AboutWindow(opener_, windowIcon(), content::handCursor(), this);
+        about_ =
+            new content::AboutWindow(opener_, content::windowIcon(), content::handCursor(), this);
     about_->exec();
 }
 

@@ -8,7 +8,9 @@
 
 #include <QMainWindow>
 
+#include <functional>
 #include <memory>
+#include <vector>
 
 class QAction;
 
@@ -47,11 +49,14 @@ public:
 
 protected:
     void showEvent(QShowEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
     // Closing the window ends the program at once; nothing is kept.
     void closeEvent(QCloseEvent* event) override;
 
 private:
     void buildMenuBar();
+    // Does the next piece of the work that the first frame need not wait for.
+    void continueAfterFirstFrame();
 
     controls::UrlOpener opener_;
     controls::Form form_;
@@ -63,6 +68,10 @@ private:
     // Placed in the middle of the screen when first shown, not again.
     controls::WindowCentring* centring_ = nullptr;
     bool centred_ = false;
+    // The pieces of work done once the first frame is on the screen, each in a pass of its own
+    // through the event loop, so that input arriving meanwhile waits for one piece at most.
+    std::vector<std::function<void()>> afterFirstFrame_;
+    bool firstFramePainted_ = false;
 };
 
 } // namespace app

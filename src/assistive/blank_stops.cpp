@@ -8,19 +8,20 @@
 #include <QKeyEvent>
 #include <QScrollBar>
 
+#include <algorithm>
+#include <vector>
+
 namespace assistive {
 
 BlankStops::BlankStops(worksheet::Worksheet& ws) : ws_(ws) {
-    QWidget* previous = ws.ui.VScroll1.widget();
     for (int slot = 0; slot < model::kSlots; ++slot) {
         auto* stop =
             new controls::FocusStop(ws.ui.Pic(model::sectionOfBlank(slot)), blankRect(ws, slot));
         stop->setAccessibleDescription(content::spoken::kBlankKeys);
         stop->keyPressed = [this, slot](const QKeyEvent& event) { return keyPressed(slot, event); };
-        QWidget::setTabOrder(previous, stop);
-        previous = stop;
         stops_[slot] = stop;
     }
+    chainFocus();
     for (int box = 0; box < model::kCoefficientBoxes; ++box) {
         if (model::box(box).termBlank == model::kNone)
             ws.ui.tCoefficient(box).setAccessibleName(boxName(ws, box));
@@ -28,6 +29,24 @@ BlankStops::BlankStops(worksheet::Worksheet& ws) : ws_(ws) {
     // No slot holds this, so the first refresh names every blank.
     named_.fill(std::int16_t(model::kEmpty - 1));
     refresh();
+}
+
+void BlankStops::chainFocus() {
+    std::vector<QWidget*> chain{ws_.ui.VScroll1.widget()};
+    for (const auto& stop : stops_)
+        chain.push_back(stop);
+    std::vector<controls::TextBox*> boxes;
+    for (int box = 0; box < model::kCoefficientBoxes; ++box)
+        boxes.push_back(&ws_.ui.tCoefficient(box));
+    std::sort(boxes.begin(), boxes.end(),
+              [](const auto* a, const auto* b) { return a->tabIndex() < b->tabIndex(); });
+    // Boxes whose widgets are not made yet join the chain when they are.
+    for (const controls::TextBox* box : boxes) {
+        if (QWidget* widget = box->widget())
+            chain.push_back(widget);
+    }
+    for (size_t i = 1; i < chain.size(); ++i)
+        QWidget::setTabOrder(chain[i - 1], chain[i]);
 }
 
 void BlankStops::refresh() {

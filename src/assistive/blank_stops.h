@@ -32,6 +32,10 @@ public:
     // Brings the names up to date with the worksheet; a name that changes is announced.
     void refresh();
 
+    // Chains the keyboard focus: the scroll bar, the blanks, then the coefficient boxes whose
+    // widgets are made, in the order of their tab indices.
+    void chainFocus();
+
 private:
     bool keyPressed(int slot, const QKeyEvent& event);
     void turnSection(int step);

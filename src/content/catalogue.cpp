@@ -104,7 +104,7 @@ void coefficientBoxes(Form& form, PictureBox& pic, std::initializer_list<int> bo
     for (int box : boxes) {
         auto& text = form.create<TextBox>(pic, "tCoefficient", box);
         text.setGeometry(kBoxes[box][0], kBoxes[box][1], 435, 330);
-        text.setFont(controlFont(12, true));
+        text.setFont(typedTextFont(12, true));
         text.setForeColor(kCoefficientText);
         text.setAlignment(Qt::AlignCenter);
         text.setText(QStringLiteral("1"));
@@ -216,6 +216,9 @@ void buildMainWindow(Form& form) {
         card(form, viewport, "ImgMolecular00", copy, viewportLefts[copy], 6360);
 
     auto& grade = form.create<Label>(form, "LGrade");
+    // Hidden at once: the fresh worksheet that start-up makes hides it anyway, and a hidden label
+    // is fitted to its caption only when it shows.
+    grade.setVisible(false);
     grade.setGeometry(kPaletteRight, 60, 1305, 585);
     grade.setFont(controlFont(24, true));
     grade.setForeColor(QColor(Qt::white));
@@ -236,10 +239,10 @@ void buildMainWindow(Form& form) {
     for (int copy : {4, 3, 2, 1, 0})
         card(form, form, "ImgMolecular", copy, paletteLefts[copy], 180);
 
+    // The focus chain itself is made once the boxes have their widgets (assistive::BlankStops).
     int tabIndex = 2;
     for (int box : kBoxTabOrder)
         form.set("tCoefficient")[box].setTabIndex(tabIndex++);
-    form.applyTabOrder();
 }
 
 MainControls::MainControls(Form& form)

@@ -1,5 +1,6 @@
 #include "content/drawings.h"
 
+#include <QIconEngine>
 #include <QImage>
 #include <QLinearGradient>
 #include <QPainter>
@@ -148,6 +149,33 @@ public:
     }
 };
 
+// An icon painted from a drawing when a size of it is first asked for, not beforehand: the
+// window icon alone would otherwise render nine sizes before the window could show.
+class DrawingIconEngine : public QIconEngine {
+public:
+    explicit DrawingIconEngine(const controls::Drawing& drawing) : drawing_(drawing) {}
+
+    void paint(QPainter* painter, const QRect& rect, QIcon::Mode, QIcon::State) override {
+        painter->drawPixmap(rect,
+                            drawing_.pixmap(rect.size(), painter->device()->devicePixelRatioF()));
+    }
+    // In pixels of the screen: the icon sets the pixel ratio itself.
+    QPixmap pixmap(const QSize& size, QIcon::Mode, QIcon::State) override {
+        return drawing_.pixmap(size, 1);
+    }
+    QList<QSize> availableSizes(QIcon::Mode, QIcon::State) override {
+        QList<QSize> sizes;
+        for (int side : {16, 20, 24, 32, 40, 48, 64, 128, 256})
+            sizes.append(QSize(side, side));
+        return sizes;
+    }
+    QIconEngine* clone() const override { return new DrawingIconEngine(drawing_); }
+    QString key() const override { return QStringLiteral("drawing"); }
+
+private:
+    const controls::Drawing& drawing_;
+};
+
 } // namespace
 
 const controls::Drawing& dragIconDrawing() {
@@ -167,10 +195,7 @@ const controls::Drawing& windowIconDrawing() {
 }
 
 QIcon windowIcon() {
-    QIcon icon;
-    for (int side : {16, 20, 24, 32, 40, 48, 64, 128, 256})
-        icon.addPixmap(windowIconDrawing().pixmap(QSize(side, side), 1));
-    return icon;
+    return QIcon(new DrawingIconEngine(windowIconDrawing()));
 }
 
 } // namespace content

@@ -8,6 +8,7 @@
 #include <QPainter>
 
 #include <array>
+#include <optional>
 #include <vector>
 
 namespace content {
@@ -20,25 +21,52 @@ const QColor kNearBlack(0x1F, 0x1A, 0x17);
 
 constexpr qreal kLogicalWidth = 16000;
 
-// The height is the em height in logical units.
-QFont drawingFont(int characterHeight) {
+// Every text of the drawings is set in one face at one reference size and scaled to its own
+// character height: a single font engine then serves all of them, where each height of its own
+// would cost a font match and an engine of its own.
+constexpr qreal kReferenceHeight = 1000;
+
+QFont drawingFont() {
     QFont font = sansSerifFont();
-    font.setPixelSize(characterHeight);
+    font.setPixelSize(int(kReferenceHeight));
     font.setBold(true);
     return font;
 }
 
+// The reference face's metrics, in logical units of a text `characterHeight` high.
+class DrawingMetrics {
+public:
+    DrawingMetrics() : metrics_(drawingFont()) {}
+
+    qreal advance(const QString& text, qreal characterHeight) const {
+        return metrics_.horizontalAdvance(text) * characterHeight / kReferenceHeight;
+    }
+    qreal capHeight(qreal characterHeight) const {
+        return metrics_.capHeight() * characterHeight / kReferenceHeight;
+    }
+    qreal ascent(qreal characterHeight) const {
+        return metrics_.ascent() * characterHeight / kReferenceHeight;
+    }
+    qreal descent(qreal characterHeight) const {
+        return metrics_.descent() * characterHeight / kReferenceHeight;
+    }
+
+private:
+    QFontMetricsF metrics_;
+};
+
 // A formula set in one character height, with its indices at half that height: "CH_3",
-// "C_vH_{2v+1}COOH", "OH^−". After _ (lowered) or ^ (raised) comes one character or a braced group.
+// "C_vH_{2v+1}COOH", "OH^−". After _ (lowered) or ^ (raised) comes one character or a braced
+// group. It is measured once and then drawn as often as asked; it holds no font, so that it may
+// outlive the application with the drawing that keeps it.
 class Formula {
 public:
-    Formula(QStringView markup, int characterHeight) {
-        const QFont base = drawingFont(characterHeight);
-        const QFont index = drawingFont(qRound(characterHeight / 2.0));
+    Formula(QStringView markup, int characterHeight, const DrawingMetrics& metrics) {
+        const qreal indexHeight = qRound(characterHeight / 2.0);
         for (qsizetype i = 0; i < markup.size(); ++i) {
             const QChar mark = markup[i];
             if ((mark != u'_' && mark != u'^') || i + 1 == markup.size()) {
-                append(markup.mid(i, 1), base, 0);
+                append(markup.mid(i, 1), characterHeight, 0, metrics);
                 continue;
             }
             // Indices drop a fifth of the height, as on the cards; charges rise to the tops of
@@ -51,36 +79,41 @@ public:
                 group = markup.mid(i + 2, end - i - 2);
                 ++end;
             }
-            append(group, index, shift);
+            append(group, indexHeight, shift, metrics);
             i = end - 1;
         }
     }
 
     qreal width() const { return width_; }
 
+    // The painter's font must be drawingFont().
     void draw(QPainter& painter, QPointF baselineStart) const {
         for (const Run& run : runs_) {
-            painter.setFont(run.font);
-            painter.drawText(baselineStart + QPointF(run.x, run.shift), run.text);
+            painter.save();
+            painter.translate(baselineStart + QPointF(run.x, run.shift));
+            const qreal scale = run.height / kReferenceHeight;
+            painter.scale(scale, scale);
+            painter.drawText(QPointF(0, 0), run.text);
+            painter.restore();
         }
     }
 
 private:
     struct Run {
         QString text;
-        QFont font;
+        qreal height;
         qreal x;
         qreal shift;
     };
 
-    void append(QStringView text, const QFont& font, qreal shift) {
-        if (!runs_.empty() && runs_.back().shift == shift && runs_.back().font == font) {
+    void append(QStringView text, qreal height, qreal shift, const DrawingMetrics& metrics) {
+        if (!runs_.empty() && runs_.back().shift == shift && runs_.back().height == height) {
             runs_.back().text += text;
         } else {
-            runs_.push_back({text.toString(), font, width_, shift});
+            runs_.push_back({text.toString(), height, width_, shift});
         }
         const Run& run = runs_.back();
-        width_ = run.x + QFontMetricsF(run.font).horizontalAdvance(run.text);
+        width_ = run.x + metrics.advance(run.text, run.height);
     }
 
     std::vector<Run> runs_;
@@ -103,7 +136,7 @@ constexpr std::array<const char16_t*, 5> kCardFormulas{u"H_2O", u"CH_3COOH", u"C
 
 class CardDrawing : public controls::Drawing {
 public:
-    CardDrawing(QStringView formula, const QString& spoken) : formula_(formula), spoken_(spoken) {}
+    CardDrawing(QStringView formula, const QString& spoken) : markup_(formula), spoken_(spoken) {}
 
     QSizeF logicalSize() const override { return {kLogicalWidth, 3102}; }
     QString accessibleName() const override { return spoken_; }
@@ -111,15 +144,18 @@ public:
     void paint(QPainter& painter) const override {
         const QRectF face(98, 74, 15926 - 98, 3028 - 74);
         roundedBox(painter, face, 620, kGreen, QPen(kNearBlack, 90));
+        if (!formula_)
+            formula_.emplace(markup_, 2060, DrawingMetrics());
         painter.setPen(Qt::black);
-        const Formula formula(formula_, 2060);
-        formula.draw(painter, QPointF(face.center().x() - formula.width() / 2, 2109));
+        painter.setFont(drawingFont());
+        formula_->draw(painter, QPointF(face.center().x() - formula_->width() / 2, 2109));
     }
 
 private:
-    // Set when painted: fonts must not outlive the application, and these drawings do.
-    QStringView formula_;
+    QStringView markup_;
     QString spoken_;
+    // Measured when first painted, when there are fonts to measure with.
+    mutable std::optional<Formula> formula_;
 };
 
 // ---- Reaction pictures --------------------------------------------------------------------------
@@ -281,18 +317,20 @@ public:
         paintArrow(painter, row);
 
         painter.setPen(Qt::black);
-        // Formulas are centred on the arrow by their capitals, the way the eye lines them up.
-        const qreal baseline = (row.bar.top + row.bar.bottom) / 2 +
-                               QFontMetricsF(drawingFont(row.formulaHeight)).capHeight() / 2;
-        for (const Text& text : picture_.texts)
-            Formula(text.markup, row.formulaHeight).draw(painter, QPointF(text.x, baseline));
-        paintConditions(painter, row);
+        painter.setFont(drawingFont());
+        for (const Placed& text : laidOut())
+            text.formula.draw(painter, text.baselineStart);
     }
 
 private:
     // Outlines about one pixel wide at the sizes the window shows, and a frame just inside.
     static constexpr qreal kLine = 30;
     static constexpr qreal kInset = 30;
+
+    struct Placed {
+        Formula formula;
+        QPointF baselineStart;
+    };
 
     void paintArrow(QPainter& painter, const Row& row) const {
         const Arrow& arrow = picture_.arrow;
@@ -306,24 +344,38 @@ private:
         painter.drawPolygon(head, 3);
     }
 
-    // The condition over the arrow clears the bar by its descenders; the one under it hangs
-    // below the bar by its accents.
-    void paintConditions(QPainter& painter, const Row& row) const {
+    // Every text of the picture where it stands, measured on the first paint. Formulas are
+    // centred on the arrow by their capitals, the way the eye lines them up; the condition over
+    // the arrow clears the bar by its descenders, the one under it hangs below the bar by its
+    // accents.
+    const std::vector<Placed>& laidOut() const {
+        if (laidOut_)
+            return *laidOut_;
+        const DrawingMetrics metrics;
+        const Row& row = *picture_.row;
+        auto& texts = laidOut_.emplace();
+        const qreal baseline =
+            (row.bar.top + row.bar.bottom) / 2 + metrics.capHeight(row.formulaHeight) / 2;
+        for (const Text& text : picture_.texts)
+            texts.push_back({Formula(text.markup, row.formulaHeight, metrics), {text.x, baseline}});
         if (row.labelHeight == 0)
-            return;
-        const QFontMetricsF metrics(drawingFont(row.labelHeight));
+            return texts;
         const qreal gap = row.labelHeight / 10.0;
         const Arrow& arrow = picture_.arrow;
         if (!arrow.above.markup.isEmpty())
-            Formula(arrow.above.markup, row.labelHeight)
-                .draw(painter, {arrow.above.x, row.bar.top - gap - metrics.descent()});
+            texts.push_back(
+                {Formula(arrow.above.markup, row.labelHeight, metrics),
+                 {arrow.above.x, row.bar.top - gap - metrics.descent(row.labelHeight)}});
         if (!arrow.below.markup.isEmpty())
-            Formula(arrow.below.markup, row.labelHeight)
-                .draw(painter, {arrow.below.x, row.bar.bottom + gap + metrics.ascent()});
+            texts.push_back(
+                {Formula(arrow.below.markup, row.labelHeight, metrics),
+                 {arrow.below.x, row.bar.bottom + gap + metrics.ascent(row.labelHeight)}});
+        return texts;
     }
 
     const Picture& picture_;
     QString spoken_;
+    mutable std::optional<std::vector<Placed>> laidOut_;
 };
 
 } // namespace

@@ -60,6 +60,9 @@ bool ContainerWidget::event(QEvent* event) {
         }
         return true;
     }
+    // Widgets put off until needed are needed now for the visible controls among them.
+    if (event->type() == QEvent::Show && &container_ == &container_.form())
+        container_.form().makeDeferredWidgets(Form::Deferred::Visible);
     return QWidget::event(event);
 }
 
@@ -173,6 +176,13 @@ void Container::bringChildToFront(Control& child) {
         w->raise();
     else
         child.repaint();
+}
+
+void Container::restackWindowed() {
+    for (auto child = windowed_.rbegin(); child != windowed_.rend(); ++child) {
+        if (QWidget* w = (*child)->widget())
+            w->raise();
+    }
 }
 
 void Container::repaintChildArea(const QRectF& twips) const {

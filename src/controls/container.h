@@ -41,6 +41,9 @@ public:
 
     void paintContents(QPainter& painter, const QRect& dirty) const;
 
+    // Raises the widgets of the windowed children so that they lie in the layer's order again.
+    void restackWindowed();
+
 protected:
     void copyPropertiesTo(Control& element) const override;
 

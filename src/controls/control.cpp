@@ -61,6 +61,11 @@ void Control::setVisible(bool visible) {
     if (visible == visible_)
         return;
     visible_ = visible;
+    if (visible) {
+        if (isWindowed() && !widget())
+            form().makeDeferredWidgets();
+        aboutToShow();
+    }
     if (QWidget* w = widget(); w && container_)
         w->setVisible(visible);
     else
@@ -107,6 +112,9 @@ void Control::notifyAccessibility(QAccessible::Event event) const {
         form().announce(notice);
         return;
     }
+    // A widget not yet made has never been seen: there is nothing to tell.
+    if (isWindowed())
+        return;
     QAccessibleEvent notice(accessibleInterfaceOf(*this), event);
     form().announce(notice);
 }
@@ -169,6 +177,20 @@ void Control::geometryChanged(const QRectF& before) {
     }
     repaintArea(before);
     repaintArea(rect());
+}
+
+void Control::adoptWidget() {
+    QWidget* w = widget();
+    placeWidget();
+    w->setVisible(visible_);
+    if (!toolTip_.isEmpty())
+        w->setToolTip(toolTip_);
+    if (mousePointer_)
+        w->setCursor(*mousePointer_);
+    if (!accessibleName_.isEmpty())
+        w->setAccessibleName(accessibleName_);
+    if (!accessibleDescription_.isEmpty())
+        w->setAccessibleDescription(accessibleDescription_);
 }
 
 void Control::placeWidget() {

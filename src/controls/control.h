@@ -130,6 +130,14 @@ protected:
     virtual bool receivesPointer() const { return true; }
     // Copies this control's properties to a new element of its set, which stays hidden.
     virtual void copyPropertiesTo(Control& element) const;
+    // A windowed control whose widget waits until it is first needed makes it here, with every
+    // property set on the control so far.
+    virtual void makeWidget() {}
+    // Called as the control turns visible, before anything is repainted or announced.
+    virtual void aboutToShow() {}
+    // Gives a newly made widget what the control holds: geometry, visibility, hint, pointer and
+    // the names a screen reader hears.
+    void adoptWidget();
     // Asks the container to repaint where this control lies (lightweight controls).
     void repaint() const;
     void repaintArea(const QRectF& twips) const;

@@ -32,16 +32,31 @@ ControlSet& Form::set(const QString& name) const {
     return *found;
 }
 
-void Form::applyTabOrder() {
-    std::vector<Control*> stops;
+void Form::makeDeferredWidgets(Deferred which) {
+    const auto deferred = [](const Control& control) {
+        return control.isWindowed() && !control.widget();
+    };
+    if (which == Deferred::Visible &&
+        std::none_of(owned_.begin(), owned_.end(), [&](const auto& control) {
+            return deferred(*control) && control->isVisible();
+        }))
+        return;
+    std::vector<Container*> restack;
     for (const auto& control : owned_) {
-        if (control->tabIndex() >= 0 && control->widget())
-            stops.push_back(control.get());
+        if (!deferred(*control))
+            continue;
+        control->makeWidget();
+        if (std::find(restack.begin(), restack.end(), control->container()) == restack.end())
+            restack.push_back(control->container());
     }
-    std::stable_sort(stops.begin(), stops.end(),
-                     [](Control* a, Control* b) { return a->tabIndex() < b->tabIndex(); });
-    for (size_t i = 1; i < stops.size(); ++i)
-        QWidget::setTabOrder(stops[i - 1]->widget(), stops[i]->widget());
+    if (restack.empty())
+        return;
+    // New widgets lie on top of their siblings: put every container's windowed layer back in its
+    // listing order.
+    for (Container* container : restack)
+        container->restackWindowed();
+    if (widgetsMade_)
+        widgetsMade_();
 }
 
 ControlSet& Form::setNamed(const QString& name) {

@@ -49,8 +49,12 @@ public:
     void setAnnouncer(Announcer announcer) { announcer_ = std::move(announcer); }
     void announce(QAccessibleEvent& event) const { announcer_(event); }
 
-    // Chains keyboard focus through the controls that have a tab index, in ascending order.
-    void applyTabOrder();
+    // Makes the widgets that windowed controls put off until needed, all at once (or none while no
+    // such control is visible, with Deferred::Visible), and then tells the handler, which may
+    // chain the focus through them. Nothing happens when there are none.
+    enum class Deferred { All, Visible };
+    void makeDeferredWidgets(Deferred which = Deferred::All);
+    void setWidgetsMadeHandler(std::function<void()> handler) { widgetsMade_ = std::move(handler); }
 
 private:
     friend class ControlSet;
@@ -63,6 +67,7 @@ private:
     std::map<QString, std::unique_ptr<ControlSet>> sets_;
     std::vector<std::unique_ptr<Control>> owned_;
     PointerRouter router_;
+    std::function<void()> widgetsMade_;
     Announcer announcer_ = [](QAccessibleEvent& event) {
         QAccessible::updateAccessibility(&event);
     };

@@ -28,6 +28,11 @@ void Image::paint(QPainter& painter, const QRect& pixels) const {
     painter.drawPixmap(pixels.topLeft(), picture_->pixmap(pixels.size(), ratio));
 }
 
+void Image::renderAhead(qreal devicePixelRatio) const {
+    if (picture_ && container())
+        picture_->pixmap(container()->toPixels(rect()).size(), devicePixelRatio);
+}
+
 // A control whose drawing was never given shows a red cross on pink, where a blank space would
 // pass unnoticed, and says once which control it is.
 void Image::paintMissingPicture(QPainter& painter, const QRect& pixels) const {
@@ -100,8 +105,13 @@ void Label::setAutoSize(bool autoSize) {
     fitToCaption();
 }
 
+// A hidden label is fitted when it shows: measuring it before would load its font for nothing.
+void Label::aboutToShow() {
+    fitToCaption();
+}
+
 void Label::fitToCaption() {
-    if (!autoSize_)
+    if (!autoSize_ || !isVisible())
         return;
     const QSize text = QFontMetrics(font_).size(Qt::TextSingleLine, caption_);
     const int frame = border_ ? 2 : 0;
@@ -174,34 +184,71 @@ void Shape::copyPropertiesTo(Control& element) const {
 }
 
 TextBox::TextBox(Container* container, ControlSet& set, int index)
-    : Control(Kind::TextBox, container, &set, index),
-      edit_(new QLineEdit(container->widget())) {}
+    : Control(Kind::TextBox, container, &set, index) {}
 
 TextBox::~TextBox() { delete edit_.data(); }
 
 QWidget* TextBox::widget() const { return edit_; }
 
-QString TextBox::text() const { return edit_->text(); }
+QLineEdit* TextBox::lineEdit() {
+    if (!edit_)
+        form().makeDeferredWidgets();
+    return edit_;
+}
 
-void TextBox::setText(const QString& text) { edit_->setText(text); }
+void TextBox::makeWidget() {
+    edit_ = new QLineEdit(container()->widget());
+    edit_->setFont(font_);
+    if (foreColor_) {
+        QPalette palette = edit_->palette();
+        palette.setColor(QPalette::Text, *foreColor_);
+        edit_->setPalette(palette);
+    }
+    edit_->setAlignment(alignment_);
+    edit_->setText(text_);
+    adoptWidget();
+}
 
-void TextBox::setFont(const QFont& font) { edit_->setFont(font); }
+QString TextBox::text() const {
+    return edit_ ? edit_->text() : text_;
+}
+
+void TextBox::setText(const QString& text) {
+    if (edit_)
+        edit_->setText(text);
+    else
+        text_ = text;
+}
+
+void TextBox::setFont(const QFont& font) {
+    font_ = font;
+    if (edit_)
+        edit_->setFont(font);
+}
 
 void TextBox::setForeColor(const QColor& color) {
+    foreColor_ = color;
+    if (!edit_)
+        return;
     QPalette palette = edit_->palette();
     palette.setColor(QPalette::Text, color);
     edit_->setPalette(palette);
 }
 
-void TextBox::setAlignment(Qt::Alignment alignment) { edit_->setAlignment(alignment); }
+void TextBox::setAlignment(Qt::Alignment alignment) {
+    alignment_ = alignment;
+    if (edit_)
+        edit_->setAlignment(alignment);
+}
 
 void TextBox::copyPropertiesTo(Control& element) const {
     Control::copyPropertiesTo(element);
-    QLineEdit* target = static_cast<TextBox&>(element).edit_;
-    target->setFont(edit_->font());
-    target->setPalette(edit_->palette());
-    target->setAlignment(edit_->alignment());
-    target->setText(edit_->text());
+    auto& box = static_cast<TextBox&>(element);
+    box.setFont(font_);
+    if (foreColor_)
+        box.setForeColor(*foreColor_);
+    box.setAlignment(alignment_);
+    box.setText(text());
 }
 
 ScrollBar::ScrollBar(Container* container, ControlSet& set, int index)

@@ -32,6 +32,9 @@ public:
 
     const Drawing* picture() const { return picture_; }
     void setPicture(const Drawing* picture);
+    // Renders the drawing now at the size the control shows it, at `devicePixelRatio`, so that
+    // its first paint finds it ready.
+    void renderAhead(qreal devicePixelRatio) const;
 
 protected:
     void paint(QPainter& painter, const QRect& pixels) const override;
@@ -69,6 +72,7 @@ public:
 protected:
     void paint(QPainter& painter, const QRect& pixels) const override;
     QString defaultAccessibleName() const override { return caption_; }
+    void aboutToShow() override;
     void copyPropertiesTo(Control& element) const override;
 
 private:
@@ -108,7 +112,8 @@ private:
     int borderWidth_ = 1;
 };
 
-// A single-line text box.
+// A single-line text box. Its line edit is made when first needed (when it is shown, or asked
+// for), not with the control: until then the control keeps what is set on it.
 class TextBox : public Control {
 public:
     static constexpr Kind kKind = Kind::TextBox;
@@ -116,8 +121,10 @@ public:
     TextBox(Container* container, ControlSet& set, int index);
     ~TextBox() override;
 
+    // Nothing before the line edit is made.
     QWidget* widget() const override;
-    QLineEdit* lineEdit() const { return edit_; }
+    // The line edit, made now if need be.
+    QLineEdit* lineEdit();
     QString text() const;
     void setText(const QString& text);
     void setFont(const QFont& font);
@@ -126,9 +133,14 @@ public:
 
 protected:
     void copyPropertiesTo(Control& element) const override;
+    void makeWidget() override;
 
 private:
     QPointer<QLineEdit> edit_;
+    QString text_;
+    QFont font_;
+    std::optional<QColor> foreColor_;
+    Qt::Alignment alignment_ = Qt::AlignLeft | Qt::AlignVCenter;
 };
 
 // A vertical scroll bar whose value changes raise `change`, and dragging its thumb `scroll`.
