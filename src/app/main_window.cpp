@@ -41,12 +41,17 @@ MainWindow::MainWindow(controls::UrlOpener opener)
     form_.router().setSettledHandler([this] { blankStops_->refresh(); });
     form_.setWidgetsMadeHandler([this] { blankStops_->chainFocus(); });
 
-    // The icon is rendered, the coefficient boxes made and the reactions of the sections out of
-    // view drawn only after the first frame: the student sees the window sooner, and the first
-    // visit to a section finds its drawings ready.
+    // The icon is rendered, the coefficient boxes made and the drawings kept as pixmaps only
+    // after the first frame, which paints what it shows straight onto the screen: the student
+    // sees the window sooner, and the first drag and the first visit to a section find their
+    // drawings ready.
     afterFirstFrame_ = {[this] { setWindowIcon(content::windowIcon()); },
                         [this] { form_.makeDeferredWidgets(); }};
-    for (int section = 1; section < model::kSections; ++section) {
+    afterFirstFrame_.push_back([this] {
+        for (int compound = 0; compound < model::kCompounds; ++compound)
+            worksheet_.ui.ImgMolecular(compound).renderAhead(devicePixelRatioF());
+    });
+    for (int section = 0; section < model::kSections; ++section) {
         afterFirstFrame_.push_back([this, section] {
             for (int picture = 0; picture < model::kReactions; ++picture) {
                 if (model::sectionOfReaction(picture) == section)

@@ -4,10 +4,29 @@
 
 namespace controls {
 
+void Drawing::draw(QPainter& painter, const QRect& pixels) const {
+    if (pixels.isEmpty())
+        return;
+    const qreal ratio = painter.device()->devicePixelRatioF();
+    const Key key(pixels.width(), pixels.height(), ratio);
+    if (cache_.count(key) || !paintedOnce_.insert(key).second) {
+        painter.drawPixmap(pixels.topLeft(), pixmap(pixels.size(), ratio));
+        return;
+    }
+    painter.save();
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.setRenderHint(QPainter::TextAntialiasing);
+    painter.translate(pixels.topLeft());
+    const QSizeF logical = logicalSize();
+    painter.scale(pixels.width() / logical.width(), pixels.height() / logical.height());
+    paint(painter);
+    painter.restore();
+}
+
 QPixmap Drawing::pixmap(QSize size, qreal devicePixelRatio) const {
     if (size.isEmpty())
         return {};
-    const auto key = std::make_tuple(size.width(), size.height(), devicePixelRatio);
+    const Key key(size.width(), size.height(), devicePixelRatio);
     if (const auto found = cache_.find(key); found != cache_.end())
         return found->second;
     QPixmap image(size * devicePixelRatio);

@@ -6,6 +6,7 @@
 #include <QString>
 
 #include <map>
+#include <set>
 #include <tuple>
 
 class QPainter;
@@ -31,11 +32,19 @@ public:
     // The drawing stretched to `size` device-independent pixels at `devicePixelRatio`.
     QPixmap pixmap(QSize size, qreal devicePixelRatio) const;
 
+    // Draws the drawing stretched to `pixels`. The first time a size is asked for it is painted
+    // straight onto `painter`; from the second time on it comes from its pixmap. So a window's
+    // first frame allocates no pixmaps, and whatever is drawn again is drawn fast.
+    void draw(QPainter& painter, const QRect& pixels) const;
+
     // Number of pixmaps rendered so far for this drawing (for tests and benchmarks).
     int renderCount() const { return renderCount_; }
 
 private:
-    mutable std::map<std::tuple<int, int, qreal>, QPixmap> cache_;
+    using Key = std::tuple<int, int, qreal>;
+    mutable std::map<Key, QPixmap> cache_;
+    // Sizes painted once without a pixmap.
+    mutable std::set<Key> paintedOnce_;
     mutable int renderCount_ = 0;
 };
 

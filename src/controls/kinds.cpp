@@ -24,8 +24,7 @@ void Image::paint(QPainter& painter, const QRect& pixels) const {
         paintMissingPicture(painter, pixels);
         return;
     }
-    const qreal ratio = painter.device()->devicePixelRatioF();
-    painter.drawPixmap(pixels.topLeft(), picture_->pixmap(pixels.size(), ratio));
+    picture_->draw(painter, pixels);
 }
 
 void Image::renderAhead(qreal devicePixelRatio) const {
@@ -63,6 +62,8 @@ void Label::setCaption(const QString& caption) {
         return;
     caption_ = caption;
     fitToCaption();
+    rendered_ = {};
+    paintedOnce_ = false;
     repaint();
     if (isLive() && accessibleName() == caption_)
         notifyAccessibility(QAccessible::NameChanged);
@@ -71,32 +72,44 @@ void Label::setCaption(const QString& caption) {
 void Label::setFont(const QFont& font) {
     font_ = font;
     fitToCaption();
+    rendered_ = {};
+    paintedOnce_ = false;
     repaint();
 }
 
 void Label::setForeColor(const QColor& color) {
     foreColor_ = color;
+    rendered_ = {};
+    paintedOnce_ = false;
     repaint();
 }
 
 void Label::setBackColor(const std::optional<QColor>& color) {
     backColor_ = color;
+    rendered_ = {};
+    paintedOnce_ = false;
     repaint();
 }
 
 void Label::setAlignment(Qt::Alignment alignment) {
     alignment_ = alignment;
+    rendered_ = {};
+    paintedOnce_ = false;
     repaint();
 }
 
 void Label::setWordWrap(bool wrap) {
     wordWrap_ = wrap;
+    rendered_ = {};
+    paintedOnce_ = false;
     repaint();
 }
 
 void Label::setBorder(bool border) {
     border_ = border;
     fitToCaption();
+    rendered_ = {};
+    paintedOnce_ = false;
     repaint();
 }
 
@@ -120,7 +133,31 @@ void Label::fitToCaption() {
                 (text.height() + 2 * frame) * factor);
 }
 
+// A label on a background of its own is drawn into a picture the second time it is painted at
+// a size, and every later repaint copies that: laying out and drawing a word-wrapped note would
+// otherwise take most of the time of the repaint that follows a check. The first time it is
+// drawn straight away, as most labels are painted just once.
 void Label::paint(QPainter& painter, const QRect& pixels) const {
+    const qreal ratio = painter.device()->devicePixelRatioF();
+    const bool drawn = rendered_.deviceIndependentSize() == QSizeF(pixels.size()) &&
+                       rendered_.devicePixelRatio() == ratio;
+    if (!backColor_ || (!drawn && !paintedOnce_)) {
+        paintedOnce_ = true;
+        paintText(painter, pixels);
+        return;
+    }
+    if (!drawn) {
+        QPixmap picture(pixels.size() * ratio);
+        picture.setDevicePixelRatio(ratio);
+        QPainter onPicture(&picture);
+        paintText(onPicture, QRect(QPoint(0, 0), pixels.size()));
+        onPicture.end();
+        rendered_ = picture;
+    }
+    painter.drawPixmap(pixels.topLeft(), rendered_);
+}
+
+void Label::paintText(QPainter& painter, const QRect& pixels) const {
     if (backColor_)
         painter.fillRect(pixels, *backColor_);
     if (border_) {

@@ -5,6 +5,7 @@
 #include <QColor>
 #include <QFont>
 #include <QLineEdit>
+#include <QPixmap>
 #include <QPointer>
 #include <QPushButton>
 #include <QScrollBar>
@@ -77,6 +78,7 @@ protected:
 
 private:
     void fitToCaption();
+    void paintText(QPainter& painter, const QRect& pixels) const;
 
     QString caption_;
     QFont font_;
@@ -86,6 +88,9 @@ private:
     bool wordWrap_ = false;
     bool border_ = false;
     bool autoSize_ = false;
+    // What paint() drew last, for a label on its own background; empty once anything changes.
+    mutable QPixmap rendered_;
+    mutable bool paintedOnce_ = false;
 };
 
 // A filled rectangle with a border; decoration only, the pointer passes through it.
