@@ -1,14 +1,19 @@
 // What a screen reader finds and hears: Greek names of cards, placed compounds, reactions,
-// blanks, coefficient boxes, notes and the grade, kept up to date, and the events that announce
-// placing, replacing, removing and the outcome of a check.
+// blanks, coefficient boxes, sections, notes and the grade, kept up to date, the events that
+// announce placing, replacing, removing, the outcome of a check and a restart, and what pressing
+// a blank does.
 #include "assistive/keyboard_placement.h"
+#include "assistive/names.h"
 #include "content/drawings.h"
 #include "content/spoken.h"
 #include "content/texts.h"
+#include "model/marking.h"
 #include "support/window_fixture.h"
 
 #include <QAccessible>
 #include <QAction>
+#include <QMenuBar>
+#include <QSet>
 #include <QTest>
 
 namespace {
@@ -138,27 +143,98 @@ private slots:
         QCOMPARE(spokenName(stops.stop(6)), blankName(5, spoken::kFirstBlank, spoken::kEmptyBlank));
     }
 
-    // A coefficient box names the term it multiplies: a reactant of the drawing, or the
-    // compound that lies in the blank of its product.
-    void boxesNameTheTermTheyMultiply() {
+    // A coefficient box says the term it multiplies and its reaction; no two sound alike, even
+    // with one compound in both blanks of a reaction.
+    void boxesSayTheirTermAndReaction() {
         WindowFixture f;
         const auto name = [&](int box) { return f.ui.tCoefficient(box).accessibleName(); };
-        QCOMPARE(name(0), QString("Συντελεστής για: βουτάνιο, C4H10"));
-        QCOMPARE(name(3), QString("Συντελεστής για: οξυγόνο, O2"));
-        QCOMPARE(name(6), QString("Συντελεστής για: μονοξείδιο του άνθρακα, CO"));
-        QCOMPARE(name(9), QString("Συντελεστής για: νερό, H2O"));
-        QCOMPARE(name(16), QString("Συντελεστής για: νιτρίλιο, CνH2ν+1CN"));
-        QCOMPARE(name(1), spoken::kCoefficient.arg(spoken::kCompoundOfBlank));
-
+        QCOMPARE(name(0), QString("Συντελεστής του C4H10, καταλυτική οξείδωση βουτανίου"));
+        QCOMPARE(name(3), QString("Συντελεστής του O2, οξείδωση αιθανάλης"));
+        QCOMPARE(name(1), QString("Συντελεστής του προϊόντος, καταλυτική οξείδωση βουτανίου"));
         f.fill(0, 0, Ethanoic);
-        QCOMPARE(name(1), spoken::kCoefficient.arg(spoken::kCompounds[Ethanoic]));
-        f.fill(9, 0, Propanoic);
-        f.fill(9, 1, Ammonia);
-        QCOMPARE(name(14), spoken::kCoefficient.arg(spoken::kCompounds[Propanoic]));
-        QCOMPARE(name(15), spoken::kCoefficient.arg(spoken::kCompounds[Ammonia]));
-        f.fill(9, 1, Water);
-        QCOMPARE(name(15), spoken::kCoefficient.arg(spoken::kCompounds[Water]));
-        QCOMPARE(of(f.ui.tCoefficient(15).widget())->text(QAccessible::Name), name(15));
+        QCOMPARE(name(1),
+                 QString("Συντελεστής του προϊόντος CH3COOH, καταλυτική οξείδωση βουτανίου"));
+        for (int picture : {1, 2})
+            f.fill(picture, 0, Water);
+        for (int picture : {8, 9, 10}) {
+            f.fill(picture, 0, Ammonia);
+            f.fill(picture, 1, Ammonia);
+        }
+        QCOMPARE(name(15), QString("Συντελεστής του δεύτερου προϊόντος NH3, υδρόλυση "
+                                   "προπανονιτριλίου"));
+        QSet<QString> names;
+        for (int box = 0; box < model::kCoefficientBoxes; ++box)
+            names.insert(name(box));
+        QCOMPARE(names.size(), model::kCoefficientBoxes);
+        QCOMPARE(of(f.ui.tCoefficient(15).lineEdit())->text(QAccessible::Name), name(15));
+    }
+
+    // The scroll bar and each section's box are named after the section; the scroll bar's name
+    // follows the section in view.
+    void sectionsAreNamed() {
+        WindowFixture f;
+        QCOMPARE(f.ui.VScroll1.accessibleName(), QString("Ενότητα 1 από 5, Βιομηχανική παρασκευή"));
+        f.showSection(2);
+        QCOMPARE(f.ui.VScroll1.accessibleName(),
+                 QString("Ενότητα 3 από 5, Ανώτερα οξέα από τα λίπη"));
+        QCOMPARE(spokenName(f.ui.Pic(3).widget()), QString("Ενότητα 4 από 5, Στο εργαστήριο"));
+    }
+
+    // Every command of the menu bar can be pressed; the bar between them is a separator.
+    void theSeparatorIsNoCommand() {
+        WindowFixture f;
+        QAccessibleInterface* bar = of(f.window->menuBar());
+        QCOMPARE(bar->childCount(), 7);
+        for (int i = 0; i < bar->childCount(); ++i) {
+            QAccessibleInterface* item = bar->child(i);
+            const bool separator = item->object() == f.window->mnuVSeperator;
+            QCOMPARE(item->role(), separator ? QAccessible::Separator : QAccessible::MenuItem);
+            QAccessibleActionInterface* actions = item->actionInterface();
+            QCOMPARE(actions &&
+                         actions->actionNames().contains(QAccessibleActionInterface::pressAction()),
+                     !separator);
+        }
+    }
+
+    // What a check did, in words: the sections found right, the compounds sent back, the
+    // reactions whose coefficients were emptied.
+    void theCheckIsToldInWords_data() {
+        QTest::addColumn<QList<int>>("right");
+        QTest::addColumn<int>("returned");
+        QTest::addColumn<int>("cleared");
+        QTest::addColumn<QString>("told");
+        QTest::newRow("nothing") << QList<int>{} << 0 << 0
+                                 << "Καμία ενότητα δεν είναι σωστή. Καμία ένωση δεν επέστρεψε "
+                                    "στην παλέτα.";
+        QTest::newRow("one of each") << QList<int>{4} << 1 << 1
+                                     << "Σωστή η ενότητα 5. Μία ένωση επέστρεψε στην παλέτα. "
+                                        "Σβήστηκαν οι λάθος συντελεστές μιας αντίδρασης.";
+        QTest::newRow("several") << QList<int>{0, 1, 3} << 4 << 2
+                                 << "Σωστές οι ενότητες 1, 2 και 4. 4 ενώσεις επέστρεψαν στην "
+                                    "παλέτα. Σβήστηκαν οι λάθος συντελεστές 2 αντιδράσεων.";
+    }
+    void theCheckIsToldInWords() {
+        QFETCH(QList<int>, right);
+        QFETCH(int, returned);
+        QFETCH(int, cleared);
+        model::Marking marking;
+        for (int section : right)
+            marking.fullMarks[section] = true;
+        marking.emptied.assign(returned, 0);
+        marking.cleared.assign(cleared, 0);
+        QTEST(assistive::checkOutcome(marking), "told");
+    }
+
+    // A screen reader's "press" on a blank does what Space does, its section brought into view.
+    void pressingABlankPlacesTheNextCompound() {
+        WindowFixture f;
+        QAccessibleActionInterface* actions = of(f.window->blankStops().stop(7))->actionInterface();
+        QVERIFY(actions);
+        QCOMPARE(actions->actionNames().front(), QAccessibleActionInterface::pressAction());
+        actions->doAction(QAccessibleActionInterface::pressAction());
+        QCOMPARE(f.ui.VScroll1.value(), 3);
+        const int compound = model::compoundOf(f.model.SlotTable[7].Placed);
+        QCOMPARE((*f.model.PaletteColumn)[compound], std::int16_t(0));
     }
 
     // Placing, replacing and removing are heard as a new name of the blank; a check is heard
@@ -190,7 +266,12 @@ private slots:
         QCOMPARE(controls::accessibleInterfaceOf(f.ui.LGrade)->text(QAccessible::Description),
                  spoken::kGrade);
         QVERIFY(listening.has(QAccessible::ObjectShow, grade));
-        QVERIFY(listening.has(QAccessible::Alert, grade));
+        // The grade's stop, which takes the focus, says the grade and what the check did.
+        QWidget* gradeStop = f.window->blankStops().gradeStop();
+        QVERIFY(gradeStop->isVisibleTo(f.window.get()));
+        QCOMPARE(spokenName(gradeStop), QString("Βαθμός: 3 %"));
+        QCOMPARE(of(gradeStop)->text(QAccessible::Description),
+                 QString("Σωστή η ενότητα 3. Καμία ένωση δεν επέστρεψε στην παλέτα."));
         QVERIFY(listening.has(QAccessible::ObjectShow, content::texts::kNotes[2]));
         QVERIFY(!listening.has(QAccessible::ObjectShow, content::texts::kNotes[0]));
 
@@ -205,6 +286,23 @@ private slots:
         f.releaseAt({6000, 300});
         QVERIFY(listening.has(QAccessible::ObjectHide, grade));
         QVERIFY(listening.has(QAccessible::ObjectHide, content::texts::kNotes[2]));
+        QVERIFY(!gradeStop->isVisibleTo(f.window.get()));
+
+        // A check that sends compounds back and empties coefficients says so.
+        f.fill(0, 0, Ethanoic);
+        f.fill(3, 0, Water);
+        f.fill(3, 1, Water);
+        f.fill(8, 0, Water);
+        f.window->mnuCheck->trigger();
+        QCOMPARE(of(gradeStop)->text(QAccessible::Description),
+                 QString("Σωστή η ενότητα 3. 2 ενώσεις επέστρεψαν στην παλέτα. "
+                         "Σβήστηκαν οι λάθος συντελεστές μιας αντίδρασης."));
+
+        // A restart changes the palette's cards, and says so.
+        listening.heard.clear();
+        f.window->mnuRestart->trigger();
+        QVERIFY(std::any_of(listening.heard.begin(), listening.heard.end(),
+                            [](const auto& h) { return h.type == QAccessible::ObjectReorder; }));
     }
 };
 

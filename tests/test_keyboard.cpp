@@ -3,6 +3,7 @@
 // the menu bar reached with F10, and a whole worksheet done by keys alone.
 #include "app/menu_bar.h"
 #include "assistive/keyboard_placement.h"
+#include "assistive/names.h"
 #include "content/spoken.h"
 #include "layout/send_home.h"
 #include "support/window_fixture.h"
@@ -189,18 +190,25 @@ private slots:
         QCOMPARE(f.model.SlotTable[5].Placed, model::kEmpty);
     }
 
-    // Page Down and Page Up on a blank turn the section as the scroll bar does and go on to
-    // the first blank of the section shown; at either end nothing turns.
+    // Page Down and Page Up on a blank turn the section as the scroll bar does and go straight
+    // on to the first blank of the section shown, by way of nothing else; at either end nothing
+    // turns.
     void pageKeysTurnSectionsFromABlank() {
         WindowFixture f;
         showActive(f);
         const auto& stops = f.window->blankStops();
         stops.stop(2)->setFocus();
+        QList<QWidget*> focusedOnTheWay;
+        QObject watching;
+        QObject::connect(qApp, &QApplication::focusChanged, &watching, [&](QWidget*, QWidget* now) {
+            if (now)
+                focusedOnTheWay << now;
+        });
         key(Qt::Key_PageDown);
         QCOMPARE(f.ui.VScroll1.value(), 1);
         QVERIFY(f.ui.Pic(1).isVisible());
         QVERIFY(!f.ui.Pic(0).isVisible());
-        QCOMPARE(focused(), stops.stop(3));
+        QCOMPARE(focusedOnTheWay, QList<QWidget*>{stops.stop(3)});
         key(Qt::Key_PageDown);
         key(Qt::Key_PageDown);
         key(Qt::Key_PageDown);
@@ -272,14 +280,26 @@ private slots:
         key(Qt::Key_F10);
         QCOMPARE(focused(), stop);
 
-        // "Έλεγχος" from the keyboard: the grade shows and the focus is back on the blank.
+        // "Έλεγχος" from the keyboard: the grade shows and takes the focus, which Tab takes on to
+        // the scroll bar; a restart puts it on the first blank of the section in view.
         key(Qt::Key_F10);
         key(Qt::Key_Right);
         QCOMPARE(bar.activeAction(), f.window->mnuCheck);
         key(Qt::Key_Return);
         QVERIFY(f.ui.LGrade.isVisible());
         QCOMPARE(f.ui.LGrade.caption(), QString("0%"));
-        QCOMPARE(focused(), stop);
+        QCOMPARE(focused(), f.window->blankStops().gradeStop());
+        key(Qt::Key_Tab);
+        QCOMPARE(focused(), f.ui.VScroll1.widget());
+        key(Qt::Key_Tab, Qt::ShiftModifier);
+        QCOMPARE(focused(), f.window->blankStops().gradeStop());
+        f.showSection(3);
+        key(Qt::Key_F10);
+        key(Qt::Key_Right);
+        key(Qt::Key_Right);
+        key(Qt::Key_Return);
+        QVERIFY(!f.ui.LGrade.isVisible());
+        QCOMPARE(focused(), f.window->blankStops().stop(6));
 
         // "Φύλλο εργασίας" with the space bar.
         key(Qt::Key_F10);
@@ -315,48 +335,45 @@ private slots:
         WindowFixture f;
         showActive(f);
         QCOMPARE(focused(), f.ui.VScroll1.widget());
-        const QStringList coefficients[model::kSections] = {
-            {"1", "1", "1", "2", "1", "2", "2", "1"},
-            {},
-            {},
-            {},
-            {"2", "1", "1", "1", "2", "1", "1", "1", "1", "2", "1", "1"}};
-        const std::array<std::pair<int, int>, model::kSections> sectionSlots{
-            {{0, 2}, {3, 4}, {5, 5}, {6, 11}, {12, 17}}};
-
-        key(Qt::Key_Tab);
+        const auto heard = [] {
+            return QAccessible::queryAccessibleInterface(focused())->text(QAccessible::Name);
+        };
         for (int section = 0; section < model::kSections; ++section) {
-            const auto [first, last] = sectionSlots[section];
-            for (int slot = first; slot <= last; ++slot) {
-                QCOMPARE(focused(), f.window->blankStops().stop(slot));
-                const QString wanted = content::spoken::kCompounds[model::blank(slot).answer];
-                const auto heard = [] {
-                    return QAccessible::queryAccessibleInterface(focused())->text(
-                        QAccessible::Name);
-                };
-                for (int presses = 0; !heard().endsWith(wanted); ++presses) {
-                    QVERIFY2(presses < model::kCompounds, qPrintable(heard()));
-                    key(Qt::Key_Space);
-                }
-                if (slot < last)
+            for (int picture = 0; picture < model::kReactions; ++picture) {
+                if (model::sectionOfReaction(picture) != section)
+                    continue;
+                const model::BlankRange blanks = model::blanksOf(picture);
+                for (int slot = blanks.first; slot < blanks.first + blanks.count; ++slot) {
                     key(Qt::Key_Tab);
+                    QCOMPARE(focused(), f.window->blankStops().stop(slot));
+                    const QString wanted = content::spoken::kCompounds[model::blank(slot).answer];
+                    for (int presses = 0; !heard().endsWith(wanted); ++presses) {
+                        QVERIFY2(presses < model::kCompounds, qPrintable(heard()));
+                        key(Qt::Key_Space);
+                    }
+                }
+                // The reaction's boxes come right after its blanks, once those are filled.
+                if (const model::CoefficientGroup* group = model::groupOf(picture)) {
+                    for (int i = 0; i < group->boxCount; ++i) {
+                        key(Qt::Key_Tab);
+                        QCOMPARE(focused(), f.ui.tCoefficient(group->firstBox + i).widget());
+                        QTest::keyClicks(focused(), QString::number(group->ratio[i]));
+                    }
+                }
             }
-            for (const QString& value : coefficients[section]) {
-                key(Qt::Key_Tab);
-                auto* box = qobject_cast<QLineEdit*>(focused());
-                QVERIFY(box);
-                QTest::keyClicks(box, value);
-            }
-            for (qsizetype back = 0; back < coefficients[section].size(); ++back)
-                key(Qt::Key_Tab, Qt::ShiftModifier);
-            if (section + 1 < model::kSections)
-                key(Qt::Key_PageDown);
+            // Past the section's last stop the focus comes round to the scroll bar.
+            key(Qt::Key_Tab);
+            QCOMPARE(focused(), f.ui.VScroll1.widget());
+            QCOMPARE(heard(), assistive::sectionName(section));
+            key(Qt::Key_PageDown);
         }
         key(Qt::Key_F10);
         key(Qt::Key_Right);
         key(Qt::Key_Return);
         QVERIFY(f.ui.LGrade.isVisible());
         QCOMPARE(f.ui.LGrade.caption(), QString("100%"));
+        QCOMPARE(focused(), f.window->blankStops().gradeStop());
+        QCOMPARE(heard(), QString("Βαθμός: 100 %"));
         for (int section = 0; section < model::kSections; ++section)
             QVERIFY(f.ui.Label1(section).isVisible());
     }

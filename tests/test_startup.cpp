@@ -215,42 +215,44 @@ private slots:
         QCOMPARE(f.ui.tCoefficient(0).text(), QString());
     }
 
-    // The keyboard goes from the scroll bar through the blanks of the section in view, left to
-    // right and top to bottom, and then through the shown boxes in the design's order.
+    // The keyboard goes from the scroll bar through the section in view reaction by reaction.
     void focusFollowsTheTabOrder() {
         WindowFixture f;
         f.window->show();
         QVERIFY(QTest::qWaitForWindowExposed(f.window.get()));
         for (int g : {0, 1, 2, 8, 9, 10})
             layout::showCoefficients(f.ui, g);
-        layout::showSection(f.ui, 0);
         f.ui.tCoefficient(4).setVisible(false);
-        const auto nextStop = [](QWidget* w) {
-            do
-                w = w->nextInFocusChain();
-            while (!((w->focusPolicy() & Qt::TabFocus) && w->isVisibleTo(w->window())));
-            return w;
-        };
         const auto& stops = f.window->blankStops();
-        QWidget* at = f.ui.VScroll1.widget();
-        for (int slot : {0, 1, 2}) {
-            at = nextStop(at);
-            QCOMPARE(at, stops.stop(slot));
-        }
-        for (int box : {7, 6, 5, 3, 2, 1, 0}) {
-            at = nextStop(at);
-            QCOMPARE(at, f.ui.tCoefficient(box).widget());
-        }
-        // Section 4's blanks and boxes follow in their own order once section 4 is in view.
-        layout::showSection(f.ui, 4);
-        at = f.ui.VScroll1.widget();
-        for (int slot : {12, 13, 14, 15, 16, 17}) {
-            at = nextStop(at);
-            QCOMPARE(at, stops.stop(slot));
-        }
-        for (int box : {9, 10, 11, 12, 13, 14, 15, 8, 16, 17, 18, 19}) {
-            at = nextStop(at);
-            QCOMPARE(at, f.ui.tCoefficient(box).widget());
+        const auto box = [&](int b) { return f.ui.tCoefficient(b).widget(); };
+        // Reaction by reaction, top to bottom: its blanks, then its shown boxes, left to right.
+        const std::vector<std::pair<int, std::vector<QWidget*>>> orders{
+            {0,
+             {stops.stop(0), box(0), box(1), stops.stop(1), box(2), box(3), stops.stop(2), box(5),
+              box(6), box(7)}},
+            {4,
+             {stops.stop(12), stops.stop(13), box(8), box(9), box(10), box(11), stops.stop(14),
+              stops.stop(15), box(12), box(13), box(14), box(15), stops.stop(16), stops.stop(17),
+              box(16), box(17), box(18), box(19)}}};
+        const auto isStop = [](QWidget* w) {
+            return (w->focusPolicy() & Qt::TabFocus) && w->isVisibleTo(w->window());
+        };
+        for (const auto& [section, order] : orders) {
+            layout::showSection(f.ui, section);
+            QWidget* at = f.ui.VScroll1.widget();
+            for (QWidget* expected : order) {
+                do
+                    at = at->nextInFocusChain();
+                while (!isStop(at));
+                QCOMPARE(at, expected);
+            }
+            // Shift+Tab walks the same way back.
+            for (auto expected = order.rbegin() + 1; expected != order.rend(); ++expected) {
+                do
+                    at = at->previousInFocusChain();
+                while (!isStop(at));
+                QCOMPARE(at, *expected);
+            }
         }
     }
 

@@ -95,21 +95,27 @@ void MainWindow::buildMenuBar() {
     mnuVSeperator = bar->addAction(content::texts::kMenuSeparator);
     mnuAbout = bar->addAction(content::texts::kMenuAbout);
     mnuExit = bar->addAction(content::texts::kMenuExit);
-    menuBar_->skipWithKeyboard(mnuVSeperator);
+    menuBar_->setSeparating(mnuVSeperator);
     auto* f10 = new QShortcut(QKeySequence(Qt::Key_F10), this);
     connect(f10, &QShortcut::activated, menuBar_, &MenuBar::toggleKeyboard);
 }
 
+// The grade must be heard wherever the focus was: the focus goes to it, the one event every
+// screen reader speaks.
 void MainWindow::check() {
-    worksheet::check(worksheet_);
+    const model::Marking marking = worksheet::check(worksheet_);
     blankStops_->refresh();
-    // The grade must be heard wherever the focus is.
-    worksheet_.ui.LGrade.notifyAccessibility(QAccessible::Alert);
+    blankStops_->announceCheck(marking);
 }
 
 void MainWindow::restart() {
     worksheet::restart(worksheet_);
     blankStops_->refresh();
+    // The palette's cards are others now: a screen reader that keeps a picture of the window
+    // must look again.
+    QAccessibleEvent reordered(form_.widget(), QAccessible::ObjectReorder);
+    form_.announce(reordered);
+    blankStops_->focusFirstBlank();
 }
 
 void MainWindow::showHelp() {

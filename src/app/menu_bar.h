@@ -12,8 +12,9 @@ class MenuBar : public QMenuBar {
 public:
     explicit MenuBar(QWidget* parent = nullptr);
 
-    // Commands that the keyboard walks past, as the separator that only separates.
-    void skipWithKeyboard(QAction* action);
+    // An item that only separates the commands: the keyboard walks past it and a screen reader
+    // finds a separator there, not a command to press.
+    void setSeparating(QAction* action);
 
     // Highlights the first command and takes the keyboard, or gives it back if it has it.
     void toggleKeyboard();

@@ -20,11 +20,14 @@ void wireEvents(MainWindow& window) {
     worksheet::Worksheet& ws = window.worksheet();
     const content::MainControls& ui = ws.ui;
 
-    ui.VScroll1.handlers().change = [&ws](int) {
+    assistive::BlankStops& stops = window.blankStops();
+    ui.VScroll1.handlers().change = [&ws, &stops](int) {
         layout::showSection(ws.ui, ws.ui.VScroll1.value());
+        stops.sectionShown();
     };
-    ui.VScroll1.handlers().scroll = [&ws](int) {
+    ui.VScroll1.handlers().scroll = [&ws, &stops](int) {
         layout::showSection(ws.ui, ws.ui.VScroll1.value());
+        stops.sectionShown();
     };
     ui.VScroll1.handlers().dragOver = [&ws](int, Control&, float, float, DragState) {
         dragging::parkOverScrollBar(ws);

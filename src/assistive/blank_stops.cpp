@@ -3,8 +3,10 @@
 #include "assistive/keyboard_placement.h"
 #include "assistive/names.h"
 #include "content/spoken.h"
+#include "model/marking.h"
 #include "worksheet/worksheet.h"
 
+#include <QApplication>
 #include <QKeyEvent>
 #include <QScrollBar>
 
@@ -13,40 +15,39 @@
 
 namespace assistive {
 
+namespace {
+
+// Gives `stop` the focus so that a screen reader hears it, also when it had the focus already.
+void focusAnew(QWidget* stop) {
+    if (stop->hasFocus())
+        stop->clearFocus();
+    stop->setFocus(Qt::OtherFocusReason);
+}
+
+} // namespace
+
 BlankStops::BlankStops(worksheet::Worksheet& ws) : ws_(ws) {
     for (int slot = 0; slot < model::kSlots; ++slot) {
         auto* stop =
             new controls::FocusStop(ws.ui.Pic(model::sectionOfBlank(slot)), blankRect(ws, slot));
         stop->setAccessibleDescription(content::spoken::kBlankKeys);
         stop->keyPressed = [this, slot](const QKeyEvent& event) { return keyPressed(slot, event); };
+        stop->pressed = [this, slot] { press(slot); };
         stops_[slot] = stop;
     }
-    chainFocus();
+    grade_ = new controls::FocusStop(ws.ui.Form1, ws.ui.LGrade.rect(), QAccessible::StaticText);
+    grade_->hide();
     for (int box = 0; box < model::kCoefficientBoxes; ++box) {
         if (model::box(box).termBlank == model::kNone)
             ws.ui.tCoefficient(box).setAccessibleName(boxName(ws, box));
     }
+    for (int section = 0; section < model::kSections; ++section)
+        ws.ui.Pic(section).setAccessibleName(sectionName(section));
+    sectionShown();
     // No slot holds this, so the first refresh names every blank.
     named_.fill(std::int16_t(model::kEmpty - 1));
     refresh();
-}
-
-void BlankStops::chainFocus() {
-    std::vector<QWidget*> chain{ws_.ui.VScroll1.widget()};
-    for (const auto& stop : stops_)
-        chain.push_back(stop);
-    std::vector<controls::TextBox*> boxes;
-    for (int box = 0; box < model::kCoefficientBoxes; ++box)
-        boxes.push_back(&ws_.ui.tCoefficient(box));
-    std::sort(boxes.begin(), boxes.end(),
-              [](const auto* a, const auto* b) { return a->tabIndex() < b->tabIndex(); });
-    // Boxes whose widgets are not made yet join the chain when they are.
-    for (const controls::TextBox* box : boxes) {
-        if (QWidget* widget = box->widget())
-            chain.push_back(widget);
-    }
-    for (size_t i = 1; i < chain.size(); ++i)
-        QWidget::setTabOrder(chain[i - 1], chain[i]);
+    chainFocus();
 }
 
 void BlankStops::refresh() {
@@ -62,6 +63,51 @@ void BlankStops::refresh() {
                 ws_.ui.tCoefficient(box).setAccessibleName(boxName(ws_, box));
         }
     }
+    if (grade_ && grade_->isHidden() == ws_.ui.LGrade.isVisible())
+        grade_->setVisible(ws_.ui.LGrade.isVisible());
+}
+
+void BlankStops::chainFocus() {
+    std::vector<QWidget*> chain{grade_, ws_.ui.VScroll1.widget()};
+    for (int picture = 0; picture < model::kReactions; ++picture) {
+        const model::BlankRange blanks = model::blanksOf(picture);
+        for (int slot = blanks.first; slot < blanks.first + blanks.count; ++slot)
+            chain.push_back(stops_[slot]);
+        // Boxes whose widgets are not made yet join the chain when they are.
+        if (const model::CoefficientGroup* group = model::groupOf(picture)) {
+            for (int box = group->firstBox; box < group->firstBox + group->boxCount; ++box) {
+                if (QWidget* widget = ws_.ui.tCoefficient(box).widget())
+                    chain.push_back(widget);
+            }
+        }
+    }
+    for (size_t i = 1; i < chain.size(); ++i)
+        QWidget::setTabOrder(chain[i - 1], chain[i]);
+}
+
+void BlankStops::sectionShown() {
+    ws_.ui.VScroll1.setAccessibleName(sectionName(ws_.ui.VScroll1.value()));
+}
+
+void BlankStops::announceCheck(const model::Marking& marking) {
+    grade_->setPlace(ws_.ui.LGrade.rect());
+    grade_->setName(content::spoken::kGradeHeard.arg(marking.grade));
+    grade_->setAccessibleDescription(checkOutcome(marking));
+    grade_->show();
+    focusAnew(grade_);
+}
+
+void BlankStops::focusFirstBlank() {
+    if (controls::FocusStop* first = firstBlankInView())
+        focusAnew(first);
+}
+
+controls::FocusStop* BlankStops::firstBlankInView() const {
+    for (int slot = 0; slot < model::kSlots; ++slot) {
+        if (stops_[slot] && ws_.ui.Pic(model::sectionOfBlank(slot)).isVisible())
+            return stops_[slot];
+    }
+    return nullptr;
 }
 
 bool BlankStops::keyPressed(int slot, const QKeyEvent& event) {
@@ -95,17 +141,29 @@ bool BlankStops::keyPressed(int slot, const QKeyEvent& event) {
     }
 }
 
-// As the scroll bar would turn; the focus then goes to the first blank of the section shown.
+// A screen reader's "press" on a blank does what Space does, bringing the blank's section into
+// view first if need be: a card only goes where the student could see it go.
+void BlankStops::press(int slot) {
+    const int section = model::sectionOfBlank(slot);
+    if (!ws_.ui.Pic(section).isVisible())
+        ws_.ui.VScroll1.setValue(section);
+    cycleCompound(ws_, slot, 1);
+}
+
+// As the scroll bar would turn; the focus goes straight to the first blank of the section shown,
+// not by way of whatever Qt would give it to while the old section hides.
 void BlankStops::turnSection(int step) {
     QScrollBar* bar = ws_.ui.VScroll1.scrollBar();
+    const int before = bar->value();
+    const int after = std::clamp(before + step, bar->minimum(), bar->maximum());
+    if (after == before)
+        return;
+    if (QWidget* focused = QApplication::focusWidget())
+        focused->clearFocus();
     bar->triggerAction(step < 0 ? QAbstractSlider::SliderPageStepSub
                                 : QAbstractSlider::SliderPageStepAdd);
-    for (int slot = 0; slot < model::kSlots; ++slot) {
-        if (stops_[slot] && ws_.ui.Pic(model::sectionOfBlank(slot)).isVisible()) {
-            stops_[slot]->setFocus(Qt::TabFocusReason);
-            return;
-        }
-    }
+    if (controls::FocusStop* first = firstBlankInView())
+        first->setFocus(Qt::TabFocusReason);
 }
 
 } // namespace assistive

@@ -77,10 +77,6 @@ constexpr std::array<std::array<float, model::kCompounds>, model::kSections> kTw
      {600, 2940, 5280, 7680, 10020}}};
 constexpr std::array<float, model::kSections> kTwinTops{5000, 2520, 1920, 4920, 5100};
 
-// Keyboard order of the coefficient boxes, after the scroll bar.
-constexpr std::array<int, model::kCoefficientBoxes> kBoxTabOrder{
-    7, 6, 5, 4, 3, 2, 1, 0, 9, 10, 11, 12, 13, 14, 15, 8, 16, 17, 18, 19};
-
 QString twinSetName(int section) { return QStringLiteral("ImgMolecular%1").arg(section); }
 
 void setRect(Control& control, const Rect& r) {
@@ -197,7 +193,6 @@ void buildMainWindow(Form& form) {
     scroll.setRange(0, 4);
     scroll.setSteps(1, 1);
     scroll.setValue(0);
-    scroll.setTabIndex(1);
 
     auto& viewport = form.create<PictureBox>(form, "PicContainer");
     viewport.setGeometry(120, 900, 13095, 7095);
@@ -238,11 +233,6 @@ void buildMainWindow(Form& form) {
     constexpr std::array<float, model::kCompounds> paletteLefts{180, 2520, 4860, 7260, 9600};
     for (int copy : {4, 3, 2, 1, 0})
         card(form, form, "ImgMolecular", copy, paletteLefts[copy], 180);
-
-    // The focus chain itself is made once the boxes have their widgets (assistive::BlankStops).
-    int tabIndex = 2;
-    for (int box : kBoxTabOrder)
-        form.set("tCoefficient")[box].setTabIndex(tabIndex++);
 }
 
 MainControls::MainControls(Form& form)

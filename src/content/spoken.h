@@ -8,13 +8,26 @@
 // formulae spelled out in plain characters that a speech synthesiser can read.
 namespace content::spoken {
 
-// The compounds of the cards, in compound order.
+// The compounds of the cards, in compound order, and their formulae alone.
 inline const std::array<QString, 5> kCompounds{
     QStringLiteral("νερό, H2O"),
     QStringLiteral("αιθανικό οξύ, CH3COOH"),
     QStringLiteral("προπανικό οξύ, CH3CH2COOH"),
     QStringLiteral("κορεσμένο μονοκαρβοξυλικό οξύ, CνH2ν+1COOH"),
     QStringLiteral("αμμωνία, NH3"),
+};
+inline const std::array<QString, 5> kFormulas{
+    QStringLiteral("H2O"),         QStringLiteral("CH3COOH"), QStringLiteral("CH3CH2COOH"),
+    QStringLiteral("CνH2ν+1COOH"), QStringLiteral("NH3"),
+};
+
+// The sections, as the scroll bar and each section's box are named: "%1" the section's number,
+// "%2" its title, or what it is about where it has none.
+inline const QString kSection = QStringLiteral("Ενότητα %1 από 5, %2");
+inline const std::array<QString, 5> kSectionSubjects{
+    QStringLiteral("Βιομηχανική παρασκευή"),    QStringLiteral("Το ξίδι"),
+    QStringLiteral("Ανώτερα οξέα από τα λίπη"), QStringLiteral("Στο εργαστήριο"),
+    QStringLiteral("Υδρόλυση νιτριλίων"),
 };
 
 // A blank: "%1" the reaction, "%2" which blank, "%3" what it holds.
@@ -24,14 +37,33 @@ inline const QString kFirstBlank = QStringLiteral("πρώτο κενό προϊ�
 inline const QString kSecondBlank = QStringLiteral("δεύτερο κενό προϊόντος");
 inline const QString kEmptyBlank = QStringLiteral("άδειο");
 inline const QString kBlankKeys =
-    QStringLiteral("Διάστημα, Enter ή βέλη: η επόμενη ένωση. Delete: αφαίρεση της ένωσης.");
+    QStringLiteral("Διάστημα, Enter ή βέλη: η επόμενη ένωση. Delete: αφαίρεση της ένωσης. "
+                   "Page Down, Page Up: η επόμενη ή η προηγούμενη ενότητα.");
 
-// A coefficient box: "%1" the term it multiplies.
-inline const QString kCoefficient = QStringLiteral("Συντελεστής για: %1");
-// The term of a box whose blank is empty.
-inline const QString kCompoundOfBlank = QStringLiteral("την ένωση του κενού");
+// A coefficient box: the term it multiplies and its reaction. A reactant: "%1" its formula, "%2"
+// the reaction. A product: "%1" which product, "%2" the compound in its blank, "%3" the reaction;
+// or, while the blank is empty, "%1" which product and "%2" the reaction.
+inline const QString kReactantCoefficient = QStringLiteral("Συντελεστής του %1, %2");
+inline const QString kProductCoefficient = QStringLiteral("Συντελεστής του %1 %2, %3");
+inline const QString kEmptyProductCoefficient = QStringLiteral("Συντελεστής του %1, %2");
+inline const QString kOnlyProduct = QStringLiteral("προϊόντος");
+inline const QString kFirstProduct = QStringLiteral("πρώτου προϊόντος");
+inline const QString kSecondProduct = QStringLiteral("δεύτερου προϊόντος");
 
-// What the grade label is; its name is the percentage it shows.
+// The grade as the label shows it, and, while it is shown, as the keyboard stop over it is
+// named after a check: "%1" the grade in per cent. Its description says what the check did.
 inline const QString kGrade = QStringLiteral("Βαθμός");
+inline const QString kGradeHeard = QStringLiteral("Βαθμός: %1 %");
+inline const QString kNoSectionRight = QStringLiteral("Καμία ενότητα δεν είναι σωστή.");
+inline const QString kOneSectionRight = QStringLiteral("Σωστή η ενότητα %1.");
+// "%1" the sections but the last, "%2" the last.
+inline const QString kSectionsRight = QStringLiteral("Σωστές οι ενότητες %1 και %2.");
+inline const QString kNothingReturned = QStringLiteral("Καμία ένωση δεν επέστρεψε στην παλέτα.");
+inline const QString kOneReturned = QStringLiteral("Μία ένωση επέστρεψε στην παλέτα.");
+inline const QString kSomeReturned = QStringLiteral("%1 ενώσεις επέστρεψαν στην παλέτα.");
+inline const QString kOneCoefficientsCleared =
+    QStringLiteral("Σβήστηκαν οι λάθος συντελεστές μιας αντίδρασης.");
+inline const QString kCoefficientsCleared =
+    QStringLiteral("Σβήστηκαν οι λάθος συντελεστές %1 αντιδράσεων.");
 
 } // namespace content::spoken

@@ -144,16 +144,34 @@ private:
     }
 };
 
-// A focus stop keeps its own name, which it announces itself when it changes.
+// A focus stop keeps its own name, which it announces itself when it changes, and answers a
+// screen reader's "press" as its key would.
 class FocusStopAccessible : public QAccessibleWidget {
 public:
-    explicit FocusStopAccessible(FocusStop* stop) : QAccessibleWidget(stop, QAccessible::Button) {}
+    explicit FocusStopAccessible(FocusStop* stop) : QAccessibleWidget(stop, stop->role()) {}
 
     QString text(QAccessible::Text t) const override {
         if (t == QAccessible::Name)
-            return static_cast<const FocusStop*>(widget())->name();
+            return stop()->name();
         return QAccessibleWidget::text(t);
     }
+
+    QStringList actionNames() const override {
+        QStringList names = QAccessibleWidget::actionNames();
+        if (stop()->pressed)
+            names.prepend(pressAction());
+        return names;
+    }
+
+    void doAction(const QString& action) override {
+        if (action == pressAction() && stop()->pressed)
+            stop()->pressed();
+        else
+            QAccessibleWidget::doAction(action);
+    }
+
+private:
+    FocusStop* stop() const { return static_cast<FocusStop*>(widget()); }
 };
 
 QAccessibleInterface* interfaceFactory(const QString&, QObject* object) {

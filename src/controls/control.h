@@ -97,9 +97,6 @@ public:
     // Front of its container's drawing order, within its layer (windowed or not).
     void bringToFront();
 
-    int tabIndex() const { return tabIndex_; }
-    void setTabIndex(int tabIndex) { tabIndex_ = tabIndex; }
-
     Handlers& handlers() const;
 
     // What a screen reader says of this control. Without a name of its own, an image is named
@@ -163,7 +160,6 @@ private:
     QString toolTip_;
     std::optional<QCursor> mousePointer_;
     std::optional<QCursor> dragIcon_;
-    int tabIndex_ = -1;
     QString accessibleName_;
     QString accessibleDescription_;
     bool live_ = false;

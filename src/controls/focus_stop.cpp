@@ -17,13 +17,17 @@ const QColor kFrameColor(0, 0, 160);
 
 } // namespace
 
-FocusStop::FocusStop(Container& container, const QRectF& twips)
-    : QWidget(container.widget()), container_(container) {
+FocusStop::FocusStop(Container& container, const QRectF& twips, QAccessible::Role role)
+    : QWidget(container.widget()), container_(container), role_(role) {
     setFocusPolicy(Qt::TabFocus);
     setAttribute(Qt::WA_TransparentForMouseEvents);
-    const int margin = kFrameGap + kFrameWidth;
-    setGeometry(container.toPixels(twips).adjusted(-margin, -margin, margin, margin));
+    setPlace(twips);
     show();
+}
+
+void FocusStop::setPlace(const QRectF& twips) {
+    const int margin = kFrameGap + kFrameWidth;
+    setGeometry(container_.toPixels(twips).adjusted(-margin, -margin, margin, margin));
 }
 
 void FocusStop::setName(const QString& name) {

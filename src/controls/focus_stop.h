@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QAccessible>
 #include <QWidget>
 
 #include <functional>
@@ -16,10 +17,17 @@ class Container;
 // the mouse never notices it.
 class FocusStop : public QWidget {
 public:
-    // `twips` is the framed place in the container's client coordinates.
-    FocusStop(Container& container, const QRectF& twips);
+    // `twips` is the framed place in the container's client coordinates; `role` what a screen
+    // reader calls it.
+    FocusStop(Container& container, const QRectF& twips,
+              QAccessible::Role role = QAccessible::Button);
 
     std::function<bool(const QKeyEvent&)> keyPressed;
+    // What a screen reader's "press" does; none when it is empty.
+    std::function<void()> pressed;
+
+    void setPlace(const QRectF& twips);
+    QAccessible::Role role() const { return role_; }
 
     // What a screen reader says of the place; a new name is announced at once.
     const QString& name() const { return name_; }
@@ -33,6 +41,7 @@ protected:
 
 private:
     Container& container_;
+    QAccessible::Role role_;
     QString name_;
 };
 

@@ -122,7 +122,7 @@ inline constexpr std::array<Blank, kSlots> kBlankTable{{
 }};
 
 // A coefficient box: the blank a card dropped on it fills, and the term it multiplies: the
-// compound of a blank, or a reactant of the drawing named as a screen reader says it.
+// compound of a blank, or a reactant of the drawing, whose formula a screen reader says.
 struct CoefficientBox {
     int fills;
     int termBlank;
@@ -139,42 +139,45 @@ struct CoefficientGroup {
     std::array<int, 4> ratio;
     // What right coefficients add to the reaction's points.
     int bonus;
+    // The reaction as a screen reader names it after a box's term, so that every box's name is
+    // its own.
+    std::u16string_view spoken;
 };
 
 inline constexpr std::array<CoefficientGroup, 6> kGroupTable{{
     // 2 C4H10 + 5 O2 -> 4 CH3COOH + 2 H2O: the drawing asks for butane and the acid only.
-    {0, 0, 2, {1, 2}, 4},
+    {0, 0, 2, {1, 2}, 4, u"καταλυτική οξείδωση βουτανίου"},
     // 2 CH3CHO + O2 -> 2 CH3COOH
-    {1, 2, 3, {2, 1, 2}, 6},
+    {1, 2, 3, {2, 1, 2}, 6, u"οξείδωση αιθανάλης"},
     // CH3OH + CO -> CH3COOH
-    {2, 5, 3, {1, 1, 1}, 6},
+    {2, 5, 3, {1, 1, 1}, 6, u"μεθανόλη και μονοξείδιο του άνθρακα"},
     // RCN + 2 H2O -> RCOOH + NH3
-    {8, 8, 4, {1, 2, 1, 1}, 8},
-    {9, 12, 4, {1, 2, 1, 1}, 8},
-    {10, 16, 4, {1, 2, 1, 1}, 8},
+    {8, 8, 4, {1, 2, 1, 1}, 8, u"υδρόλυση αιθανονιτριλίου"},
+    {9, 12, 4, {1, 2, 1, 1}, 8, u"υδρόλυση προπανονιτριλίου"},
+    {10, 16, 4, {1, 2, 1, 1}, 8, u"υδρόλυση νιτριλίου"},
 }};
 
 // The last box of a two-blank reaction stands before its right-hand product and fills the right
 // blank; every other box fills the reaction's left or only blank.
 inline constexpr std::array<CoefficientBox, kCoefficientBoxes> kBoxTable{{
-    {0, kNone, u"βουτάνιο, C4H10"},
+    {0, kNone, u"C4H10"},
     {0, 0, {}},
-    {1, kNone, u"αιθανάλη, CH3CHO"},
-    {1, kNone, u"οξυγόνο, O2"},
+    {1, kNone, u"CH3CHO"},
+    {1, kNone, u"O2"},
     {1, 1, {}},
-    {2, kNone, u"μεθανόλη, CH3OH"},
-    {2, kNone, u"μονοξείδιο του άνθρακα, CO"},
+    {2, kNone, u"CH3OH"},
+    {2, kNone, u"CO"},
     {2, 2, {}},
-    {12, kNone, u"αιθανονιτρίλιο, CH3CN"},
-    {12, kNone, u"νερό, H2O"},
+    {12, kNone, u"CH3CN"},
+    {12, kNone, u"H2O"},
     {12, 12, {}},
     {13, 13, {}},
-    {14, kNone, u"προπανονιτρίλιο, CH3CH2CN"},
-    {14, kNone, u"νερό, H2O"},
+    {14, kNone, u"CH3CH2CN"},
+    {14, kNone, u"H2O"},
     {14, 14, {}},
     {15, 15, {}},
-    {16, kNone, u"νιτρίλιο, CνH2ν+1CN"},
-    {16, kNone, u"νερό, H2O"},
+    {16, kNone, u"CνH2ν+1CN"},
+    {16, kNone, u"H2O"},
     {16, 16, {}},
     {17, 17, {}},
 }};

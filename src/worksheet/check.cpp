@@ -2,12 +2,11 @@
 
 #include "layout/coefficient_boxes.h"
 #include "layout/send_home.h"
-#include "model/marking.h"
 #include "worksheet/worksheet.h"
 
 namespace worksheet {
 
-void check(Worksheet& ws) {
+model::Marking check(Worksheet& ws) {
     model::BoxTexts texts;
     for (int box = 0; box < model::kCoefficientBoxes; ++box)
         texts[box] = ws.ui.tCoefficient(box).text();
@@ -29,6 +28,7 @@ void check(Worksheet& ws) {
     }
     ws.ui.LGrade.setCaption(QString::number(marking.grade) + QLatin1Char('%'));
     ws.ui.LGrade.setVisible(true);
+    return marking;
 }
 
 } // namespace worksheet
