@@ -111,11 +111,7 @@ void MainWindow::check() {
 void MainWindow::restart() {
     worksheet::restart(worksheet_);
     blankStops_->refresh();
-    // The palette's cards are others now: a screen reader that keeps a picture of the window
-    // must look again.
-    QAccessibleEvent reordered(form_.widget(), QAccessible::ObjectReorder);
-    form_.announce(reordered);
-    blankStops_->focusFirstBlank();
+    blankStops_->afterRestart();
 }
 
 void MainWindow::showHelp() {

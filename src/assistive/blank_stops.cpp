@@ -6,7 +6,6 @@
 #include "model/marking.h"
 #include "worksheet/worksheet.h"
 
-#include <QApplication>
 #include <QKeyEvent>
 #include <QScrollBar>
 
@@ -14,17 +13,6 @@
 #include <vector>
 
 namespace assistive {
-
-namespace {
-
-// Gives `stop` the focus so that a screen reader hears it, also when it had the focus already.
-void focusAnew(QWidget* stop) {
-    if (stop->hasFocus())
-        stop->clearFocus();
-    stop->setFocus(Qt::OtherFocusReason);
-}
-
-} // namespace
 
 BlankStops::BlankStops(worksheet::Worksheet& ws) : ws_(ws) {
     for (int slot = 0; slot < model::kSlots; ++slot) {
@@ -89,6 +77,17 @@ void BlankStops::sectionShown() {
     ws_.ui.VScroll1.setAccessibleName(sectionName(ws_.ui.VScroll1.value()));
 }
 
+// Gives `stop` the focus so that a screen reader hears it, also when it had the focus already:
+// readers speak what gains the focus.
+void BlankStops::focusAnew(QWidget* stop) {
+    if (!stop->hasFocus()) {
+        stop->setFocus(Qt::OtherFocusReason);
+        return;
+    }
+    QAccessibleEvent focus(stop, QAccessible::Focus);
+    ws_.ui.Form1.announce(focus);
+}
+
 void BlankStops::announceCheck(const model::Marking& marking) {
     grade_->setPlace(ws_.ui.LGrade.rect());
     grade_->setName(content::spoken::kGradeHeard.arg(marking.grade));
@@ -97,7 +96,17 @@ void BlankStops::announceCheck(const model::Marking& marking) {
     focusAnew(grade_);
 }
 
-void BlankStops::focusFirstBlank() {
+void BlankStops::afterRestart() {
+    // The front card of each column is another one now: announced as new, so that a screen
+    // reader that keeps a picture of the window looks again.
+    for (int compound = 0; compound < model::kCompounds; ++compound) {
+        const int copy = paletteFrontCopy(ws_, compound);
+        if (copy < 0)
+            continue;
+        QAccessibleEvent created(controls::accessibleInterfaceOf(ws_.ui.ImgMolecular(copy)),
+                                 QAccessible::ObjectCreated);
+        ws_.ui.Form1.announce(created);
+    }
     if (controls::FocusStop* first = firstBlankInView())
         focusAnew(first);
 }
@@ -150,20 +159,19 @@ void BlankStops::press(int slot) {
     cycleCompound(ws_, slot, 1);
 }
 
-// As the scroll bar would turn; the focus goes straight to the first blank of the section shown,
-// not by way of whatever Qt would give it to while the old section hides.
+// As the scroll bar would turn. The focus goes straight to the first blank of the new section,
+// before the old one hides: hiding the focused blank would hand the focus to the next widget of
+// the chain first, and a screen reader would speak that too.
 void BlankStops::turnSection(int step) {
     QScrollBar* bar = ws_.ui.VScroll1.scrollBar();
-    const int before = bar->value();
-    const int after = std::clamp(before + step, bar->minimum(), bar->maximum());
-    if (after == before)
+    const int section = std::clamp(bar->value() + step, bar->minimum(), bar->maximum());
+    if (section == bar->value())
         return;
-    if (QWidget* focused = QApplication::focusWidget())
-        focused->clearFocus();
+    ws_.ui.Pic(section).setVisible(true);
+    const model::BlankRange blanks = model::blanksOfSection(section);
+    stops_[blanks.first]->setFocus(Qt::TabFocusReason);
     bar->triggerAction(step < 0 ? QAbstractSlider::SliderPageStepSub
                                 : QAbstractSlider::SliderPageStepAdd);
-    if (controls::FocusStop* first = firstBlankInView())
-        first->setFocus(Qt::TabFocusReason);
 }
 
 } // namespace assistive

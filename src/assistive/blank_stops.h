@@ -48,13 +48,15 @@ public:
     // check did.
     void announceCheck(const model::Marking& marking);
 
-    // After a restart: the focus goes to the first blank of the section in view.
-    void focusFirstBlank();
+    // After a restart: the focus goes to the first blank of the section in view, and assistive
+    // technology hears that the palette's cards are others now.
+    void afterRestart();
 
 private:
     bool keyPressed(int slot, const QKeyEvent& event);
     void turnSection(int step);
     void press(int slot);
+    void focusAnew(QWidget* stop);
     controls::FocusStop* firstBlankInView() const;
 
     worksheet::Worksheet& ws_;
