@@ -6,10 +6,6 @@
 // The program's web addresses and the credits that go with them, in one place.
 namespace content::links {
 
-// The printable worksheet, opened from the menu.
-inline const QUrl kWorksheetDocument{
-    QStringLiteral("https://example.org/school/worksheets/organic-acid-preparations.pdf")};
-
 // The About window's three links: the emblem, the author's name and the maker's logo.
 inline const QUrl kSchoolPage{QStringLiteral("https://example.org/school/")};
 inline const QUrl kProgramCollection{QStringLiteral("https://example.org/school/programs/")};
