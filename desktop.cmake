@@ -75,8 +75,10 @@ install(CODE "
     endif()")
 install(FILES data/${WORKSHEET_APP_ID}.desktop
         DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
-install(FILES data/${WORKSHEET_APP_ID}.metainfo.xml
-        DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)
+# The metainfo carries the home page the build was configured with (addresses.cmake).
+set(metainfo ${CMAKE_BINARY_DIR}/data/${WORKSHEET_APP_ID}.metainfo.xml)
+configure_file(data/${WORKSHEET_APP_ID}.metainfo.xml.in ${metainfo} @ONLY)
+install(FILES ${metainfo} DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)
 install(FILES ${icon_dir}/${WORKSHEET_APP_ID}.svg
         DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/scalable/apps)
 foreach(size IN LISTS WORKSHEET_ICON_SIZES)
