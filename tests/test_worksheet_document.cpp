@@ -64,6 +64,28 @@ private slots:
         }
     }
 
+    // Formulas print at 9 pt or more: every "CH" of a card or a reaction stands at least half as
+    // high as the title, which is set at 18 pt in the same face.
+    void formulasAreAtLeastNinePoints() {
+        const QString words = run("pdftotext", {"-bbox", path(), "-"});
+        const QRegularExpression word("<word xMin=\"[\\d.]+\" yMin=\"([\\d.]+)\" xMax=\"[\\d.]+\" "
+                                      "yMax=\"([\\d.]+)\">([^<]*)</word>");
+        qreal title = 0;
+        QList<qreal> formulas;
+        for (const QRegularExpressionMatch& match : word.globalMatch(words)) {
+            const qreal height = match.captured(2).toDouble() - match.captured(1).toDouble();
+            if (match.captured(3) == "Παρασκευές")
+                title = height;
+            else if (match.captured(3) == "CH")
+                formulas << height;
+        }
+        QVERIFY(title > 0);
+        // The cards of the two named acids and eight of the reactions have one or more.
+        QVERIFY(formulas.size() >= 2 + 8);
+        for (qreal height : formulas)
+            QVERIFY2(height >= title / 2, qPrintable(QString::number(height / title * 18) + " pt"));
+    }
+
     // Every font travels with the document, so that every printer sets the same Greek.
     void everyFontIsEmbedded() {
         const QStringList rows = run("pdffonts", {path()}).split('\n', Qt::SkipEmptyParts).mid(2);
