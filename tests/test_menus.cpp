@@ -240,6 +240,19 @@ private slots:
         QVERIFY(!QApplication::activeModalWidget());
     }
 
+    // The desktop's own opener fails without a word where nothing can open the document, as
+    // on this platform, which has no desktop to ask.
+    void theDesktopsOpenerFailsSilently() {
+        const QString document = scratch_->filePath("worksheet.pdf");
+        QVERIFY(content::writeWorksheetDocument(document));
+        messages.clear();
+        const QtMessageHandler previous = qInstallMessageHandler(recordMessage);
+        const bool opened = controls::desktopUrlOpener()(QUrl::fromLocalFile(document));
+        qInstallMessageHandler(previous);
+        QVERIFY(!opened);
+        QCOMPARE(messages, QStringList());
+    }
+
     void anOpenerThatThrowsIsIgnored() {
         app::MainWindow window([](const QUrl&) -> bool { throw std::runtime_error("no handler"); });
         window.mnuSheet->trigger();
