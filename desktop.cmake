@@ -1,6 +1,6 @@
 # Installation as a desktop program: the binary, its launcher, its icon in the hicolor theme at
 # the usual sizes and as a scalable drawing, its AppStream metainfo, its manual pages in English
-# and Greek; and a Debian package.
+# and Greek, the printable worksheet; and a Debian package.
 include(GNUInstallDirs)
 
 set(WORKSHEET_APP_ID org.example.OrganicAcidPreparations)
@@ -29,6 +29,19 @@ add_custom_command(
     DEPENDS export_icons
     COMMENT "Rendering the icon for the icon theme")
 add_custom_target(desktop_icons ALL DEPENDS ${icon_files})
+
+# The printable worksheet, drawn by the program's own painter. The program looks for it under
+# share/ beside its bin/ directory, so the name and place here are the ones it expects.
+qt_add_executable(export_worksheet tools/export_worksheet.cpp)
+target_link_libraries(export_worksheet PRIVATE worksheet_core)
+set(worksheet_document ${CMAKE_BINARY_DIR}/${WORKSHEET_BINARY}-worksheet.pdf)
+add_custom_command(
+    OUTPUT ${worksheet_document}
+    COMMAND ${CMAKE_COMMAND} -E env QT_QPA_PLATFORM=offscreen
+            $<TARGET_FILE:export_worksheet> ${worksheet_document}
+    DEPENDS export_worksheet
+    COMMENT "Drawing the printable worksheet")
+add_custom_target(worksheet_document ALL DEPENDS ${worksheet_document})
 
 # Manual pages and the changelog are installed compressed, as Debian wants them; -n leaves the
 # name and time out of the gzip header, so that the same sources give the same package.
@@ -62,8 +75,10 @@ install(CODE "
     endif()")
 install(FILES data/${WORKSHEET_APP_ID}.desktop
         DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
-install(FILES data/${WORKSHEET_APP_ID}.metainfo.xml
-        DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)
+# The metainfo carries the home page the build was configured with (addresses.cmake).
+set(metainfo ${CMAKE_BINARY_DIR}/data/${WORKSHEET_APP_ID}.metainfo.xml)
+configure_file(data/${WORKSHEET_APP_ID}.metainfo.xml.in ${metainfo} @ONLY)
+install(FILES ${metainfo} DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)
 install(FILES ${icon_dir}/${WORKSHEET_APP_ID}.svg
         DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/scalable/apps)
 foreach(size IN LISTS WORKSHEET_ICON_SIZES)
@@ -71,6 +86,7 @@ foreach(size IN LISTS WORKSHEET_ICON_SIZES)
             DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/${size}x${size}/apps
             RENAME ${WORKSHEET_APP_ID}.png)
 endforeach()
+install(FILES ${worksheet_document} DESTINATION ${CMAKE_INSTALL_DATADIR}/${WORKSHEET_BINARY})
 install(FILES ${gzip_dir}/man/${WORKSHEET_BINARY}.1.gz DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
 install(FILES ${gzip_dir}/man/el/${WORKSHEET_BINARY}.1.gz
         DESTINATION ${CMAKE_INSTALL_MANDIR}/el/man1)

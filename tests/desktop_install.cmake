@@ -1,7 +1,8 @@
 # Installs the build into a scratch prefix and checks what a desktop needs of it: the binary the
-# launcher starts, the launcher and metainfo (validated where the validators are installed) and
-# the icon at every size of the theme; and what Debian wants besides: the manual pages, which
-# must render without a warning, and the copyright and changelog, all of one version.
+# launcher starts, the launcher and metainfo (validated where the validators are installed), the
+# icon at every size of the theme and the printable worksheet where the program looks for it;
+# and what Debian wants besides: the manual pages, which must render without a warning, and the
+# copyright and changelog, all of one version.
 foreach(var BUILD_DIR PREFIX APP_ID BINARY ICON_SIZES VERSION)
     if(NOT DEFINED ${var})
         message(FATAL_ERROR "${var} is not set")
@@ -20,7 +21,8 @@ set(desktop ${PREFIX}/share/applications/${APP_ID}.desktop)
 set(metainfo ${PREFIX}/share/metainfo/${APP_ID}.metainfo.xml)
 set(manual_pages ${PREFIX}/share/man/man1/${BINARY}.1.gz ${PREFIX}/share/man/el/man1/${BINARY}.1.gz)
 set(changelog ${PREFIX}/share/doc/${BINARY}/changelog.gz)
-set(expected ${PREFIX}/bin/${BINARY} ${desktop} ${metainfo}
+set(worksheet ${PREFIX}/share/${BINARY}/${BINARY}-worksheet.pdf)
+set(expected ${PREFIX}/bin/${BINARY} ${desktop} ${metainfo} ${worksheet}
              ${PREFIX}/share/icons/hicolor/scalable/apps/${APP_ID}.svg
              ${manual_pages} ${changelog} ${PREFIX}/share/doc/${BINARY}/copyright)
 foreach(size IN LISTS ICON_SIZES)
@@ -39,6 +41,16 @@ endif()
 file(STRINGS ${desktop} icon_line REGEX "^Icon=")
 if(NOT icon_line STREQUAL "Icon=${APP_ID}")
     message(FATAL_ERROR "the launcher shows '${icon_line}', not ${APP_ID}")
+endif()
+
+find_program(PDFINFO pdfinfo)
+if(PDFINFO)
+    execute_process(COMMAND ${PDFINFO} ${worksheet} OUTPUT_VARIABLE info RESULT_VARIABLE result)
+    if(NOT result EQUAL 0 OR NOT info MATCHES "\nPage size: +[0-9.]+ x [0-9.]+ pts \\(A4\\)\n")
+        message(FATAL_ERROR "pdfinfo does not read ${worksheet} as A4:\n${info}")
+    endif()
+else()
+    message(STATUS "pdfinfo is not installed: the worksheet's page size not checked")
 endif()
 
 find_program(DESKTOP_FILE_VALIDATE desktop-file-validate)

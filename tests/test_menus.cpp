@@ -1,18 +1,22 @@
-// The menu bar: captions, help, the worksheet link, the About window, Greek standard texts.
+// The menu bar: captions, help, the printable worksheet, the About window, Greek standard texts.
 #include "app/greek_standard_texts.h"
+#include "app/worksheet_document_file.h"
 #include "content/about_window.h"
-#include "content/links.h"
 #include "content/texts.h"
+#include "content/worksheet_document.h"
 #include "support/window_fixture.h"
 
 #include <QAbstractButton>
 #include <QAction>
 #include <QApplication>
+#include <QDir>
+#include <QFileInfo>
 #include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QScrollBar>
+#include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
 
@@ -65,6 +69,29 @@ void whileModal(const std::function<void()>& trigger,
     QVERIFY(ran);
 }
 
+// Where the printable worksheet lies under a data directory, as the manual pages say.
+const QString kInstalledDocument =
+    QStringLiteral("organic-acid-preparations/organic-acid-preparations-worksheet.pdf");
+
+bool isPdf(const QString& path) {
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return false;
+    const QByteArray content = file.readAll();
+    return content.startsWith("%PDF-") && content.trimmed().endsWith("%%EOF");
+}
+
+void makeFile(const QString& path) {
+    QVERIFY(QDir().mkpath(QFileInfo(path).path()));
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+}
+
+QStringList messages;
+void recordMessage(QtMsgType, const QMessageLogContext&, const QString& message) {
+    messages << message;
+}
+
 } // namespace
 
 class MenusTest : public QObject {
@@ -72,6 +99,16 @@ class MenusTest : public QObject {
 
 private slots:
     void initTestCase() { QApplication::installTranslator(&greek_); }
+
+    // Every test starts with an empty cache and no installed document: the XDG directories are
+    // scratch directories, so nothing of the machine or the user's home is found or written.
+    void init() {
+        scratch_ = std::make_unique<QTemporaryDir>();
+        QVERIFY(scratch_->isValid());
+        qputenv("XDG_CACHE_HOME", QFile::encodeName(scratch_->filePath("cache")));
+        qputenv("XDG_DATA_HOME", QFile::encodeName(scratch_->filePath("data-home")));
+        qputenv("XDG_DATA_DIRS", QFile::encodeName(scratch_->filePath("data")));
+    }
 
     // Seven top-level commands in order, no submenus, no access keys.
     void theMenuBarHoldsSevenCommands() {
@@ -120,19 +157,100 @@ private slots:
         QVERIFY(Snapshot(f) == before);
     }
 
-    // The worksheet command asks the opener for the document; a failure shows nothing.
-    void theWorksheetLinkOpensTheDocument() {
+    // Run from the build tree, with nothing installed, the command writes the document into the
+    // cache and opens it there as a local file; a failing opener shows nothing.
+    void theWorksheetCommandOpensADocumentWrittenIntoTheCache() {
         WindowFixture f;
         halfFinished(f);
         const Snapshot before(f);
         f.window->mnuSheet->trigger();
-        QCOMPARE(f.opened, std::vector<QUrl>{content::links::kWorksheetDocument});
-        QCOMPARE(content::links::kWorksheetDocument.scheme(), QString("https"));
+        const QString cached = scratch_->filePath("cache/" + QCoreApplication::applicationName() +
+                                                  "/organic-acid-preparations-worksheet.pdf");
+        QCOMPARE(f.opened, std::vector<QUrl>{QUrl::fromLocalFile(cached)});
+        QVERIFY(isPdf(cached));
         f.openerSucceeds = false;
         f.window->mnuSheet->trigger();
-        QCOMPARE(f.opened.size(), size_t(2));
+        QCOMPARE(f.opened, (std::vector<QUrl>{f.opened[0], f.opened[0]}));
         QVERIFY(Snapshot(f) == before);
         QVERIFY(!QApplication::activeModalWidget());
+    }
+
+    // The cached copy is written once, and again only when it is older than the program.
+    void theCachedDocumentIsWrittenAgainOnlyWhenOlderThanTheProgram() {
+        WindowFixture f;
+        f.window->mnuSheet->trigger();
+        const QString cached = f.opened.at(0).toLocalFile();
+        const auto setModified = [&](const QDateTime& time) {
+            QFile file(cached);
+            QVERIFY(file.open(QIODevice::ReadWrite));
+            QVERIFY(file.setFileTime(time, QFileDevice::FileModificationTime));
+        };
+        const QDateTime program = QFileInfo(QCoreApplication::applicationFilePath()).lastModified();
+        const QDateTime later = program.addSecs(60);
+        setModified(later);
+        f.window->mnuSheet->trigger();
+        QCOMPARE(QFileInfo(cached).lastModified(), later);
+        setModified(program.addSecs(-60));
+        f.window->mnuSheet->trigger();
+        QVERIFY(QFileInfo(cached).lastModified() >= program);
+        QVERIFY(isPdf(cached));
+        QCOMPARE(f.opened.size(), size_t(3));
+    }
+
+    // An installed document is opened where it lies, and nothing is written into the cache.
+    void anInstalledDocumentIsOpenedWhereItLies() {
+        const QString installed = scratch_->filePath("data/" + kInstalledDocument);
+        QVERIFY(QDir().mkpath(QFileInfo(installed).path()));
+        QVERIFY(content::writeWorksheetDocument(installed));
+        WindowFixture f;
+        f.window->mnuSheet->trigger();
+        QCOMPARE(f.opened, std::vector<QUrl>{QUrl::fromLocalFile(installed)});
+        QVERIFY(isPdf(installed));
+        QVERIFY(!QFileInfo::exists(scratch_->filePath("cache")));
+    }
+
+    // The share/ directory of the program's own prefix comes before the XDG data directories.
+    void theProgramsOwnPrefixComesFirst() {
+        const QString bin = scratch_->filePath("prefix/bin");
+        const QString beside = scratch_->filePath("prefix/share/" + kInstalledDocument);
+        const QString elsewhere = scratch_->filePath("data/" + kInstalledDocument);
+        makeFile(beside);
+        makeFile(elsewhere);
+        QCOMPARE(app::installedWorksheetDocument(bin), beside);
+        QVERIFY(QFile::remove(beside));
+        QCOMPARE(app::installedWorksheetDocument(bin), elsewhere);
+        QVERIFY(QFile::remove(elsewhere));
+        QCOMPARE(app::installedWorksheetDocument(bin), QString());
+    }
+
+    // With no document installed and no cache to write one into, the command opens nothing and
+    // says nothing.
+    void withoutAWritableCacheNothingOpensAndNothingIsSaid() {
+        makeFile(scratch_->filePath("cache"));
+        WindowFixture f;
+        halfFinished(f);
+        const Snapshot before(f);
+        messages.clear();
+        const QtMessageHandler previous = qInstallMessageHandler(recordMessage);
+        f.window->mnuSheet->trigger();
+        qInstallMessageHandler(previous);
+        QVERIFY(f.opened.empty());
+        QCOMPARE(messages, QStringList());
+        QVERIFY(Snapshot(f) == before);
+        QVERIFY(!QApplication::activeModalWidget());
+    }
+
+    // The desktop's own opener fails without a word where nothing can open the document, as
+    // on this platform, which has no desktop to ask.
+    void theDesktopsOpenerFailsSilently() {
+        const QString document = scratch_->filePath("worksheet.pdf");
+        QVERIFY(content::writeWorksheetDocument(document));
+        messages.clear();
+        const QtMessageHandler previous = qInstallMessageHandler(recordMessage);
+        const bool opened = controls::desktopUrlOpener()(QUrl::fromLocalFile(document));
+        qInstallMessageHandler(previous);
+        QVERIFY(!opened);
+        QCOMPARE(messages, QStringList());
     }
 
     void anOpenerThatThrowsIsIgnored() {
@@ -182,6 +300,7 @@ private slots:
 
 private:
     app::GreekStandardTexts greek_;
+    std::unique_ptr<QTemporaryDir> scratch_;
 };
 
 QTEST_MAIN(MenusTest)

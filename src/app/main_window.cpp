@@ -2,9 +2,9 @@
 
 #include "app/menu_bar.h"
 #include "app/wiring.h"
+#include "app/worksheet_document_file.h"
 #include "content/about_window.h"
 #include "content/drawings.h"
-#include "content/links.h"
 #include "content/texts.h"
 #include "worksheet/check.h"
 #include "worksheet/startup.h"
@@ -121,10 +121,13 @@ void MainWindow::showHelp() {
                                  lines[2]);
 }
 
-// Whatever goes wrong in opening the document is no concern of the worksheet's.
+// Whatever goes wrong in finding, writing or opening the document is no concern of the
+// worksheet's.
 void MainWindow::openWorksheetDocument() {
     try {
-        opener_(content::links::kWorksheetDocument);
+        const QString file = worksheetDocumentFile();
+        if (!file.isEmpty())
+            opener_(QUrl::fromLocalFile(file));
     } catch (...) {
     }
 }

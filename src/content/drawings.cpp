@@ -19,6 +19,17 @@ const QColor kGreen(0x00, 0xFF, 0x00);
 const QColor kYellow(0xFF, 0xFF, 0x00);
 const QColor kNearBlack(0x1F, 0x1A, 0x17);
 
+// The fills of the cards, the picture frames and the slots. Paper has its own: on a black-and-white
+// printer the screen's bright green turns a middle grey, which dims the formulas on the cards and
+// leaves a blank too dark to write in; pale faces and white slots keep both clear.
+struct Fills {
+    QColor card;
+    QColor frame;
+    QColor slot;
+};
+const Fills kScreenFills{kGreen, kYellow, kGreen};
+const Fills kPaperFills{QColor(0xC8, 0xF0, 0xC8), QColor(0xFF, 0xF3, 0xB0), QColor(Qt::white)};
+
 constexpr qreal kLogicalWidth = 16000;
 
 // Every text of the drawings is set in one face at one reference size and scaled to its own
@@ -136,14 +147,15 @@ constexpr std::array<const char16_t*, 5> kCardFormulas{u"H_2O", u"CH_3COOH", u"C
 
 class CardDrawing : public controls::Drawing {
 public:
-    CardDrawing(QStringView formula, const QString& spoken) : markup_(formula), spoken_(spoken) {}
+    CardDrawing(QStringView formula, const QString& spoken, const Fills& fills)
+        : markup_(formula), spoken_(spoken), fills_(fills) {}
 
     QSizeF logicalSize() const override { return {kLogicalWidth, 3102}; }
     QString accessibleName() const override { return spoken_; }
 
     void paint(QPainter& painter) const override {
         const QRectF face(98, 74, 15926 - 98, 3028 - 74);
-        roundedBox(painter, face, 620, kGreen, QPen(kNearBlack, 90));
+        roundedBox(painter, face, 620, fills_.card, QPen(kNearBlack, 90));
         if (!formula_)
             formula_.emplace(markup_, 2060, DrawingMetrics());
         painter.setPen(Qt::black);
@@ -154,6 +166,7 @@ public:
 private:
     QStringView markup_;
     QString spoken_;
+    const Fills& fills_;
     // Measured when first painted, when there are fonts to measure with.
     mutable std::optional<Formula> formula_;
 };
@@ -296,8 +309,8 @@ bool hasPicture(int picture) {
 
 class ReactionDrawing : public controls::Drawing {
 public:
-    explicit ReactionDrawing(const Picture& picture)
-        : picture_(picture), spoken_(picture.spoken.toString()) {}
+    ReactionDrawing(const Picture& picture, const Fills& fills)
+        : picture_(picture), spoken_(picture.spoken.toString()), fills_(fills) {}
 
     QSizeF logicalSize() const override { return {kLogicalWidth, picture_.row->height}; }
     QString accessibleName() const override { return spoken_; }
@@ -307,9 +320,9 @@ public:
         const QPen outline(Qt::black, kLine);
         roundedBox(painter,
                    QRectF(kInset, kInset, kLogicalWidth - 2 * kInset, row.height - 2 * kInset), 160,
-                   kYellow, outline);
+                   fills_.frame, outline);
         for (const Span& slot : picture_.blanks)
-            roundedBox(painter, box(slot, row.slot), 90, kGreen, outline);
+            roundedBox(painter, box(slot, row.slot), 90, fills_.slot, outline);
         QPen dashes(kNearBlack, kLine, Qt::CustomDashLine, Qt::FlatCap);
         dashes.setDashPattern({4, 2.5});
         for (const Mark& mark : picture_.marks)
@@ -375,30 +388,50 @@ private:
 
     const Picture& picture_;
     QString spoken_;
+    const Fills& fills_;
     mutable std::optional<std::vector<Placed>> laidOut_;
 };
+
+std::array<CardDrawing, 5> cards(const Fills& fills) {
+    return {CardDrawing(kCardFormulas[0], spoken::kCompounds[0], fills),
+            CardDrawing(kCardFormulas[1], spoken::kCompounds[1], fills),
+            CardDrawing(kCardFormulas[2], spoken::kCompounds[2], fills),
+            CardDrawing(kCardFormulas[3], spoken::kCompounds[3], fills),
+            CardDrawing(kCardFormulas[4], spoken::kCompounds[4], fills)};
+}
+
+std::vector<ReactionDrawing> reactions(const Fills& fills) {
+    std::vector<ReactionDrawing> made;
+    made.reserve(pictures().size());
+    for (const Picture& picture : pictures())
+        made.emplace_back(picture, fills);
+    return made;
+}
 
 } // namespace
 
 const controls::Drawing& cardDrawing(int compound) {
-    static const std::array<CardDrawing, 5> cards{
-        CardDrawing(kCardFormulas[0], spoken::kCompounds[0]),
-        CardDrawing(kCardFormulas[1], spoken::kCompounds[1]),
-        CardDrawing(kCardFormulas[2], spoken::kCompounds[2]),
-        CardDrawing(kCardFormulas[3], spoken::kCompounds[3]),
-        CardDrawing(kCardFormulas[4], spoken::kCompounds[4])};
-    return cards.at(compound);
+    static const std::array<CardDrawing, 5> drawings = cards(kScreenFills);
+    return drawings.at(compound);
 }
 
 const controls::Drawing& reactionDrawing(int picture) {
-    static const std::vector<ReactionDrawing> drawings = [] {
-        std::vector<ReactionDrawing> made;
-        made.reserve(pictures().size());
-        for (size_t p = 0; p < pictures().size(); ++p)
-            made.emplace_back(pictures()[p]);
-        return made;
-    }();
+    static const std::vector<ReactionDrawing> drawings = reactions(kScreenFills);
     return drawings.at(picture);
+}
+
+const controls::Drawing& paperCardDrawing(int compound) {
+    static const std::array<CardDrawing, 5> drawings = cards(kPaperFills);
+    return drawings.at(compound);
+}
+
+const controls::Drawing& paperReactionDrawing(int picture) {
+    static const std::vector<ReactionDrawing> drawings = reactions(kPaperFills);
+    return drawings.at(picture);
+}
+
+int reactionFormulaHeight(int picture) {
+    return hasPicture(picture) ? pictures()[picture].row->formulaHeight : 0;
 }
 
 QRectF reactionSlotRect(int picture, int blank) {

@@ -18,6 +18,15 @@ const controls::Drawing& cardDrawing(int compound);
 // Reaction picture 0..10 on its yellow frame, 16000 logical units wide.
 const controls::Drawing& reactionDrawing(int picture);
 
+// The same drawings for paper: pale faces and frames and white slots, which a black-and-white
+// printer keeps apart from the black formulas and which leave room for a pen.
+const controls::Drawing& paperCardDrawing(int compound);
+const controls::Drawing& paperReactionDrawing(int picture);
+
+// The character height of a reaction picture's formulas, in the picture's logical units; 0 for a
+// picture that does not exist.
+int reactionFormulaHeight(int picture);
+
 // The green slot of a reaction picture where a card goes, in the picture's logical units: blank 0
 // is the left or only blank, blank 1 the right one. Empty for a blank the picture does not have.
 QRectF reactionSlotRect(int picture, int blank);

@@ -1,19 +1,18 @@
 #pragma once
 
+#include "content/addresses.h"
+
 #include <QString>
 #include <QUrl>
 
 // The program's web addresses and the credits that go with them, in one place.
 namespace content::links {
 
-// The printable worksheet, opened from the menu.
-inline const QUrl kWorksheetDocument{
-    QStringLiteral("https://example.org/school/worksheets/organic-acid-preparations.pdf")};
-
-// The About window's three links: the emblem, the author's name and the maker's logo.
-inline const QUrl kSchoolPage{QStringLiteral("https://example.org/school/")};
-inline const QUrl kProgramCollection{QStringLiteral("https://example.org/school/programs/")};
-inline const QUrl kMakerPage{QStringLiteral("https://example.net/")};
+// The About window's three links: the emblem, the author's name and the maker's logo. A school
+// configures its own when it builds the program.
+inline const QUrl kSchoolPage{QString::fromUtf16(configured::kSchoolPage)};
+inline const QUrl kProgramCollection{QString::fromUtf16(configured::kProgramCollection)};
+inline const QUrl kMakerPage{QString::fromUtf16(configured::kMakerPage)};
 
 // The author as the About window names him, and in the genitive for the link's tooltip.
 inline const QString kAuthorCredit = QStringLiteral("Ο καθηγητής Χημείας του Λυκείου");
