@@ -29,7 +29,7 @@ QAccessible::Role roleOf(const Control& control) {
 // The part of `control` its container shows, in global pixels; empty when it shows none.
 QRect shownRect(const Control& control) {
     const QWidget* host = control.container()->widget();
-    const QRect pixels = control.container()->toPixels(control.rect()) & host->rect();
+    const QRect pixels = control.pixelRect() & host->rect();
     if (pixels.isEmpty() || !control.isVisible() || !host->isVisible())
         return {};
     return QRect(host->mapToGlobal(pixels.topLeft()), pixels.size());

@@ -51,7 +51,7 @@ bool ContainerWidget::event(QEvent* event) {
         const Hit hit = container_.hitTest(twips(help->pos()));
         if (hit.control && hit.control != &container_ && !hit.control->toolTip().isEmpty()) {
             QToolTip::showText(help->globalPos(), hit.control->toolTip(), this,
-                               container_.toPixels(hit.control->rect()));
+                               hit.control->pixelRect());
         } else if (!container_.toolTip().isEmpty()) {
             QToolTip::showText(help->globalPos(), container_.toolTip(), this);
         } else {
@@ -137,7 +137,7 @@ void Container::paintContents(QPainter& painter, const QRect& dirty) const {
         const Control* child = *it;
         if (!child->isVisible())
             continue;
-        const QRect pixels = toPixels(child->rect());
+        const QRect pixels = child->pixelRect();
         if (pixels.intersects(dirty))
             child->paint(painter, pixels);
     }

@@ -42,7 +42,16 @@ void Control::setGeometry(float left, float top, float width, float height) {
     top_ = top;
     width_ = width;
     height_ = height;
+    pixelRectKnown_ = false;
     geometryChanged(before);
+}
+
+QRect Control::pixelRect() const {
+    if (!pixelRectKnown_ && container_) {
+        pixelRect_ = container_->toPixels(rect());
+        pixelRectKnown_ = true;
+    }
+    return pixelRect_;
 }
 
 bool Control::contains(QPointF point) const {
@@ -197,7 +206,7 @@ void Control::placeWidget() {
     QWidget* w = widget();
     if (!w || !container_)
         return;
-    w->setGeometry(container_->toPixels(rect()));
+    w->setGeometry(pixelRect());
 }
 
 } // namespace controls

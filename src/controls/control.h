@@ -75,6 +75,9 @@ public:
     void setHeight(float height);
     void setGeometry(float left, float top, float width, float height);
     QRectF rect() const { return QRectF(left_, top_, width_, height_); }
+    // The same in pixels of its container's widget, worked out again only when the geometry
+    // changes: every repaint asks it of every control of the container.
+    QRect pixelRect() const;
     // Half-open: a point on the right or bottom edge lies outside.
     bool contains(QPointF point) const;
     // Top-left corner in the form's client coordinates.
@@ -156,6 +159,8 @@ private:
     float top_ = 0;
     float width_ = 0;
     float height_ = 0;
+    mutable QRect pixelRect_;
+    mutable bool pixelRectKnown_ = false;
     bool visible_ = true;
     QString toolTip_;
     std::optional<QCursor> mousePointer_;

@@ -1,6 +1,7 @@
 #include "controls/focus_stop.h"
 
 #include "controls/form.h"
+#include "controls/frame_painting.h"
 
 #include <QKeyEvent>
 #include <QPainter>
@@ -42,9 +43,7 @@ void FocusStop::paintEvent(QPaintEvent*) {
     if (!hasFocus())
         return;
     QPainter painter(this);
-    const qreal half = kFrameWidth / 2.0;
-    painter.setPen(QPen(kFrameColor, kFrameWidth));
-    painter.drawRect(QRectF(rect()).adjusted(half, half, -half, -half));
+    fillFrame(painter, rect(), kFrameWidth, kFrameColor);
 }
 
 void FocusStop::keyPressEvent(QKeyEvent* event) {

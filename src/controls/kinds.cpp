@@ -2,6 +2,7 @@
 
 #include "controls/drawing.h"
 #include "controls/form.h"
+#include "controls/frame_painting.h"
 
 #include <QFontMetrics>
 #include <QLineEdit>
@@ -9,6 +10,7 @@
 #include <QPainter>
 #include <QPushButton>
 #include <QScrollBar>
+#include <QStyle>
 
 namespace controls {
 
@@ -29,7 +31,7 @@ void Image::paint(QPainter& painter, const QRect& pixels) const {
 
 void Image::renderAhead(qreal devicePixelRatio) const {
     if (picture_ && container())
-        picture_->pixmap(container()->toPixels(rect()).size(), devicePixelRatio);
+        picture_->pixmap(pixelRect().size(), devicePixelRatio);
 }
 
 // A control whose drawing was never given shows a red cross on pink, where a blank space would
@@ -61,6 +63,7 @@ void Label::setCaption(const QString& caption) {
     if (caption == caption_)
         return;
     caption_ = caption;
+    fitted_ = false;
     fitToCaption();
     rendered_ = {};
     paintedOnce_ = false;
@@ -71,6 +74,7 @@ void Label::setCaption(const QString& caption) {
 
 void Label::setFont(const QFont& font) {
     font_ = font;
+    fitted_ = false;
     fitToCaption();
     rendered_ = {};
     paintedOnce_ = false;
@@ -107,6 +111,7 @@ void Label::setWordWrap(bool wrap) {
 
 void Label::setBorder(bool border) {
     border_ = border;
+    fitted_ = false;
     fitToCaption();
     rendered_ = {};
     paintedOnce_ = false;
@@ -115,6 +120,7 @@ void Label::setBorder(bool border) {
 
 void Label::setAutoSize(bool autoSize) {
     autoSize_ = autoSize;
+    fitted_ = false;
     fitToCaption();
 }
 
@@ -124,8 +130,10 @@ void Label::aboutToShow() {
 }
 
 void Label::fitToCaption() {
-    if (!autoSize_ || !isVisible())
+    // Measured once for a caption, font and border: a check shows the grade again and again.
+    if (!autoSize_ || !isVisible() || fitted_)
         return;
+    fitted_ = true;
     const QSize text = QFontMetrics(font_).size(Qt::TextSingleLine, caption_);
     const int frame = border_ ? 2 : 0;
     const float factor = form().twipsPerPixel();
@@ -201,15 +209,9 @@ void Shape::setBorderWidth(int pixels) {
 
 void Shape::paint(QPainter& painter, const QRect& pixels) const {
     painter.fillRect(pixels, fill_);
-    if (borderWidth_ <= 0)
-        return;
     // The border lies wholly inside the shape, as wide as asked.
-    const qreal half = borderWidth_ / 2.0;
-    QPen pen(border_, borderWidth_);
-    pen.setJoinStyle(Qt::MiterJoin);
-    painter.setPen(pen);
-    painter.setBrush(Qt::NoBrush);
-    painter.drawRect(QRectF(pixels).adjusted(half, half, -half, -half));
+    if (borderWidth_ > 0)
+        fillFrame(painter, pixels, borderWidth_, border_);
 }
 
 void Shape::copyPropertiesTo(Control& element) const {
@@ -288,9 +290,36 @@ void TextBox::copyPropertiesTo(Control& element) const {
     box.setText(text());
 }
 
+namespace {
+
+// Fusion draws a scroll bar alike with the focus and without, yet a scroll bar repaints itself
+// whole whenever the focus comes or goes, at the cost of a dozen gradients. Under Fusion that
+// repaint is left out; under any other style, which may show the focus, it stays.
+class ScrollBarWidget : public QScrollBar {
+public:
+    using QScrollBar::QScrollBar;
+
+protected:
+    void focusInEvent(QFocusEvent* event) override {
+        if (!focusLooksAlike())
+            QScrollBar::focusInEvent(event);
+    }
+    void focusOutEvent(QFocusEvent* event) override {
+        if (!focusLooksAlike())
+            QScrollBar::focusOutEvent(event);
+    }
+
+private:
+    bool focusLooksAlike() const {
+        return style()->name().compare(QStringLiteral("fusion"), Qt::CaseInsensitive) == 0;
+    }
+};
+
+} // namespace
+
 ScrollBar::ScrollBar(Container* container, ControlSet& set, int index)
     : Control(Kind::ScrollBar, container, &set, index),
-      bar_(new QScrollBar(Qt::Vertical, container->widget())) {
+      bar_(new ScrollBarWidget(Qt::Vertical, container->widget())) {
     bar_->setFocusPolicy(Qt::StrongFocus);
     // While the thumb is dragged the value follows it (tracking), and each step is a scroll;
     // any other change of value, and the thumb's release, is a change.

@@ -91,6 +91,7 @@ private:
     // What paint() drew last, for a label on its own background; empty once anything changes.
     mutable QPixmap rendered_;
     mutable bool paintedOnce_ = false;
+    bool fitted_ = false;
 };
 
 // A filled rectangle with a border; decoration only, the pointer passes through it.
