@@ -163,6 +163,10 @@ public:
         formula_->draw(painter, QPointF(face.center().x() - formula_->width() / 2, 2109));
     }
 
+protected:
+    // Eighteen cards of a compound lie stacked on its palette column.
+    bool shownManyTimes() const override { return true; }
+
 private:
     QStringView markup_;
     QString spoken_;

@@ -9,7 +9,7 @@ void Drawing::draw(QPainter& painter, const QRect& pixels) const {
         return;
     const qreal ratio = painter.device()->devicePixelRatioF();
     const Key key(pixels.width(), pixels.height(), ratio);
-    if (cache_.count(key) || !paintedOnce_.insert(key).second) {
+    if (shownManyTimes() || cache_.count(key) || !paintedOnce_.insert(key).second) {
         painter.drawPixmap(pixels.topLeft(), pixmap(pixels.size(), ratio));
         return;
     }

@@ -33,12 +33,17 @@ public:
     QPixmap pixmap(QSize size, qreal devicePixelRatio) const;
 
     // Draws the drawing stretched to `pixels`. The first time a size is asked for it is painted
-    // straight onto `painter`; from the second time on it comes from its pixmap. So a window's
-    // first frame allocates no pixmaps, and whatever is drawn again is drawn fast.
+    // straight onto `painter`, unless many controls show it at once; from then on it comes from
+    // its pixmap. So a window's first frame allocates no pixmaps it does not need, and whatever
+    // is drawn again is drawn fast.
     void draw(QPainter& painter, const QRect& pixels) const;
 
     // Number of pixmaps rendered so far for this drawing (for tests and benchmarks).
     int renderCount() const { return renderCount_; }
+
+protected:
+    // Whether many controls show this drawing side by side, so that its pixmap pays at once.
+    virtual bool shownManyTimes() const { return false; }
 
 private:
     using Key = std::tuple<int, int, qreal>;
