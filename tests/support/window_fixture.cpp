@@ -80,6 +80,20 @@ QString WindowFixture::awayFromHome(int copy) const {
     return {};
 }
 
+QString WindowFixture::revealed() const {
+    if (ui.LGrade.isVisible())
+        return QStringLiteral("the grade");
+    for (int s = 0; s < model::kSections; ++s) {
+        if (ui.Label1(s).isVisible())
+            return QStringLiteral("note %1").arg(s);
+    }
+    for (int b = 0; b < model::kCoefficientBoxes; ++b) {
+        if (ui.tCoefficient(b).isVisible() || !ui.tCoefficient(b).text().isEmpty())
+            return QStringLiteral("box %1").arg(b);
+    }
+    return {};
+}
+
 QString where(const controls::Control& control) {
     return QString("%1(%2) at %3,%4")
         .arg(control.name())

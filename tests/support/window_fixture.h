@@ -49,6 +49,9 @@ struct WindowFixture {
     // Empty when every picture of `copy` is home: its card on its palette column, its twins
     // parked above their containers; otherwise the first picture that is not, and where it lies.
     QString awayFromHome(int copy) const;
+    // Empty when nothing is revealed as on a fresh worksheet: the grade, the notes and every
+    // coefficient box hidden, the boxes empty; otherwise the first thing that shows.
+    QString revealed() const;
 };
 
 // Lefts of the five palette columns and the top of the palette cards: five 2235-twip cards with
