@@ -20,21 +20,21 @@ void wireEvents(MainWindow& window) {
     worksheet::Worksheet& ws = window.worksheet();
     const content::MainControls& ui = ws.ui;
 
+    const auto toBackground = [&ws](int, Control&, float, float) {
+        dragging::dropOnBackground(ws);
+    };
+
     assistive::BlankStops& stops = window.blankStops();
-    ui.VScroll1.handlers().change = [&ws, &stops](int) {
+    const auto showSection = [&ws, &stops](int) {
         layout::showSection(ws.ui, ws.ui.VScroll1.value());
         stops.sectionShown();
     };
-    ui.VScroll1.handlers().scroll = [&ws, &stops](int) {
-        layout::showSection(ws.ui, ws.ui.VScroll1.value());
-        stops.sectionShown();
-    };
+    ui.VScroll1.handlers().change = showSection;
+    ui.VScroll1.handlers().scroll = showSection;
     ui.VScroll1.handlers().dragOver = [&ws](int, Control&, float, float, DragState) {
         dragging::parkOverScrollBar(ws);
     };
-    ui.VScroll1.handlers().dragDrop = [&ws](int, Control&, float, float) {
-        dragging::dropOnBackground(ws);
-    };
+    ui.VScroll1.handlers().dragDrop = toBackground;
 
     ui.ImgMolecular.handlers().mouseDown = [&ws](int copy, const MouseEventArgs&) {
         dragging::startDrag(ws, copy);
@@ -46,9 +46,7 @@ void wireEvents(MainWindow& window) {
                                                 DragState) {
         dragging::followOverCard(ws, copy, card, {x, y});
     };
-    ui.ImgMolecular.handlers().dragDrop = [&ws](int, Control&, float, float) {
-        dragging::dropOnCard(ws);
-    };
+    ui.ImgMolecular.handlers().dragDrop = toBackground;
 
     for (int section = 0; section < model::kSections; ++section) {
         controls::Handlers& twins = ui.ImgMolecularSection[section].handlers();
@@ -67,9 +65,7 @@ void wireEvents(MainWindow& window) {
                                                   DragState) {
         dragging::followOverViewportTwin(ws, copy, card, {x, y});
     };
-    ui.ImgMolecular00.handlers().dragDrop = [&ws](int, Control&, float, float) {
-        dragging::dropOnViewportTwin(ws);
-    };
+    ui.ImgMolecular00.handlers().dragDrop = toBackground;
 
     ui.ImgSyntactic.handlers().dragOver = [&ws](int picture, Control& card, float x, float y,
                                                 DragState) {
@@ -86,9 +82,6 @@ void wireEvents(MainWindow& window) {
         placement::dropOnBox(ws, box, card);
     };
 
-    const auto toBackground = [&ws](int, Control&, float, float) {
-        dragging::dropOnBackground(ws);
-    };
     ui.Form1.handlers().dragOver = [&ws](int, Control& card, float x, float y, DragState) {
         dragging::followOverWindow(ws, card, {x, y});
     };

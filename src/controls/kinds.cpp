@@ -63,65 +63,57 @@ void Label::setCaption(const QString& caption) {
     if (caption == caption_)
         return;
     caption_ = caption;
-    fitted_ = false;
-    fitToCaption();
-    rendered_ = {};
-    paintedOnce_ = false;
-    repaint();
+    restyle(true);
     if (isLive() && accessibleName() == caption_)
         notifyAccessibility(QAccessible::NameChanged);
 }
 
 void Label::setFont(const QFont& font) {
     font_ = font;
-    fitted_ = false;
-    fitToCaption();
-    rendered_ = {};
-    paintedOnce_ = false;
-    repaint();
+    restyle(true);
 }
 
 void Label::setForeColor(const QColor& color) {
     foreColor_ = color;
-    rendered_ = {};
-    paintedOnce_ = false;
-    repaint();
+    restyle(false);
 }
 
 void Label::setBackColor(const std::optional<QColor>& color) {
     backColor_ = color;
-    rendered_ = {};
-    paintedOnce_ = false;
-    repaint();
+    restyle(false);
 }
 
 void Label::setAlignment(Qt::Alignment alignment) {
     alignment_ = alignment;
-    rendered_ = {};
-    paintedOnce_ = false;
-    repaint();
+    restyle(false);
 }
 
 void Label::setWordWrap(bool wrap) {
     wordWrap_ = wrap;
-    rendered_ = {};
-    paintedOnce_ = false;
-    repaint();
+    restyle(false);
 }
 
 void Label::setBorder(bool border) {
     border_ = border;
-    fitted_ = false;
-    fitToCaption();
-    rendered_ = {};
-    paintedOnce_ = false;
-    repaint();
+    restyle(true);
 }
 
 void Label::setAutoSize(bool autoSize) {
     autoSize_ = autoSize;
     fitted_ = false;
     fitToCaption();
+}
+
+// Whatever changes how the label looks throws its picture away; what may change its size has
+// it measured again first.
+void Label::restyle(bool remeasure) {
+    if (remeasure) {
+        fitted_ = false;
+        fitToCaption();
+    }
+    rendered_ = {};
+    paintedOnce_ = false;
+    repaint();
 }
 
 // A hidden label is fitted when it shows: measuring it before would load its font for nothing.
@@ -237,13 +229,10 @@ QLineEdit* TextBox::lineEdit() {
 
 void TextBox::makeWidget() {
     edit_ = new QLineEdit(container()->widget());
-    edit_->setFont(font_);
-    if (foreColor_) {
-        QPalette palette = edit_->palette();
-        palette.setColor(QPalette::Text, *foreColor_);
-        edit_->setPalette(palette);
-    }
-    edit_->setAlignment(alignment_);
+    setFont(font_);
+    if (foreColor_)
+        setForeColor(*foreColor_);
+    setAlignment(alignment_);
     edit_->setText(text_);
     adoptWidget();
 }

@@ -77,6 +77,7 @@ protected:
     void copyPropertiesTo(Control& element) const override;
 
 private:
+    void restyle(bool remeasure);
     void fitToCaption();
     void paintText(QPainter& painter, const QRect& pixels) const;
 

@@ -51,10 +51,4 @@ void followOverCard(worksheet::Worksheet& ws, int copy, controls::Control& card,
                        card.height());
 }
 
-// Every drop on a card sends the dragged copy home; a card below the palette could otherwise
-// keep a dragged copy from both its slot and its column.
-void dropOnCard(worksheet::Worksheet& ws) {
-    layout::sendHome(ws.ui, ws.model, ws.model.DraggedCopy);
-}
-
 } // namespace dragging

@@ -19,7 +19,5 @@ void hintOverCard(worksheet::Worksheet& ws, int copy);
 // Over a palette card only the dragged card itself follows the pointer, `at` in card `copy`'s
 // twips.
 void followOverCard(worksheet::Worksheet& ws, int copy, controls::Control& card, QPointF at);
-// A card released over a palette card goes home.
-void dropOnCard(worksheet::Worksheet& ws);
 
 } // namespace dragging

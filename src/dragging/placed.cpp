@@ -95,9 +95,4 @@ void followOverViewportTwin(worksheet::Worksheet& ws, int copy, controls::Contro
                        double(under.top()) + at.y(), card.height());
 }
 
-// A viewport twin takes no compound: the dragged copy goes home instead of being stranded.
-void dropOnViewportTwin(worksheet::Worksheet& ws) {
-    layout::sendHome(ws.ui, ws.model, ws.model.DraggedCopy);
-}
-
 } // namespace dragging

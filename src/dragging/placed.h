@@ -23,10 +23,8 @@ void followOverPlaced(worksheet::Worksheet& ws, int section, int copy, controls:
                       QPointF at);
 void hintOverPlaced(worksheet::Worksheet& ws, int section, int copy);
 
-// Over a viewport twin only the dragged copy's viewport twin follows; a drop there takes no
-// compound.
+// Over a viewport twin only the dragged copy's viewport twin follows.
 void followOverViewportTwin(worksheet::Worksheet& ws, int copy, controls::Control& card,
                             QPointF at);
-void dropOnViewportTwin(worksheet::Worksheet& ws);
 
 } // namespace dragging

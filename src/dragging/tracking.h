@@ -23,7 +23,9 @@ void followOverNote(worksheet::Worksheet& ws, int section, controls::Control& ca
 // The scroll bar parks the ghost; the drag goes on.
 void parkOverScrollBar(worksheet::Worksheet& ws);
 
-// The background, viewport, section boxes, titles, notes and the scroll bar take no compound.
+// The background, viewport, section boxes, titles, notes, the scroll bar, palette cards and
+// viewport twins take no compound: a drop there sends the dragged copy home rather than strand
+// it, or leave a card below the palette holding it from both its slot and its column.
 void dropOnBackground(worksheet::Worksheet& ws);
 
 } // namespace dragging
