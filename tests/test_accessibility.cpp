@@ -12,6 +12,7 @@
 
 #include <QAccessible>
 #include <QAction>
+#include <QApplication>
 #include <QMenuBar>
 #include <QSet>
 #include <QTest>
@@ -44,24 +45,49 @@ QString blankName(int picture, const QString& which, const QString& holds) {
     return spoken::kBlank.arg(content::reactionDrawing(picture).accessibleName(), which, holds);
 }
 
+void showActive(WindowFixture& f) {
+    f.window->show();
+    f.window->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(f.window.get()));
+}
+
+void key(QWidget* to, Qt::Key k) {
+    QTest::keyClick(to, k);
+}
+
 // Records what the window tells assistive technology.
 struct Announcements {
     struct Heard {
         QAccessible::Event type;
+        QAccessible::Role role;
         QString name;
+        QString description;
     };
     std::vector<Heard> heard;
 
     explicit Announcements(WindowFixture& f) {
         f.ui.Form1.setAnnouncer([this](QAccessibleEvent& event) {
             QAccessibleInterface* about = event.accessibleInterface();
-            heard.push_back({event.type(), about ? about->text(QAccessible::Name) : QString()});
+            heard.push_back({event.type(), about ? about->role() : QAccessible::NoRole,
+                             about ? about->text(QAccessible::Name) : QString(),
+                             about ? about->text(QAccessible::Description) : QString()});
         });
     }
 
     bool has(QAccessible::Event type, const QString& name) const {
         return std::any_of(heard.begin(), heard.end(),
                            [&](const Heard& h) { return h.type == type && h.name == name; });
+    }
+
+    // What a screen reader speaks at once wherever the focus is: notifications as they appear,
+    // their words and their details.
+    QStringList said() const {
+        QStringList words;
+        for (const Heard& h : heard) {
+            if (h.type == QAccessible::ObjectShow && h.role == QAccessible::Notification)
+                words << (h.description.isEmpty() ? h.name : h.name + " | " + h.description);
+        }
+        return words;
     }
 };
 
@@ -269,9 +295,8 @@ private slots:
         // The grade's stop, which takes the focus, says the grade and what the check did.
         QWidget* gradeStop = f.window->blankStops().gradeStop();
         QVERIFY(gradeStop->isVisibleTo(f.window.get()));
-        QCOMPARE(spokenName(gradeStop), QString("Βαθμός: 3 %"));
-        QCOMPARE(of(gradeStop)->text(QAccessible::Description),
-                 QString("Σωστή η ενότητα 3. Καμία ένωση δεν επέστρεψε στην παλέτα."));
+        QCOMPARE(spokenName(gradeStop),
+                 QString("Βαθμός: 3 %. Σωστή η ενότητα 3. Καμία ένωση δεν επέστρεψε στην παλέτα."));
         QVERIFY(listening.has(QAccessible::ObjectShow, content::texts::kNotes[2]));
         QVERIFY(!listening.has(QAccessible::ObjectShow, content::texts::kNotes[0]));
 
@@ -294,8 +319,8 @@ private slots:
         f.fill(3, 1, Water);
         f.fill(8, 0, Water);
         f.window->mnuCheck->trigger();
-        QCOMPARE(of(gradeStop)->text(QAccessible::Description),
-                 QString("Σωστή η ενότητα 3. 2 ενώσεις επέστρεψαν στην παλέτα. "
+        QCOMPARE(spokenName(gradeStop),
+                 QString("Βαθμός: 9 %. Σωστή η ενότητα 3. 2 ενώσεις επέστρεψαν στην παλέτα. "
                          "Σβήστηκαν οι λάθος συντελεστές μιας αντίδρασης."));
 
         // A restart changes the palette's front cards, and says so.
@@ -303,6 +328,128 @@ private slots:
         f.window->mnuRestart->trigger();
         for (const QString& compound : spoken::kCompounds)
             QVERIFY(listening.has(QAccessible::ObjectCreated, compound));
+    }
+
+    // What the student does to a blank is said at once, as a notification a screen reader
+    // speaks wherever the focus is: on the focused blank the compound it now holds, or that it
+    // is empty; on any other, as after the mouse, the blank's whole name. Nothing else is.
+    void changesOfABlankAreSaidAtOnce() {
+        WindowFixture f;
+        showActive(f);
+        Announcements listening(f);
+        auto* first = f.window->blankStops().stop(0);
+        first->setFocus();
+
+        key(first, Qt::Key_Space);
+        const int compound = model::compoundOf(f.model.SlotTable[0].Placed);
+        QCOMPARE(listening.said(), QStringList{spoken::kCompounds[compound]});
+        listening.heard.clear();
+        key(first, Qt::Key_Space);
+        QCOMPARE(listening.said(),
+                 QStringList{spoken::kCompounds[model::compoundOf(f.model.SlotTable[0].Placed)]});
+        listening.heard.clear();
+        key(first, Qt::Key_Delete);
+        QCOMPARE(listening.said(), QStringList{spoken::kEmptyBlank});
+
+        listening.heard.clear();
+        f.showSection(3);
+        f.fill(5, 1, Water);
+        QCOMPARE(listening.said(),
+                 QStringList{blankName(5, spoken::kSecondBlank, spoken::kCompounds[Water])});
+        listening.heard.clear();
+        f.fill(5, 1, Ammonia);
+        QCOMPARE(listening.said(),
+                 QStringList{blankName(5, spoken::kSecondBlank, spoken::kCompounds[Ammonia])});
+        listening.heard.clear();
+        const QPointF blank = assistive::blankCentre(f.ws, 7);
+        f.router().doubleClick(blank, Qt::LeftButton);
+        f.router().release(blank, Qt::LeftButton);
+        QCOMPARE(listening.said(),
+                 QStringList{blankName(5, spoken::kSecondBlank, spoken::kEmptyBlank)});
+
+        // A card dropped where it takes no place, a check and a restart say no blank.
+        listening.heard.clear();
+        f.grab(Water);
+        f.releaseAt({6000, 300});
+        f.fill(5, 0, Water);
+        listening.heard.clear();
+        f.window->mnuCheck->trigger();
+        f.window->mnuRestart->trigger();
+        QVERIFY2(listening.said().isEmpty(), qPrintable(listening.said().join('/')));
+    }
+
+    // The check is heard whole, the grade first: the grade's stop takes the focus named with
+    // both; when it has the focus already (a second check, nothing changed between), a reader
+    // would not speak it again, so the same words are said.
+    void theCheckIsHeardWholeWhereverTheFocusIs() {
+        WindowFixture f;
+        showActive(f);
+        Announcements listening(f);
+        f.window->blankStops().stop(0)->setFocus();
+        f.fill(4, 0, GeneralAcid);
+        f.fill(3, 0, Ammonia);
+        listening.heard.clear();
+        f.window->mnuCheck->trigger();
+        QWidget* gradeStop = f.window->blankStops().gradeStop();
+        const QString whole("Βαθμός: 3 %. Σωστή η ενότητα 3. Μία ένωση επέστρεψε στην παλέτα.");
+        QCOMPARE(QApplication::focusWidget(), gradeStop);
+        QCOMPARE(spokenName(gradeStop), whole);
+        QVERIFY(listening.said().isEmpty());
+
+        listening.heard.clear();
+        f.window->mnuCheck->trigger();
+        const QString again("Βαθμός: 3 %. Σωστή η ενότητα 3. Καμία ένωση δεν επέστρεψε στην "
+                            "παλέτα.");
+        QCOMPARE(QApplication::focusWidget(), gradeStop);
+        QCOMPARE(spokenName(gradeStop), again);
+        QCOMPARE(listening.said(), QStringList{again});
+    }
+
+    // The keys of a blank are heard once: every blank is described with them after start-up
+    // and after a restart, until the first blank reached is left; F1 says them again.
+    void theKeysAreHeardOnceAndOnRequest() {
+        WindowFixture f;
+        showActive(f);
+        Announcements listening(f);
+        const auto& stops = f.window->blankStops();
+        const auto description = [&](int slot) {
+            return of(stops.stop(slot))->text(QAccessible::Description);
+        };
+        for (int slot : {0, 1, 2, 17})
+            QCOMPARE(description(slot), spoken::kBlankKeys);
+        stops.stop(0)->setFocus();
+        QCOMPARE(description(0), spoken::kBlankKeys);
+        key(stops.stop(0), Qt::Key_Tab);
+        QCOMPARE(QApplication::focusWidget(), stops.stop(1));
+        for (int slot : {0, 1, 2, 17})
+            QCOMPARE(description(slot), QString());
+
+        key(stops.stop(1), Qt::Key_F1);
+        QCOMPARE(listening.said(), QStringList{spoken::kBlankKeys});
+        QCOMPARE(f.model.SlotTable[1].Placed, model::kEmpty);
+
+        f.ui.VScroll1.widget()->setFocus();
+        f.window->mnuRestart->trigger();
+        QCOMPARE(QApplication::focusWidget(), stops.stop(0));
+        for (int slot : {0, 1, 2, 17})
+            QCOMPARE(description(slot), spoken::kBlankKeys);
+    }
+
+    // A restart puts the focus on the first blank of the section in view, which a reader speaks
+    // with the keys; when that blank has the focus already, its name and the keys are said.
+    void theRestartIsHeardWhereverTheFocusIs() {
+        WindowFixture f;
+        showActive(f);
+        Announcements listening(f);
+        auto* first = f.window->blankStops().stop(0);
+        first->setFocus();
+        key(first, Qt::Key_Space);
+        listening.heard.clear();
+        f.window->mnuRestart->trigger();
+        QCOMPARE(QApplication::focusWidget(), first);
+        QCOMPARE(listening.said(), QStringList{blankName(0, spoken::kOnlyBlank,
+                                                         spoken::kEmptyBlank) +
+                                               " | " + spoken::kBlankKeys});
     }
 };
 

@@ -373,7 +373,8 @@ private slots:
         QVERIFY(f.ui.LGrade.isVisible());
         QCOMPARE(f.ui.LGrade.caption(), QString("100%"));
         QCOMPARE(focused(), f.window->blankStops().gradeStop());
-        QCOMPARE(heard(), QString("Βαθμός: 100 %"));
+        QCOMPARE(heard(), QString("Βαθμός: 100 %. Σωστές οι ενότητες 1, 2, 3, 4 και 5. Καμία "
+                                  "ένωση δεν επέστρεψε στην παλέτα."));
         for (int section = 0; section < model::kSections; ++section)
             QVERIFY(f.ui.Label1(section).isVisible());
     }

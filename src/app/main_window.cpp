@@ -36,9 +36,12 @@ MainWindow::MainWindow(controls::UrlOpener opener)
     layout()->setSizeConstraint(QLayout::SetFixedSize);
 
     worksheet::loadWorksheet(worksheet_);
-    blankStops_ = std::make_unique<assistive::BlankStops>(worksheet_);
+    announcer_ = new assistive::Announcer(form_.widget(),
+                                          [this](QAccessibleEvent& event) { form_.announce(event); });
+    blankStops_ = std::make_unique<assistive::BlankStops>(worksheet_, *announcer_);
     wireEvents(*this);
-    form_.router().setSettledHandler([this] { blankStops_->refresh(); });
+    form_.router().setSettledHandler(
+        [this] { blankStops_->refresh(assistive::BlankStops::Changes::Said); });
     form_.setWidgetsMadeHandler([this] { blankStops_->chainFocus(); });
 
     // The icon is rendered, the coefficient boxes made and the drawings kept as pixmaps only

@@ -30,6 +30,7 @@ public:
     controls::Form& form() { return form_; }
     worksheet::Worksheet& worksheet() { return worksheet_; }
     assistive::BlankStops& blankStops() { return *blankStops_; }
+    assistive::Announcer& announcer() { return *announcer_; }
     MenuBar& keyboardMenuBar() { return *menuBar_; }
 
     QAction* mnuHelp = nullptr;
@@ -61,6 +62,7 @@ private:
     controls::UrlOpener opener_;
     controls::Form form_;
     worksheet::Worksheet worksheet_;
+    assistive::Announcer* announcer_ = nullptr;
     std::unique_ptr<assistive::BlankStops> blankStops_;
     MenuBar* menuBar_ = nullptr;
     // Created on first use and kept; the window owns it as its child.

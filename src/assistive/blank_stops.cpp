@@ -8,19 +8,24 @@
 
 #include <QKeyEvent>
 #include <QScrollBar>
+#include <QStringList>
 
 #include <algorithm>
 #include <vector>
 
 namespace assistive {
 
-BlankStops::BlankStops(worksheet::Worksheet& ws) : ws_(ws) {
+BlankStops::BlankStops(worksheet::Worksheet& ws, Announcer& announcer)
+    : ws_(ws), announcer_(announcer) {
     for (int slot = 0; slot < model::kSlots; ++slot) {
         auto* stop =
             new controls::FocusStop(ws.ui.Pic(model::sectionOfBlank(slot)), blankRect(ws, slot));
-        stop->setAccessibleDescription(content::spoken::kBlankKeys);
         stop->keyPressed = [this, slot](const QKeyEvent& event) { return keyPressed(slot, event); };
         stop->pressed = [this, slot] { press(slot); };
+        stop->focusLeft = [this] {
+            if (keyHintDue_)
+                setKeyHintDue(false);
+        };
         stops_[slot] = stop;
     }
     grade_ = new controls::FocusStop(ws.ui.Form1, ws.ui.LGrade.rect(), QAccessible::StaticText);
@@ -36,14 +41,30 @@ BlankStops::BlankStops(worksheet::Worksheet& ws) : ws_(ws) {
     named_.fill(std::int16_t(model::kEmpty - 1));
     refresh();
     chainFocus();
+    setKeyHintDue(true);
 }
 
-void BlankStops::refresh() {
+void BlankStops::setKeyHintDue(bool due) {
+    keyHintDue_ = due;
+    for (controls::FocusStop* stop : stops_) {
+        if (stop)
+            stop->setAccessibleDescription(due ? content::spoken::kBlankKeys : QString());
+    }
+}
+
+void BlankStops::refresh(Changes changes) {
+    QStringList said;
     for (int slot = 0; slot < model::kSlots; ++slot) {
         const std::int16_t placed = ws_.model.SlotTable[slot].Placed;
         if (placed == named_[slot])
             continue;
         named_[slot] = placed;
+        if (changes == Changes::Said) {
+            const bool focused = stops_[slot] && stops_[slot]->hasFocus();
+            said << (!focused                      ? blankName(ws_, slot)
+                     : placed == model::kEmpty ? content::spoken::kEmptyBlank
+                                               : content::spoken::kCompounds[model::compoundOf(placed)]);
+        }
         if (stops_[slot])
             stops_[slot]->setName(blankName(ws_, slot));
         for (int box = 0; box < model::kCoefficientBoxes; ++box) {
@@ -53,6 +74,8 @@ void BlankStops::refresh() {
     }
     if (grade_ && grade_->isHidden() == ws_.ui.LGrade.isVisible())
         grade_->setVisible(ws_.ui.LGrade.isVisible());
+    if (!said.isEmpty())
+        announcer_.say(said.join(u' '));
 }
 
 void BlankStops::chainFocus() {
@@ -77,21 +100,20 @@ void BlankStops::sectionShown() {
     ws_.ui.VScroll1.setAccessibleName(sectionName(ws_.ui.VScroll1.value()));
 }
 
-// Gives `stop` the focus so that a screen reader hears it, also when it had the focus already:
-// readers speak what gains the focus.
-void BlankStops::focusAnew(QWidget* stop) {
+void BlankStops::focusAnew(controls::FocusStop* stop) {
     if (!stop->hasFocus()) {
         stop->setFocus(Qt::OtherFocusReason);
         return;
     }
-    QAccessibleEvent focus(stop, QAccessible::Focus);
-    ws_.ui.Form1.announce(focus);
+    announcer_.say(stop->name(), stop->accessibleDescription());
 }
 
 void BlankStops::announceCheck(const model::Marking& marking) {
     grade_->setPlace(ws_.ui.LGrade.rect());
-    grade_->setName(content::spoken::kGradeHeard.arg(marking.grade));
-    grade_->setAccessibleDescription(checkOutcome(marking));
+    // All in the name: a reader speaks a label's name when it takes the focus, not its
+    // description.
+    grade_->setName(content::spoken::kGradeHeard.arg(marking.grade) + u' ' +
+                    checkOutcome(marking));
     grade_->show();
     focusAnew(grade_);
 }
@@ -107,6 +129,7 @@ void BlankStops::afterRestart() {
                                  QAccessible::ObjectCreated);
         ws_.ui.Form1.announce(created);
     }
+    setKeyHintDue(true);
     if (controls::FocusStop* first = firstBlankInView())
         focusAnew(first);
 }
@@ -144,6 +167,9 @@ bool BlankStops::keyPressed(int slot, const QKeyEvent& event) {
         return true;
     case Qt::Key_PageDown:
         turnSection(1);
+        return true;
+    case Qt::Key_F1:
+        announcer_.say(content::spoken::kBlankKeys);
         return true;
     default:
         return false;

@@ -36,9 +36,11 @@ inline const QString kOnlyBlank = QStringLiteral("κενό προϊόντος");
 inline const QString kFirstBlank = QStringLiteral("πρώτο κενό προϊόντος");
 inline const QString kSecondBlank = QStringLiteral("δεύτερο κενό προϊόντος");
 inline const QString kEmptyBlank = QStringLiteral("άδειο");
+// The keys of a blank, heard once after start-up and after a restart, and again with F1.
 inline const QString kBlankKeys =
     QStringLiteral("Διάστημα, Enter ή βέλη: η επόμενη ένωση. Delete: αφαίρεση της ένωσης. "
-                   "Page Down, Page Up: η επόμενη ή η προηγούμενη ενότητα.");
+                   "Page Down, Page Up: η επόμενη ή η προηγούμενη ενότητα. F1: ξανά αυτές οι "
+                   "οδηγίες.");
 
 // A coefficient box: the term it multiplies and its reaction. A reactant: "%1" its formula, "%2"
 // the reaction. A product: "%1" which product, "%2" the compound in its blank, "%3" the reaction;
@@ -51,9 +53,9 @@ inline const QString kFirstProduct = QStringLiteral("πρώτου προϊόντ
 inline const QString kSecondProduct = QStringLiteral("δεύτερου προϊόντος");
 
 // The grade as the label shows it, and, while it is shown, as the keyboard stop over it is
-// named after a check: "%1" the grade in per cent. Its description says what the check did.
+// named after a check: "%1" the grade in per cent, followed by what the check did.
 inline const QString kGrade = QStringLiteral("Βαθμός");
-inline const QString kGradeHeard = QStringLiteral("Βαθμός: %1 %");
+inline const QString kGradeHeard = QStringLiteral("Βαθμός: %1 %.");
 inline const QString kNoSectionRight = QStringLiteral("Καμία ενότητα δεν είναι σωστή.");
 inline const QString kOneSectionRight = QStringLiteral("Σωστή η ενότητα %1.");
 // "%1" the sections but the last, "%2" the last.

@@ -61,6 +61,8 @@ void FocusStop::focusInEvent(QFocusEvent* event) {
 void FocusStop::focusOutEvent(QFocusEvent* event) {
     QWidget::focusOutEvent(event);
     update();
+    if (focusLeft)
+        focusLeft();
 }
 
 } // namespace controls

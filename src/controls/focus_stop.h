@@ -25,6 +25,8 @@ public:
     std::function<bool(const QKeyEvent&)> keyPressed;
     // What a screen reader's "press" does; none when it is empty.
     std::function<void()> pressed;
+    // Called when the focus leaves the stop.
+    std::function<void()> focusLeft;
 
     void setPlace(const QRectF& twips);
     QAccessible::Role role() const { return role_; }

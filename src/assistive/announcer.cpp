@@ -1,0 +1,62 @@
+#include "assistive/announcer.h"
+
+#include <QAccessibleWidget>
+
+namespace assistive {
+
+namespace {
+
+class AnnouncerAccessible : public QAccessibleWidget {
+public:
+    explicit AnnouncerAccessible(Announcer* announcer)
+        : QAccessibleWidget(announcer, QAccessible::Notification) {}
+
+    QString text(QAccessible::Text t) const override {
+        const auto* announcer = static_cast<const Announcer*>(widget());
+        switch (t) {
+        case QAccessible::Name:
+            return announcer->words();
+        case QAccessible::Description:
+            return announcer->details();
+        default:
+            return QAccessibleWidget::text(t);
+        }
+    }
+};
+
+QAccessibleInterface* announcerFactory(const QString&, QObject* object) {
+    if (auto* announcer = dynamic_cast<Announcer*>(object))
+        return new AnnouncerAccessible(announcer);
+    return nullptr;
+}
+
+} // namespace
+
+Announcer::Announcer(QWidget* parent, std::function<void(QAccessibleEvent&)> deliver)
+    : QWidget(parent), deliver_(std::move(deliver)) {
+    static const bool installed = [] {
+        QAccessible::installFactory(&announcerFactory);
+        return true;
+    }();
+    Q_UNUSED(installed);
+    // Nothing to see or touch: it paints nothing and lets the pointer through.
+    setAttribute(Qt::WA_TransparentForMouseEvents);
+    setFocusPolicy(Qt::NoFocus);
+    setGeometry(0, 0, 1, 1);
+    show();
+}
+
+void Announcer::say(const QString& words, const QString& details) {
+    words_ = words;
+    details_ = details;
+    // The name and description changes make a reader that keeps them ask again; the showing is
+    // what it speaks.
+    QAccessibleEvent name(this, QAccessible::NameChanged);
+    deliver_(name);
+    QAccessibleEvent description(this, QAccessible::DescriptionChanged);
+    deliver_(description);
+    QAccessibleEvent shown(this, QAccessible::ObjectShow);
+    deliver_(shown);
+}
+
+} // namespace assistive
