@@ -17,7 +17,7 @@ int main(int argc, char* argv[]) {
     }
     const QDir out(QString::fromLocal8Bit(argv[1]));
     const QString name = QString::fromLocal8Bit(argv[2]);
-    const controls::Drawing& drawing = content::windowIconDrawing();
+    const content::Drawing& drawing = content::windowIconDrawing();
 
     for (int i = 3; i < argc; ++i) {
         const int side = std::atoi(argv[i]);

@@ -1,6 +1,7 @@
 #include "app/greek_standard_texts.h"
 #include "app/main_window.h"
 #include "content/fonts.h"
+#include "model/worksheet.h"
 
 #include <QApplication>
 #include <QCommandLineParser>
@@ -115,7 +116,8 @@ int main(int argc, char* argv[]) {
     QApplication::setFont(font);
     app::GreekStandardTexts greek;
     QApplication::installTranslator(&greek);
-    app::MainWindow window;
+    model::Worksheet worksheet;
+    app::MainWindow window(worksheet);
     window.show();
     return app.exec();
 }

@@ -1,18 +1,21 @@
 #include "app/main_window.h"
 
 #include "app/menu_bar.h"
-#include "app/wiring.h"
 #include "app/worksheet_document_file.h"
+#include "assistive/announcer.h"
+#include "assistive/blank_stops.h"
+#include "assistive/places.h"
 #include "content/about_window.h"
 #include "content/drawings.h"
+#include "content/geometry.h"
 #include "content/texts.h"
-#include "worksheet/check.h"
-#include "worksheet/startup.h"
+#include "model/worksheet.h"
+#include "view/board.h"
+#include "view/section_view.h"
 
 #include <QApplication>
 #include <QCloseEvent>
 #include <QLayout>
-#include <QMenuBar>
 #include <QMessageBox>
 #include <QMetaObject>
 #include <QShortcut>
@@ -21,55 +24,51 @@
 
 namespace app {
 
-MainWindow::MainWindow(controls::UrlOpener opener)
-    : opener_(std::move(opener)), form_(content::kClientWidth, content::kClientHeight),
-      worksheet_(form_) {
+MainWindow::MainWindow(model::Worksheet& worksheet, content::UrlOpener opener)
+    : worksheet_(worksheet), opener_(std::move(opener)) {
     setWindowTitle(content::texts::kCaption);
     // A fixed single border: minimise and close, never maximise or resize.
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                    Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
                    Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint);
-    centring_ = new controls::WindowCentring(*this, controls::WindowCentring::availableArea);
+    centring_ = new content::WindowCentring(*this, content::WindowCentring::availableArea);
     buildMenuBar();
-    form_.setBackColor(QColor(Qt::white));
-    setCentralWidget(form_.widget());
+    board_ = new view::Board(worksheet_, this);
+    setCentralWidget(board_);
     layout()->setSizeConstraint(QLayout::SetFixedSize);
+    announcer_ = new assistive::Announcer(board_);
+    places_ = new assistive::Places(*board_, *announcer_);
+    blankStops_ = new assistive::BlankStops(*board_, *announcer_);
 
-    worksheet::loadWorksheet(worksheet_);
-    announcer_ = new assistive::Announcer(form_.widget(),
-                                          [this](QAccessibleEvent& event) { form_.announce(event); });
-    blankStops_ = std::make_unique<assistive::BlankStops>(worksheet_, *announcer_);
-    wireEvents(*this);
-    form_.router().setSettledHandler(
-        [this] { blankStops_->refresh(assistive::BlankStops::Changes::Said); });
-    form_.setWidgetsMadeHandler([this] { blankStops_->chainFocus(); });
+    // The separator item only separates: it has no command.
+    connect(helpAction, &QAction::triggered, this, &MainWindow::showHelp);
+    connect(checkAction, &QAction::triggered, &worksheet_, [this] { worksheet_.check(); });
+    connect(restartAction, &QAction::triggered, &worksheet_,
+            [this] { worksheet_.restart(); });
+    connect(sheetAction, &QAction::triggered, this, &MainWindow::openWorksheetDocument);
+    connect(aboutAction, &QAction::triggered, this, &MainWindow::showAbout);
+    connect(exitAction, &QAction::triggered, this, &QWidget::close);
 
-    // The icon is rendered, the coefficient boxes made and the drawings kept as pixmaps only
-    // after the first frame, which paints what it shows straight onto the screen: the student
-    // sees the window sooner, and the first drag and the first visit to a section find their
-    // drawings ready.
+    // The icon is rendered, the coefficient boxes made and the pictures of the section in view
+    // kept ready only after the first frame, which paints what it shows straight onto the
+    // screen: the student sees the window sooner, and the first drag finds its card ready.
     afterFirstFrame_ = {[this] { setWindowIcon(content::windowIcon()); },
-                        [this] { form_.makeDeferredWidgets(); }};
-    afterFirstFrame_.push_back([this] {
-        for (int compound = 0; compound < model::kCompounds; ++compound)
-            worksheet_.ui.ImgMolecular(compound).renderAhead(devicePixelRatioF());
-    });
-    for (int section = 0; section < model::kSections; ++section) {
-        afterFirstFrame_.push_back([this, section] {
-            for (int picture = 0; picture < model::kReactions; ++picture) {
-                if (model::sectionOfReaction(picture) == section)
-                    worksheet_.ui.ImgSyntactic(picture).renderAhead(devicePixelRatioF());
-            }
-        });
-    }
+                        [this] { board_->makeBoxes(); },
+                        [this] {
+                            const QRect card = content::toPixels(content::paletteCard(0));
+                            for (int compound = 0; compound < model::kCompounds; ++compound)
+                                content::cardDrawing(compound).pixmap(card.size(),
+                                                                      devicePixelRatioF());
+                        },
+                        [this] { board_->sectionView(board_->sectionInView())->renderAhead(); }};
     std::reverse(afterFirstFrame_.begin(), afterFirstFrame_.end());
-    form_.widget()->installEventFilter(this);
+    board_->installEventFilter(this);
 }
 
 bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
     // This paint is part of the first frame, which is flushed to the screen before the event
     // loop runs the queued call.
-    if (!firstFramePainted_ && watched == form_.widget() && event->type() == QEvent::Paint) {
+    if (!firstFramePainted_ && watched == board_ && event->type() == QEvent::Paint) {
         firstFramePainted_ = true;
         QMetaObject::invokeMethod(this, &MainWindow::continueAfterFirstFrame, Qt::QueuedConnection);
     }
@@ -89,32 +88,17 @@ void MainWindow::continueAfterFirstFrame() {
 void MainWindow::buildMenuBar() {
     menuBar_ = new MenuBar(this);
     setMenuBar(menuBar_);
-    QMenuBar* bar = menuBar_;
     // Top-level commands only; the captions carry no access keys. F10 reaches them instead.
-    mnuHelp = bar->addAction(content::texts::kMenuHelp);
-    mnuCheck = bar->addAction(content::texts::kMenuCheck);
-    mnuRestart = bar->addAction(content::texts::kMenuRestart);
-    mnuSheet = bar->addAction(content::texts::kMenuSheet);
-    mnuVSeperator = bar->addAction(content::texts::kMenuSeparator);
-    mnuAbout = bar->addAction(content::texts::kMenuAbout);
-    mnuExit = bar->addAction(content::texts::kMenuExit);
-    menuBar_->setSeparating(mnuVSeperator);
+    helpAction = menuBar_->addAction(content::texts::kMenuHelp);
+    checkAction = menuBar_->addAction(content::texts::kMenuCheck);
+    restartAction = menuBar_->addAction(content::texts::kMenuRestart);
+    sheetAction = menuBar_->addAction(content::texts::kMenuSheet);
+    separatorAction = menuBar_->addAction(content::texts::kMenuSeparator);
+    aboutAction = menuBar_->addAction(content::texts::kMenuAbout);
+    exitAction = menuBar_->addAction(content::texts::kMenuExit);
+    menuBar_->setSeparating(separatorAction);
     auto* f10 = new QShortcut(QKeySequence(Qt::Key_F10), this);
     connect(f10, &QShortcut::activated, menuBar_, &MenuBar::toggleKeyboard);
-}
-
-// The grade must be heard wherever the focus was: the focus goes to it, the one event every
-// screen reader speaks.
-void MainWindow::check() {
-    const model::Marking marking = worksheet::check(worksheet_);
-    blankStops_->refresh();
-    blankStops_->announceCheck(marking);
-}
-
-void MainWindow::restart() {
-    worksheet::restart(worksheet_);
-    blankStops_->refresh();
-    blankStops_->afterRestart();
 }
 
 void MainWindow::showHelp() {

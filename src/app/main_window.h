@@ -1,50 +1,63 @@
 #pragma once
 
-#include "assistive/blank_stops.h"
-#include "controls/form.h"
-#include "controls/url_opener.h"
-#include "controls/window_centring.h"
-#include "worksheet/worksheet.h"
+#include "content/url_opener.h"
+#include "content/window_centring.h"
 
 #include <QMainWindow>
 
 #include <functional>
-#include <memory>
 #include <vector>
 
 class QAction;
+
+namespace model {
+class Worksheet;
+}
+
+namespace view {
+class Board;
+}
 
 namespace content {
 class AboutWindow;
 }
 
+namespace assistive {
+class Announcer;
+class BlankStops;
+class Places;
+} // namespace assistive
+
 namespace app {
 
 class MenuBar;
 
-// The worksheet's window: a fixed client area under a menu bar of seven commands.
+// The worksheet's window: the board under a menu bar of seven commands. It shows `worksheet`,
+// which must outlive it.
 class MainWindow : public QMainWindow {
+    Q_OBJECT
+
 public:
-    explicit MainWindow(controls::UrlOpener opener = controls::desktopUrlOpener());
+    explicit MainWindow(model::Worksheet& worksheet,
+                        content::UrlOpener opener = content::desktopUrlOpener());
 
-    controls::Form& form() { return form_; }
-    worksheet::Worksheet& worksheet() { return worksheet_; }
-    assistive::BlankStops& blankStops() { return *blankStops_; }
-    assistive::Announcer& announcer() { return *announcer_; }
-    MenuBar& keyboardMenuBar() { return *menuBar_; }
+    model::Worksheet& worksheet() const { return worksheet_; }
+    view::Board& board() const { return *board_; }
+    assistive::BlankStops& blankStops() const { return *blankStops_; }
+    assistive::Announcer& announcer() const { return *announcer_; }
+    assistive::Places& places() const { return *places_; }
+    MenuBar& keyboardMenuBar() const { return *menuBar_; }
 
-    QAction* mnuHelp = nullptr;
-    QAction* mnuCheck = nullptr;
-    QAction* mnuRestart = nullptr;
-    QAction* mnuSheet = nullptr;
-    QAction* mnuVSeperator = nullptr;
-    QAction* mnuAbout = nullptr;
-    QAction* mnuExit = nullptr;
+    // The menu commands, left to right; the separator has none.
+    QAction* helpAction = nullptr;
+    QAction* checkAction = nullptr;
+    QAction* restartAction = nullptr;
+    QAction* sheetAction = nullptr;
+    QAction* separatorAction = nullptr;
+    QAction* aboutAction = nullptr;
+    QAction* exitAction = nullptr;
 
-    // The menu commands.
     void showHelp();
-    void check();
-    void restart();
     void openWorksheetDocument();
     void showAbout();
 
@@ -59,16 +72,17 @@ private:
     // Does the next piece of the work that the first frame need not wait for.
     void continueAfterFirstFrame();
 
-    controls::UrlOpener opener_;
-    controls::Form form_;
-    worksheet::Worksheet worksheet_;
+    model::Worksheet& worksheet_;
+    content::UrlOpener opener_;
+    view::Board* board_ = nullptr;
     assistive::Announcer* announcer_ = nullptr;
-    std::unique_ptr<assistive::BlankStops> blankStops_;
+    assistive::Places* places_ = nullptr;
+    assistive::BlankStops* blankStops_ = nullptr;
     MenuBar* menuBar_ = nullptr;
     // Created on first use and kept; the window owns it as its child.
     content::AboutWindow* about_ = nullptr;
     // Placed in the middle of the screen when first shown, not again.
-    controls::WindowCentring* centring_ = nullptr;
+    content::WindowCentring* centring_ = nullptr;
     bool centred_ = false;
     // The pieces of work done once the first frame is on the screen, each in a pass of its own
     // through the event loop, so that input arriving meanwhile waits for one piece at most.

@@ -32,8 +32,9 @@ QAccessibleInterface* announcerFactory(const QString&, QObject* object) {
 
 } // namespace
 
-Announcer::Announcer(QWidget* parent, std::function<void(QAccessibleEvent&)> deliver)
-    : QWidget(parent), deliver_(std::move(deliver)) {
+Announcer::Announcer(QWidget* parent)
+    : QWidget(parent),
+      delivery_([](QAccessibleEvent& event) { QAccessible::updateAccessibility(&event); }) {
     static const bool installed = [] {
         QAccessible::installFactory(&announcerFactory);
         return true;
@@ -52,11 +53,11 @@ void Announcer::say(const QString& words, const QString& details) {
     // The name and description changes make a reader that keeps them ask again; the showing is
     // what it speaks.
     QAccessibleEvent name(this, QAccessible::NameChanged);
-    deliver_(name);
+    deliver(name);
     QAccessibleEvent description(this, QAccessible::DescriptionChanged);
-    deliver_(description);
+    deliver(description);
     QAccessibleEvent shown(this, QAccessible::ObjectShow);
-    deliver_(shown);
+    deliver(shown);
 }
 
 } // namespace assistive

@@ -9,14 +9,22 @@ class QAccessibleEvent;
 
 namespace assistive {
 
-// Says something to a screen reader at once, wherever the focus is. Qt cannot tell a screen
-// reader a name has changed in a form Orca speaks, but every screen reader speaks a notification
-// the moment it appears: so this is an invisible place with the notification role, which takes
-// the words to be said as its name (and the details as its description) and appears anew.
+// Tells assistive technology what changes. Every event by which the window does so goes
+// through deliver(), which tests replace to hear them: Qt sends nothing to a screen reader on
+// the offscreen platform.
+//
+// It also says things at once, wherever the focus is. Qt cannot tell a screen reader a name has
+// changed in a form Orca speaks, but every screen reader speaks a notification the moment it
+// appears: so this is an invisible place with the notification role, which takes the words to
+// say as its name (and the details as its description) and appears anew.
 class Announcer : public QWidget {
 public:
-    // `deliver` sends the events to assistive technology; tests put their own in its place.
-    Announcer(QWidget* parent, std::function<void(QAccessibleEvent&)> deliver);
+    using Delivery = std::function<void(QAccessibleEvent&)>;
+
+    explicit Announcer(QWidget* parent);
+
+    void deliver(QAccessibleEvent& event) const { delivery_(event); }
+    void setDelivery(Delivery delivery) { delivery_ = std::move(delivery); }
 
     void say(const QString& words, const QString& details = {});
 
@@ -24,7 +32,7 @@ public:
     const QString& details() const { return details_; }
 
 private:
-    std::function<void(QAccessibleEvent&)> deliver_;
+    Delivery delivery_;
     QString words_;
     QString details_;
 };

@@ -1,94 +1,125 @@
 #include "assistive/blank_stops.h"
 
-#include "assistive/keyboard_placement.h"
+#include "assistive/announcer.h"
+#include "assistive/keyboard_stop.h"
 #include "assistive/names.h"
+#include "content/geometry.h"
 #include "content/spoken.h"
-#include "model/marking.h"
-#include "worksheet/worksheet.h"
+#include "model/worksheet.h"
+#include "view/board.h"
+#include "view/section_view.h"
 
 #include <QKeyEvent>
+#include <QLineEdit>
 #include <QScrollBar>
-#include <QStringList>
 
 #include <algorithm>
 #include <vector>
 
 namespace assistive {
 
-BlankStops::BlankStops(worksheet::Worksheet& ws, Announcer& announcer)
-    : ws_(ws), announcer_(announcer) {
-    for (int slot = 0; slot < model::kSlots; ++slot) {
+namespace spoken = content::spoken;
+
+BlankStops::BlankStops(view::Board& board, Announcer& announcer)
+    : QObject(&board), board_(board), worksheet_(board.worksheet()), announcer_(announcer) {
+    for (int blank = 0; blank < model::kBlanks; ++blank) {
         auto* stop =
-            new controls::FocusStop(ws.ui.Pic(model::sectionOfBlank(slot)), blankRect(ws, slot));
-        stop->keyPressed = [this, slot](const QKeyEvent& event) { return keyPressed(slot, event); };
-        stop->pressed = [this, slot] { press(slot); };
+            new KeyboardStop(board.sectionView(model::sectionOfBlank(blank)),
+                             content::toPixels(content::slotOf(blank)), announcer);
+        stop->keyPressed = [this, blank](const QKeyEvent& event) {
+            return keyPressed(blank, event);
+        };
+        stop->pressed = [this, blank] { press(blank); };
         stop->focusLeft = [this] {
             if (keyHintDue_)
                 setKeyHintDue(false);
         };
-        stops_[slot] = stop;
+        stop->setName(blankName(worksheet_, blank));
+        stops_[blank] = stop;
     }
-    grade_ = new controls::FocusStop(ws.ui.Form1, ws.ui.LGrade.rect(), QAccessible::StaticText);
+    grade_ = new KeyboardStop(&board, {}, announcer, QAccessible::StaticText);
     grade_->hide();
     for (int box = 0; box < model::kCoefficientBoxes; ++box) {
-        if (model::box(box).termBlank == model::kNone)
-            ws.ui.tCoefficient(box).setAccessibleName(boxName(ws, box));
+        if (QLineEdit* edit = board.sectionView(model::sectionOfBox(box))->boxEdit(box))
+            edit->setAccessibleName(boxName(worksheet_, box));
     }
+    const auto nameScrollBar = [this](int section) {
+        board_.scrollBar()->setAccessibleName(sectionName(section));
+    };
+    nameScrollBar(board.sectionInView());
+    connect(&board, &view::Board::sectionShown, this, nameScrollBar);
     for (int section = 0; section < model::kSections; ++section)
-        ws.ui.Pic(section).setAccessibleName(sectionName(section));
-    sectionShown();
-    // No slot holds this, so the first refresh names every blank.
-    named_.fill(std::int16_t(model::kEmpty - 1));
-    refresh();
+        connect(board.sectionView(section), &view::SectionView::boxesMade, this,
+                &BlankStops::chainFocus);
+
+    connect(&worksheet_, &model::Worksheet::blankChanged, this,
+            [this](int blank, model::Worksheet::Cause cause) {
+                blankChanged(blank, cause == model::Worksheet::Cause::Student);
+            });
+    connect(&worksheet_, &model::Worksheet::gradeChanged, this, &BlankStops::gradeChanged);
+    connect(&worksheet_, &model::Worksheet::checked, this, &BlankStops::announceCheck);
+    connect(&worksheet_, &model::Worksheet::restarted, this, &BlankStops::afterRestart);
     chainFocus();
     setKeyHintDue(true);
 }
 
 void BlankStops::setKeyHintDue(bool due) {
     keyHintDue_ = due;
-    for (controls::FocusStop* stop : stops_) {
+    for (KeyboardStop* stop : stops_) {
         if (stop)
-            stop->setAccessibleDescription(due ? content::spoken::kBlankKeys : QString());
+            stop->setAccessibleDescription(due ? spoken::kBlankKeys : QString());
     }
 }
 
-void BlankStops::refresh(Changes changes) {
-    QStringList said;
-    for (int slot = 0; slot < model::kSlots; ++slot) {
-        const std::int16_t placed = ws_.model.SlotTable[slot].Placed;
-        if (placed == named_[slot])
+// The blank's name and the names of the boxes that multiply its compound follow what it holds.
+// What the student did is said at once: on the focused blank the compound, or that it is
+// empty; on any other blank, where the mouse put a card, the blank's whole name.
+void BlankStops::blankChanged(int blank, bool byStudent) {
+    const QString name = blankName(worksheet_, blank);
+    if (KeyboardStop* stop = stops_[blank])
+        stop->setName(name);
+    for (int box = 0; box < model::kCoefficientBoxes; ++box) {
+        if (model::termBlankOf(box) != blank)
             continue;
-        named_[slot] = placed;
-        if (changes == Changes::Said) {
-            const bool focused = stops_[slot] && stops_[slot]->hasFocus();
-            said << (!focused                      ? blankName(ws_, slot)
-                     : placed == model::kEmpty ? content::spoken::kEmptyBlank
-                                               : content::spoken::kCompounds[model::compoundOf(placed)]);
-        }
-        if (stops_[slot])
-            stops_[slot]->setName(blankName(ws_, slot));
-        for (int box = 0; box < model::kCoefficientBoxes; ++box) {
-            if (model::box(box).termBlank == slot)
-                ws_.ui.tCoefficient(box).setAccessibleName(boxName(ws_, box));
-        }
+        QLineEdit* edit = board_.sectionView(model::sectionOfBox(box))->boxEdit(box);
+        const QString boxHeard = boxName(worksheet_, box);
+        // The toolkit announces every call, changed or not.
+        if (edit && edit->accessibleName() != boxHeard)
+            edit->setAccessibleName(boxHeard);
     }
-    if (grade_ && grade_->isHidden() == ws_.ui.LGrade.isVisible())
-        grade_->setVisible(ws_.ui.LGrade.isVisible());
-    if (!said.isEmpty())
-        announcer_.say(said.join(u' '));
+    if (!byStudent)
+        return;
+    const int compound = worksheet_.compoundIn(blank);
+    if (stops_[blank] && stops_[blank]->hasFocus())
+        announcer_.say(compound == model::kNone ? spoken::kEmptyBlank
+                                                : spoken::compound(compound));
+    else
+        announcer_.say(name);
+}
+
+// The grade's stop shows while the grade does.
+void BlankStops::gradeChanged() {
+    const bool shown = worksheet_.grade().has_value();
+    if (shown)
+        grade_->setPlace(board_.gradeRect());
+    if (grade_->isHidden() == shown)
+        grade_->setVisible(shown);
 }
 
 void BlankStops::chainFocus() {
-    std::vector<QWidget*> chain{grade_, ws_.ui.VScroll1.widget()};
-    for (int picture = 0; picture < model::kReactions; ++picture) {
-        const model::BlankRange blanks = model::blanksOf(picture);
-        for (int slot = blanks.first; slot < blanks.first + blanks.count; ++slot)
-            chain.push_back(stops_[slot]);
-        // Boxes whose widgets are not made yet join the chain when they are.
-        if (const model::CoefficientGroup* group = model::groupOf(picture)) {
-            for (int box = group->firstBox; box < group->firstBox + group->boxCount; ++box) {
-                if (QWidget* widget = ws_.ui.tCoefficient(box).widget())
-                    chain.push_back(widget);
+    std::vector<QWidget*> chain{grade_, board_.scrollBar()};
+    for (int number = 0; number < model::kReactions; ++number) {
+        const model::Reaction& reaction = model::reaction(number);
+        const int firstBlank = model::firstBlankOf(number);
+        for (int blank = firstBlank; blank < firstBlank + reaction.blankCount; ++blank)
+            chain.push_back(stops_[blank]);
+        // Boxes not made yet join the chain when they are.
+        const int firstBox = model::firstBoxOf(number);
+        for (int box = firstBox; box < firstBox + reaction.boxCount; ++box) {
+            if (QLineEdit* edit = board_.sectionView(reaction.section)->boxEdit(box)) {
+                if (edit->accessibleName().isEmpty())
+                    edit->setAccessibleName(boxName(worksheet_, box));
+                chain.push_back(edit);
             }
         }
     }
@@ -96,11 +127,7 @@ void BlankStops::chainFocus() {
         QWidget::setTabOrder(chain[i - 1], chain[i]);
 }
 
-void BlankStops::sectionShown() {
-    ws_.ui.VScroll1.setAccessibleName(sectionName(ws_.ui.VScroll1.value()));
-}
-
-void BlankStops::focusAnew(controls::FocusStop* stop) {
+void BlankStops::focusAnew(KeyboardStop* stop) {
     if (!stop->hasFocus()) {
         stop->setFocus(Qt::OtherFocusReason);
         return;
@@ -109,40 +136,40 @@ void BlankStops::focusAnew(controls::FocusStop* stop) {
 }
 
 void BlankStops::announceCheck(const model::Marking& marking) {
-    grade_->setPlace(ws_.ui.LGrade.rect());
+    grade_->setPlace(board_.gradeRect());
     // All in the name: a reader speaks a label's name when it takes the focus, not its
     // description.
-    grade_->setName(content::spoken::kGradeHeard.arg(marking.grade) + u' ' +
-                    checkOutcome(marking));
+    grade_->setName(spoken::kGradeHeard.arg(marking.grade) + u' ' + checkOutcome(marking));
     grade_->show();
     focusAnew(grade_);
 }
 
 void BlankStops::afterRestart() {
-    // The front card of each column is another one now: announced as new, so that a screen
-    // reader that keeps a picture of the window looks again.
-    for (int compound = 0; compound < model::kCompounds; ++compound) {
-        const int copy = paletteFrontCopy(ws_, compound);
-        if (copy < 0)
-            continue;
-        QAccessibleEvent created(controls::accessibleInterfaceOf(ws_.ui.ImgMolecular(copy)),
-                                 QAccessible::ObjectCreated);
-        ws_.ui.Form1.announce(created);
-    }
     setKeyHintDue(true);
-    if (controls::FocusStop* first = firstBlankInView())
+    if (KeyboardStop* first = firstBlankInView())
         focusAnew(first);
 }
 
-controls::FocusStop* BlankStops::firstBlankInView() const {
-    for (int slot = 0; slot < model::kSlots; ++slot) {
-        if (stops_[slot] && ws_.ui.Pic(model::sectionOfBlank(slot)).isVisible())
-            return stops_[slot];
+KeyboardStop* BlankStops::firstBlankInView() const {
+    const int section = board_.sectionInView();
+    for (int blank = 0; blank < model::kBlanks; ++blank) {
+        if (model::sectionOfBlank(blank) == section)
+            return stops_[blank];
     }
     return nullptr;
 }
 
-bool BlankStops::keyPressed(int slot, const QKeyEvent& event) {
+void BlankStops::cycleCompound(int blank, int step) {
+    if (board_.isDragging())
+        return;
+    const int compound = worksheet_.compoundIn(blank);
+    const int column = compound == model::kNone ? (step > 0 ? -1 : model::kCompounds)
+                                                : worksheet_.columnOf(compound);
+    const int next = (column + step + model::kCompounds) % model::kCompounds;
+    worksheet_.place(blank, worksheet_.compoundInColumn(next));
+}
+
+bool BlankStops::keyPressed(int blank, const QKeyEvent& event) {
     // Shortcuts with Ctrl or Alt belong to the window, not to the blank.
     if (event.modifiers() & ~(Qt::KeypadModifier | Qt::ShiftModifier))
         return false;
@@ -152,15 +179,15 @@ bool BlankStops::keyPressed(int slot, const QKeyEvent& event) {
     case Qt::Key_Enter:
     case Qt::Key_Right:
     case Qt::Key_Down:
-        cycleCompound(ws_, slot, 1);
+        cycleCompound(blank, 1);
         return true;
     case Qt::Key_Left:
     case Qt::Key_Up:
-        cycleCompound(ws_, slot, -1);
+        cycleCompound(blank, -1);
         return true;
     case Qt::Key_Delete:
     case Qt::Key_Backspace:
-        removeCompound(ws_, slot);
+        worksheet_.clear(blank);
         return true;
     case Qt::Key_PageUp:
         turnSection(-1);
@@ -169,7 +196,7 @@ bool BlankStops::keyPressed(int slot, const QKeyEvent& event) {
         turnSection(1);
         return true;
     case Qt::Key_F1:
-        announcer_.say(content::spoken::kBlankKeys);
+        announcer_.say(spoken::kBlankKeys);
         return true;
     default:
         return false;
@@ -178,24 +205,26 @@ bool BlankStops::keyPressed(int slot, const QKeyEvent& event) {
 
 // A screen reader's "press" on a blank does what Space does, bringing the blank's section into
 // view first if need be: a card only goes where the student could see it go.
-void BlankStops::press(int slot) {
-    const int section = model::sectionOfBlank(slot);
-    if (!ws_.ui.Pic(section).isVisible())
-        ws_.ui.VScroll1.setValue(section);
-    cycleCompound(ws_, slot, 1);
+void BlankStops::press(int blank) {
+    board_.showSection(model::sectionOfBlank(blank));
+    cycleCompound(blank, 1);
 }
 
 // As the scroll bar would turn. The focus goes straight to the first blank of the new section,
 // before the old one hides: hiding the focused blank would hand the focus to the next widget of
 // the chain first, and a screen reader would speak that too.
 void BlankStops::turnSection(int step) {
-    QScrollBar* bar = ws_.ui.VScroll1.scrollBar();
+    QScrollBar* bar = board_.scrollBar();
     const int section = std::clamp(bar->value() + step, bar->minimum(), bar->maximum());
     if (section == bar->value())
         return;
-    ws_.ui.Pic(section).setVisible(true);
-    const model::BlankRange blanks = model::blanksOfSection(section);
-    stops_[blanks.first]->setFocus(Qt::TabFocusReason);
+    board_.sectionView(section)->show();
+    for (int blank = 0; blank < model::kBlanks; ++blank) {
+        if (model::sectionOfBlank(blank) == section) {
+            stops_[blank]->setFocus(Qt::TabFocusReason);
+            break;
+        }
+    }
     bar->triggerAction(step < 0 ? QAbstractSlider::SliderPageStepSub
                                 : QAbstractSlider::SliderPageStepAdd);
 }

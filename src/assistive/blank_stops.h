@@ -1,82 +1,77 @@
 #pragma once
 
-#include "assistive/announcer.h"
-#include "controls/focus_stop.h"
-#include "model/tables.h"
+#include "assistive/keyboard_stop.h"
+#include "model/description.h"
 
+#include <QObject>
 #include <QPointer>
 
 #include <array>
-#include <cstdint>
+
+class QKeyEvent;
 
 namespace model {
 struct Marking;
-}
-
-namespace worksheet {
 class Worksheet;
+} // namespace model
+
+namespace view {
+class Board;
 }
 
 namespace assistive {
 
-// The keyboard's way through the window, and the names a screen reader hears on it.
+class Announcer;
+
+// The keyboard's way through the window, and what a screen reader hears on it.
 //
 // The blanks of the reactions and the grade are keyboard stops. Tab walks the grade while it is
 // shown, the scroll bar, then reaction by reaction from top to bottom its blanks and its shown
 // coefficient boxes, left to right; Shift+Tab walks back. On a blank, Space, Enter and the arrow
-// keys place the compounds in palette order one after another, Delete and Backspace take the
+// keys put the compounds in palette order one after another, Delete and Backspace take the
 // compound out, Page Up and Page Down turn to the previous or next section, and F1 says these
 // keys again. A screen reader hears them with the first blank reached after start-up or a
-// restart, once; each change of a blank is said at once, through `announcer`.
-class BlankStops {
+// restart, once; each change the student makes to a blank is said at once.
+class BlankStops : public QObject {
 public:
-    BlankStops(worksheet::Worksheet& ws, Announcer& announcer);
-    BlankStops(const BlankStops&) = delete;
-    BlankStops& operator=(const BlankStops&) = delete;
+    BlankStops(view::Board& board, Announcer& announcer);
 
-    controls::FocusStop* stop(int slot) const { return stops_.at(slot); }
-    controls::FocusStop* gradeStop() const { return grade_; }
+    KeyboardStop* stop(int blank) const { return stops_.at(blank); }
+    KeyboardStop* gradeStop() const { return grade_; }
 
-    // Brings the names up to date with the worksheet; a name that changes is announced. The
-    // grade's stop shows while the grade does. With Changes::Said, what the student did to a
-    // blank is said at once: the compound (or that it is empty) on the focused blank, the blank's
-    // whole name on any other.
-    enum class Changes { Quiet, Said };
-    void refresh(Changes changes = Changes::Quiet);
-
-    // Chains the keyboard focus as above, through the coefficient boxes whose widgets are made.
+    // Chains the keyboard focus as above, through the coefficient boxes that are made.
     void chainFocus();
 
-    // Names the scroll bar after the section in view.
-    void sectionShown();
-
-    // After a check: the focus goes to the grade, named with it and with what the check did.
-    void announceCheck(const model::Marking& marking);
-
-    // After a restart: the focus goes to the first blank of the section in view, the keys are
-    // told again, and assistive technology hears that the palette's cards are others now.
-    void afterRestart();
+    // Puts the compound that follows (step 1) or precedes (step -1), in palette order, the one
+    // the blank holds; an empty blank takes the first or the last column's compound.
+    void cycleCompound(int blank, int step);
 
 private:
-    bool keyPressed(int slot, const QKeyEvent& event);
+    bool keyPressed(int blank, const QKeyEvent& event);
+    void blankChanged(int blank, bool byStudent);
+    void gradeChanged();
+    // After a check: the focus goes to the grade, named with it and with what the check did.
+    void announceCheck(const model::Marking& marking);
+    // After a restart: the focus goes to the first blank of the section in view, and the keys
+    // are told again.
+    void afterRestart();
     void turnSection(int step);
-    void press(int slot);
+    void press(int blank);
     // Gives `stop` the focus, which a screen reader speaks with its name and description; one
     // that has it already is said through the announcer instead, since a reader speaks only a
     // focus that moves.
-    void focusAnew(controls::FocusStop* stop);
+    void focusAnew(KeyboardStop* stop);
     // While the key hint is due every blank is described with it, so that the first one reached
     // speaks it; once that blank is left, no blank is.
     void setKeyHintDue(bool due);
-    controls::FocusStop* firstBlankInView() const;
+    KeyboardStop* firstBlankInView() const;
 
-    worksheet::Worksheet& ws_;
+    view::Board& board_;
+    model::Worksheet& worksheet_;
     Announcer& announcer_;
+    std::array<QPointer<KeyboardStop>, model::kBlanks> stops_;
+    QPointer<KeyboardStop> grade_;
     bool keyHintDue_ = false;
-    std::array<QPointer<controls::FocusStop>, model::kSlots> stops_;
-    QPointer<controls::FocusStop> grade_;
-    // The copy each slot held when its names were last made; names change only with it.
-    std::array<std::int16_t, model::kSlots> named_;
 };
 
 } // namespace assistive

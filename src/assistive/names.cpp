@@ -1,52 +1,55 @@
 #include "assistive/names.h"
 
-#include "content/drawings.h"
 #include "content/spoken.h"
-#include "model/marking.h"
-#include "worksheet/worksheet.h"
+#include "content/texts.h"
+#include "model/worksheet.h"
 
 #include <QStringList>
 
 namespace assistive {
 
 namespace spoken = content::spoken;
+using content::texts::fromModel;
 
 namespace {
 
-const QString* compoundIn(const worksheet::Worksheet& ws, int slot) {
-    const std::int16_t copy = ws.model.SlotTable[slot].Placed;
-    return copy == model::kEmpty ? nullptr : &spoken::kFormulas[model::compoundOf(copy)];
+const QString& whichBlank(int blank) {
+    if (!model::hasTwoBlanks(model::reactionOfBlank(blank)))
+        return spoken::kOnlyBlank;
+    return model::sideOfBlank(blank) == 0 ? spoken::kFirstBlank : spoken::kSecondBlank;
+}
+
+const QString& whichProduct(int blank) {
+    if (!model::hasTwoBlanks(model::reactionOfBlank(blank)))
+        return spoken::kOnlyProduct;
+    return model::sideOfBlank(blank) == 0 ? spoken::kFirstProduct : spoken::kSecondProduct;
 }
 
 } // namespace
 
-QString blankName(const worksheet::Worksheet& ws, int slot) {
-    const model::Blank& blank = model::blank(slot);
-    const QString& which = !model::hasTwoBlanks(blank.reaction) ? spoken::kOnlyBlank
-                           : blank.side == 0                    ? spoken::kFirstBlank
-                                                                : spoken::kSecondBlank;
-    const std::int16_t copy = ws.model.SlotTable[slot].Placed;
-    return spoken::kBlank.arg(content::reactionDrawing(blank.reaction).accessibleName(), which,
-                              copy == model::kEmpty ? spoken::kEmptyBlank
-                                                    : spoken::kCompounds[model::compoundOf(copy)]);
+QString blankName(const model::Worksheet& worksheet, int blank) {
+    const int compound = worksheet.compoundIn(blank);
+    return spoken::kBlank.arg(fromModel(model::reaction(model::reactionOfBlank(blank)).spoken),
+                              whichBlank(blank),
+                              compound == model::kNone ? spoken::kEmptyBlank
+                                                       : spoken::compound(compound));
 }
 
-QString boxName(const worksheet::Worksheet& ws, int box) {
-    const model::CoefficientBox& term = model::box(box);
-    const QString reaction = QStringView(model::groupOfBox(box).spoken).toString();
-    if (term.termBlank == model::kNone)
-        return spoken::kReactantCoefficient.arg(QStringView(term.reactant).toString(), reaction);
-    const model::Blank& blank = model::blank(term.termBlank);
-    const QString& which = !model::hasTwoBlanks(blank.reaction) ? spoken::kOnlyProduct
-                           : blank.side == 0                    ? spoken::kFirstProduct
-                                                                : spoken::kSecondProduct;
-    if (const QString* formula = compoundIn(ws, term.termBlank))
-        return spoken::kProductCoefficient.arg(which, *formula, reaction);
-    return spoken::kEmptyProductCoefficient.arg(which, reaction);
+QString boxName(const model::Worksheet& worksheet, int box) {
+    const model::BoxRecord& term = model::boxRecord(box);
+    const QString reaction = fromModel(model::reaction(model::reactionOfBox(box)).spokenForBoxes);
+    const int blank = model::termBlankOf(box);
+    if (blank == model::kNone)
+        return spoken::kReactantCoefficient.arg(fromModel(term.reactant), reaction);
+    const int compound = worksheet.compoundIn(blank);
+    if (compound == model::kNone)
+        return spoken::kEmptyProductCoefficient.arg(whichProduct(blank), reaction);
+    return spoken::kProductCoefficient.arg(whichProduct(blank), spoken::formula(compound),
+                                           reaction);
 }
 
 QString sectionName(int section) {
-    return spoken::kSection.arg(section + 1).arg(spoken::kSectionSubjects.at(section));
+    return spoken::kSection.arg(section + 1).arg(spoken::sectionSubject(section));
 }
 
 QString checkOutcome(const model::Marking& marking) {

@@ -52,7 +52,7 @@ void letterAlongArc(QPainter& painter, QPointF centre, qreal radius, const QStri
     }
 }
 
-class SchoolEmblem : public controls::Drawing {
+class SchoolEmblem : public Drawing {
 public:
     QSizeF logicalSize() const override { return {kSide, kSide}; }
 
@@ -94,7 +94,7 @@ private:
 
 } // namespace
 
-std::unique_ptr<controls::Drawing> makeSchoolEmblem() {
+std::unique_ptr<Drawing> makeSchoolEmblem() {
     return std::make_unique<SchoolEmblem>();
 }
 

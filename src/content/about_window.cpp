@@ -2,7 +2,7 @@
 
 #include "content/fonts.h"
 #include "content/links.h"
-#include "controls/twips.h"
+#include "content/geometry.h"
 
 #include <QKeyEvent>
 #include <QLabel>
@@ -32,15 +32,15 @@ const QColor kCreditColour(0x00, 0x80, 0x00);
 
 // The same edges as every other control of the program: each edge rounded on its own.
 QRect pixelRect(int left, int top, int width, int height) {
-    const int x = controls::toPixels(left);
-    const int y = controls::toPixels(top);
-    return QRect(x, y, controls::toPixels(left + width) - x, controls::toPixels(top + height) - y);
+    const int x = toPixels(left);
+    const int y = toPixels(top);
+    return QRect(x, y, toPixels(left + width) - x, toPixels(top + height) - y);
 }
 
 // Shows a drawing stretched to the widget; the drawing keeps the rendered pixmaps.
 class PictureView : public QWidget {
 public:
-    PictureView(const controls::Drawing& drawing, QWidget* parent)
+    PictureView(const Drawing& drawing, QWidget* parent)
         : QWidget(parent), drawing_(drawing) {}
 
 protected:
@@ -50,11 +50,11 @@ protected:
     }
 
 private:
-    const controls::Drawing& drawing_;
+    const Drawing& drawing_;
 };
 
 // A raster picture as a drawing, so that it is scaled once per size like the others.
-class RasterDrawing : public controls::Drawing {
+class RasterDrawing : public Drawing {
 public:
     explicit RasterDrawing(QImage image) : image_(std::move(image)) {}
 
@@ -71,86 +71,86 @@ private:
 
 } // namespace
 
-AboutWindow::AboutWindow(controls::UrlOpener opener, const QIcon& icon, const QCursor& handCursor,
+AboutWindow::AboutWindow(UrlOpener opener, const QIcon& icon, const QCursor& handCursor,
                          QWidget* parent)
     : QDialog(parent), opener_(std::move(opener)), emblem_(makeSchoolEmblem()),
       logo_(std::make_unique<RasterDrawing>(makeMakerLogo())) {
     setWindowTitle(kCaption);
     setWindowIcon(icon);
     // On the screen of the window that asked for it, where the student is looking.
-    centring_ = new controls::WindowCentring(*this, [](const QWidget& window) {
+    centring_ = new WindowCentring(*this, [](const QWidget& window) {
         const QWidget* owner = window.parentWidget() ? window.parentWidget() : &window;
-        return controls::WindowCentring::screenArea(*owner);
+        return WindowCentring::screenArea(*owner);
     });
     // A fixed dialog border: a title and a close box, nothing to minimise, maximise or resize.
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                    Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint |
                    Qt::MSWindowsFixedSizeDialogHint);
-    setFixedSize(controls::toPixels(kClientWidth), controls::toPixels(kClientHeight));
+    setFixedSize(toPixels(kClientWidth), toPixels(kClientHeight));
     QPalette colours = palette();
     colours.setColor(QPalette::Window, kBackground);
     setPalette(colours);
     setAutoFillBackground(true);
 
     // Created back to front: each widget lies on top of those made before it.
-    auto* logo2 = new PictureView(*logo_, this);
-    logo2->setObjectName(QStringLiteral("logo2"));
-    logo2->setGeometry(pixelRect(4020, 60, 4005, 4005));
-    logo2->setToolTip(kMakerTip + links::kMakerPage.toString());
+    auto* makerLogo = new PictureView(*logo_, this);
+    makerLogo->setObjectName(QStringLiteral("makerLogo"));
+    makerLogo->setGeometry(pixelRect(4020, 60, 4005, 4005));
+    makerLogo->setToolTip(kMakerTip + links::kMakerPage.toString());
 
-    auto* logo1 = new QWidget(this);
-    logo1->setObjectName(QStringLiteral("logo1"));
-    logo1->setGeometry(pixelRect(60, 60, 4005, 4005));
-    QPalette white = logo1->palette();
+    auto* emblemGround = new QWidget(this);
+    emblemGround->setObjectName(QStringLiteral("emblemGround"));
+    emblemGround->setGeometry(pixelRect(60, 60, 4005, 4005));
+    QPalette white = emblemGround->palette();
     white.setColor(QPalette::Window, Qt::white);
-    logo1->setPalette(white);
-    logo1->setAutoFillBackground(true);
+    emblemGround->setPalette(white);
+    emblemGround->setAutoFillBackground(true);
 
-    auto* label1 = new QLabel(links::kAuthorCredit, this);
-    label1->setObjectName(QStringLiteral("Label1"));
-    label1->setFont(controlFont(24, true));
-    QPalette green = label1->palette();
+    auto* authorCredit = new QLabel(links::kAuthorCredit, this);
+    authorCredit->setObjectName(QStringLiteral("authorCredit"));
+    authorCredit->setFont(controlFont(24, true));
+    QPalette green = authorCredit->palette();
     green.setColor(QPalette::WindowText, kCreditColour);
-    label1->setPalette(green);
+    authorCredit->setPalette(green);
     // The name sits on the system's window-background colour (white in the usual scheme, like
     // the square behind it), not on the dialog's dark grey.
-    label1->setBackgroundRole(QPalette::Base);
-    label1->setForegroundRole(QPalette::WindowText);
-    label1->setAutoFillBackground(true);
-    label1->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
-    label1->setWordWrap(true);
-    label1->setToolTip(kCollectionTip + links::kAuthorCreditGenitive);
+    authorCredit->setBackgroundRole(QPalette::Base);
+    authorCredit->setForegroundRole(QPalette::WindowText);
+    authorCredit->setAutoFillBackground(true);
+    authorCredit->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+    authorCredit->setWordWrap(true);
+    authorCredit->setToolTip(kCollectionTip + links::kAuthorCreditGenitive);
     // The name keeps its width and grows downwards when it needs more lines.
     QRect creditArea = pixelRect(165, 1260, 3705, 1665);
-    creditArea.setHeight(std::max(creditArea.height(), label1->heightForWidth(creditArea.width())));
-    label1->setGeometry(creditArea);
+    creditArea.setHeight(std::max(creditArea.height(), authorCredit->heightForWidth(creditArea.width())));
+    authorCredit->setGeometry(creditArea);
 
-    auto* image1 = new PictureView(*emblem_, this);
-    image1->setObjectName(QStringLiteral("Image1"));
-    image1->setGeometry(pixelRect(2460, 420, 3195, 3195));
-    image1->setToolTip(kSchoolTip);
+    auto* schoolEmblem = new PictureView(*emblem_, this);
+    schoolEmblem->setObjectName(QStringLiteral("schoolEmblem"));
+    schoolEmblem->setGeometry(pixelRect(2460, 420, 3195, 3195));
+    schoolEmblem->setToolTip(kSchoolTip);
 
-    cmdClose_ = new QPushButton(QStringLiteral("OK"), this);
-    cmdClose_->setObjectName(QStringLiteral("cmdClose"));
-    cmdClose_->setFont(controlFont(8, false));
-    cmdClose_->setGeometry(pixelRect(3120, 4980, 1935, 315));
-    connect(cmdClose_, &QPushButton::clicked, this, &QDialog::accept);
+    okButton_ = new QPushButton(QStringLiteral("OK"), this);
+    okButton_->setObjectName(QStringLiteral("okButton"));
+    okButton_->setFont(controlFont(8, false));
+    okButton_->setGeometry(pixelRect(3120, 4980, 1935, 315));
+    connect(okButton_, &QPushButton::clicked, this, &QDialog::accept);
 
-    comment_ = new QPlainTextEdit(this);
-    comment_->setObjectName(QStringLiteral("Comment"));
-    comment_->setFont(controlFont(8, false));
-    comment_->setGeometry(pixelRect(60, 4080, 7995, 795));
-    comment_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-    comment_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    comment_->setReadOnly(true);
+    notice_ = new QPlainTextEdit(this);
+    notice_->setObjectName(QStringLiteral("usageNotice"));
+    notice_->setFont(controlFont(8, false));
+    notice_->setGeometry(pixelRect(60, 4080, 7995, 795));
+    notice_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    notice_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    notice_->setReadOnly(true);
     // Read-only, yet the student may still move through the notice and select it by keyboard.
-    comment_->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
-    comment_->setTabChangesFocus(true);
+    notice_->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
+    notice_->setTabChangesFocus(true);
 
-    setTabOrder(cmdClose_, comment_);
+    setTabOrder(okButton_, notice_);
 
-    links_ = {Link{image1, links::kSchoolPage}, Link{label1, links::kProgramCollection},
-              Link{logo2, links::kMakerPage}};
+    links_ = {Link{schoolEmblem, links::kSchoolPage}, Link{authorCredit, links::kProgramCollection},
+              Link{makerLogo, links::kMakerPage}};
     for (const Link& link : links_) {
         link.widget->setCursor(handCursor);
         link.widget->installEventFilter(this);
@@ -199,8 +199,8 @@ bool AboutWindow::eventFilter(QObject* watched, QEvent* event) {
 void AboutWindow::load() {
     centring_->centre();
     // A line break after the notice leaves an empty last line, room to scroll the notice up.
-    comment_->setPlainText(links::kUsageNotice + QStringLiteral("\r\n"));
-    cmdClose_->setFocus();
+    notice_->setPlainText(links::kUsageNotice + QStringLiteral("\r\n"));
+    okButton_->setFocus();
 }
 
 void AboutWindow::openLink(const QUrl& address) const {

@@ -1,8 +1,8 @@
 #pragma once
 
-#include "controls/drawing.h"
-#include "controls/url_opener.h"
-#include "controls/window_centring.h"
+#include "content/drawing.h"
+#include "content/url_opener.h"
+#include "content/window_centring.h"
 
 #include <QCursor>
 #include <QDialog>
@@ -19,7 +19,7 @@ class QPushButton;
 namespace content {
 
 // The school's round emblem in dark red, drawn in twips on a square 3197 wide.
-std::unique_ptr<controls::Drawing> makeSchoolEmblem();
+std::unique_ptr<Drawing> makeSchoolEmblem();
 
 // The maker's logo: a square colour picture 960 pixels wide.
 QImage makeMakerLogo();
@@ -32,7 +32,7 @@ public:
     // `opener` opens the three links; `icon` is the main window's icon and `handCursor` the
     // pointer shown over the links. Pass the main window as `parent`, so that the dialog stays
     // off the task bar and above it.
-    AboutWindow(controls::UrlOpener opener, const QIcon& icon, const QCursor& handCursor,
+    AboutWindow(UrlOpener opener, const QIcon& icon, const QCursor& handCursor,
                 QWidget* parent = nullptr);
 
 protected:
@@ -49,12 +49,12 @@ private:
     void load();
     void openLink(const QUrl& address) const;
 
-    controls::UrlOpener opener_;
-    std::unique_ptr<controls::Drawing> emblem_;
-    std::unique_ptr<controls::Drawing> logo_;
-    controls::WindowCentring* centring_ = nullptr;
-    QPlainTextEdit* comment_ = nullptr;
-    QPushButton* cmdClose_ = nullptr;
+    UrlOpener opener_;
+    std::unique_ptr<Drawing> emblem_;
+    std::unique_ptr<Drawing> logo_;
+    WindowCentring* centring_ = nullptr;
+    QPlainTextEdit* notice_ = nullptr;
+    QPushButton* okButton_ = nullptr;
     std::array<Link, 3> links_{};
     const QObject* pressedLink_ = nullptr;
 };

@@ -84,7 +84,7 @@ constexpr PixelRows kHandOverTray{
     "................................", "................................",
 };
 
-class DragIconDrawing : public controls::Drawing {
+class DragIconDrawing : public Drawing {
 public:
     DragIconDrawing()
         : image_(pixelArt(
@@ -103,7 +103,7 @@ private:
 };
 
 // An Erlenmeyer flask half full of green liquid, bold enough to read at 16 pixels.
-class FlaskDrawing : public controls::Drawing {
+class FlaskDrawing : public Drawing {
 public:
     QSizeF logicalSize() const override { return {64, 64}; }
 
@@ -153,7 +153,7 @@ public:
 // window icon alone would otherwise render nine sizes before the window could show.
 class DrawingIconEngine : public QIconEngine {
 public:
-    explicit DrawingIconEngine(const controls::Drawing& drawing) : drawing_(drawing) {}
+    explicit DrawingIconEngine(const Drawing& drawing) : drawing_(drawing) {}
 
     void paint(QPainter* painter, const QRect& rect, QIcon::Mode, QIcon::State) override {
         painter->drawPixmap(rect,
@@ -173,12 +173,12 @@ public:
     QString key() const override { return QStringLiteral("drawing"); }
 
 private:
-    const controls::Drawing& drawing_;
+    const Drawing& drawing_;
 };
 
 } // namespace
 
-const controls::Drawing& dragIconDrawing() {
+const Drawing& dragIconDrawing() {
     static const DragIconDrawing icon;
     return icon;
 }
@@ -189,7 +189,7 @@ QCursor handCursor() {
     return cursor;
 }
 
-const controls::Drawing& windowIconDrawing() {
+const Drawing& windowIconDrawing() {
     static const FlaskDrawing flask;
     return flask;
 }

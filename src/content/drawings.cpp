@@ -2,7 +2,8 @@
 
 #include "content/fonts.h"
 #include "content/spoken.h"
-#include "model/tables.h"
+#include "content/texts.h"
+#include "model/description.h"
 
 #include <QFontMetricsF>
 #include <QPainter>
@@ -67,7 +68,7 @@ private:
 };
 
 // A formula set in one character height, with its indices at half that height: "CH_3",
-// "C_vH_{2v+1}COOH", "OH^−". After _ (lowered) or ^ (raised) comes one character or a braced
+// "C_νH_{2ν+1}COOH", "OH^−". After _ (lowered) or ^ (raised) comes one character or a braced
 // group. It is measured once and then drawn as often as asked; it holds no font, so that it may
 // outlive the application with the drawing that keeps it.
 class Formula {
@@ -142,13 +143,11 @@ void roundedBox(QPainter& painter, const QRectF& rect, qreal radius, const QBrus
 
 // ---- Cards --------------------------------------------------------------------------------------
 
-constexpr std::array<const char16_t*, 5> kCardFormulas{u"H_2O", u"CH_3COOH", u"CH_3CH_2COOH",
-                                                       u"C_vH_{2v+1}COOH", u"NH_3"};
-
-class CardDrawing : public controls::Drawing {
+class CardDrawing : public Drawing {
 public:
-    CardDrawing(QStringView formula, const QString& spoken, const Fills& fills)
-        : markup_(formula), spoken_(spoken), fills_(fills) {}
+    CardDrawing(int compound, const Fills& fills)
+        : markup_(texts::fromModel(model::kCompoundTable.at(compound).markup)),
+          spoken_(spoken::compound(compound)), fills_(fills) {}
 
     QSizeF logicalSize() const override { return {kLogicalWidth, 3102}; }
     QString accessibleName() const override { return spoken_; }
@@ -168,7 +167,7 @@ protected:
     bool shownManyTimes() const override { return true; }
 
 private:
-    QStringView markup_;
+    QString markup_;
     QString spoken_;
     const Fills& fills_;
     // Measured when first painted, when there are fonts to measure with.
@@ -177,160 +176,38 @@ private:
 
 // ---- Reaction pictures --------------------------------------------------------------------------
 
-struct Band {
-    qreal top;
-    qreal bottom;
-};
-
-struct Span {
-    qreal left;
-    qreal right;
-};
-
-QRectF box(Span span, Band band) {
+QRectF box(model::Span span, model::Band band) {
     return QRectF(QPointF(span.left, band.top), QPointF(span.right, band.bottom));
 }
 
-// The vertical layout that the pictures of one kind share, and their character heights.
-struct Row {
-    qreal height;
-    Band slot;
-    Band bar;
-    Band head;
-    int formulaHeight;
-    int labelHeight;
-};
-
-constexpr Row kIndustrialRow{1937, {541, 1261}, {905, 961}, {766, 1100}, 502, 391};
-constexpr Row kShortRow{1465, {409, 954}, {685, 727}, {579, 832}, 380, 295};
-constexpr Row kFatsRow{2421, {676, 1577}, {1131, 1201}, {957, 1375}, 628, 0};
-constexpr Row kLaboratoryRow{1844, {515, 1201}, {862, 915}, {729, 1048}, 478, 372};
-
-constexpr Band kIndustrialMark{576, 1248};
-constexpr Band kIndustrialProductMark{553, 1225};
-constexpr Band kHydrolysisReactantMark{436, 944};
-constexpr Band kHydrolysisProductMark{418, 926};
-
-// A text starting at x: a formula, a "+" or words.
-struct Text {
-    qreal x = 0;
-    QStringView markup;
-};
-
-struct Arrow {
-    Span bar;
-    Span head;
-    Text above;
-    Text below;
-};
-
-struct Mark {
-    Span span;
-    Band band;
-};
-
-struct Picture {
-    // What a screen reader says of the picture, with its formulae in plain characters.
-    QStringView spoken;
-    const Row* row;
-    std::vector<Text> texts;
-    Arrow arrow;
-    std::vector<Mark> marks;
-    std::vector<Span> blanks; // the green slots, left to right
-};
-
-// Pictures 1 and 2: two reactants over catalysts give the one product.
-Picture catalysed(QStringView spoken, QStringView reactant, QStringView second) {
-    return {spoken,
-            &kIndustrialRow,
-            {{1625, reactant}, {4573, u"+"}, {6240, second}},
-            {{7061, 9632}, {9437, 9828}, {7242, u"καταλύτες"}, {}},
-            {{{388, 1292}, kIndustrialMark},
-             {{5087, 5991}, kIndustrialMark},
-             {{10405, 11309}, kIndustrialProductMark}},
-            {{11392, 15253}}};
-}
-
-// Pictures 5 to 7: an alcohol oxidised to two products.
-Picture oxidised(QStringView spoken, qreal alcoholX, QStringView alcohol) {
-    return {spoken,
-            &kLaboratoryRow,
-            {{alcoholX, alcohol}, {11315, u"+"}},
-            {{4791, 6835}, {6650, 7022}, {5523, u"[O]"}, {}},
-            {},
-            {{7456, 11131}, {11749, 15425}}};
-}
-
-// Pictures 8 to 10: a nitrile hydrolysed in acid or base.
-Picture hydrolysed(QStringView spoken, QStringView nitrile) {
-    return {spoken,
-            &kShortRow,
-            {{1229, nitrile}, {3577, u"+"}, {4718, u"H_2O"}, {11678, u"+"}},
-            {{5659, 7283}, {7136, 7431}, {6304, u"H^+"}, {6054, u"ή OH^−"}},
-            {{{294, 977}, kHydrolysisReactantMark},
-             {{3846, 4529}, kHydrolysisReactantMark},
-             {{7867, 8551}, kHydrolysisProductMark},
-             {{11995, 12678}, kHydrolysisProductMark}},
-            {{8613, 11533}, {12741, 15660}}};
-}
-
-const std::array<Picture, model::kReactions>& pictures() {
-    static const std::array<Picture, model::kReactions> table{{
-        {u"Καταλυτική οξείδωση βουτανίου, C4H10",
-         &kIndustrialRow,
-         {{1625, u"C_4H_{10}"}},
-         {{4516, 9632}, {9437, 9828}, {4997, u"καταλυτική οξείδωση"}, {}},
-         {{{388, 1292}, kIndustrialMark}, {{10405, 11309}, kIndustrialProductMark}},
-         {{11392, 15253}}},
-        catalysed(u"Αιθανάλη, CH3CHO, και οξυγόνο, O2, με καταλύτες", u"CH_3CHO", u"O_2"),
-        catalysed(u"Μεθανόλη, CH3OH, και μονοξείδιο του άνθρακα, CO, με καταλύτες", u"CH_3OH",
-                  u"CO"),
-        {u"Αιθανόλη, CH3CH2OH, και οξυγόνο, O2, με αλκοοξειδάση",
-         &kShortRow,
-         {{1229, u"CH_3CH_2OH"}, {3577, u"+"}, {4239, u"O_2"}, {12037, u"+"}},
-         {{4981, 7961}, {7814, 8110}, {5474, u"αλκοοξειδάση"}, {}},
-         {},
-         {{8613, 11533}, {12741, 15660}}},
-        {u"Ζωικά ή φυτικά λίπη",
-         &kFatsRow,
-         {{577, u"ζωικά ή φυτικά λίπη"}},
-         {{7080, 9763}, {9520, 10009}, {}, {}},
-         {},
-         {{10579, 15404}}},
-        oxidised(u"Οξείδωση αιθανόλης, CH3CH2OH", 1525, u"CH_3CH_2OH"),
-        oxidised(u"Οξείδωση προπανόλης, CH3CH2CH2OH", 1113, u"CH_3CH_2CH_2OH"),
-        oxidised(u"Οξείδωση αλκοόλης, CνH2ν+1CH2OH", 1255, u"C_vH_{2v+1}CH_2OH"),
-        hydrolysed(u"Υδρόλυση αιθανονιτριλίου, CH3CN, με H+ ή OH−", u"CH_3CN"),
-        hydrolysed(u"Υδρόλυση προπανονιτριλίου, CH3CH2CN, με H+ ή OH−", u"CH_3CH_2CN"),
-        hydrolysed(u"Υδρόλυση νιτριλίου, CνH2ν+1CN, με H+ ή OH−", u"C_vH_{2v+1}CN"),
-    }};
-    return table;
-}
-
 bool hasPicture(int picture) {
-    return picture >= 0 && picture < int(pictures().size());
+    return picture >= 0 && picture < model::kReactions;
 }
 
-class ReactionDrawing : public controls::Drawing {
+class ReactionDrawing : public Drawing {
 public:
-    ReactionDrawing(const Picture& picture, const Fills& fills)
-        : picture_(picture), spoken_(picture.spoken.toString()), fills_(fills) {}
+    ReactionDrawing(int number, const Fills& fills)
+        : reaction_(model::reaction(number)), spoken_(texts::fromModel(reaction_.spoken)),
+          fills_(fills) {}
 
-    QSizeF logicalSize() const override { return {kLogicalWidth, picture_.row->height}; }
+    QSizeF logicalSize() const override { return {kLogicalWidth, reaction_.row->height}; }
     QString accessibleName() const override { return spoken_; }
 
     void paint(QPainter& painter) const override {
-        const Row& row = *picture_.row;
+        const model::Row& row = *reaction_.row;
         const QPen outline(Qt::black, kLine);
         roundedBox(painter,
                    QRectF(kInset, kInset, kLogicalWidth - 2 * kInset, row.height - 2 * kInset), 160,
                    fills_.frame, outline);
-        for (const Span& slot : picture_.blanks)
-            roundedBox(painter, box(slot, row.slot), 90, fills_.slot, outline);
+        for (int side = 0; side < reaction_.blankCount; ++side)
+            roundedBox(painter, box(reaction_.blanks.at(side).slot, row.slot), 90, fills_.slot,
+                       outline);
         QPen dashes(kNearBlack, kLine, Qt::CustomDashLine, Qt::FlatCap);
         dashes.setDashPattern({4, 2.5});
-        for (const Mark& mark : picture_.marks)
+        for (int m = 0; m < reaction_.markCount; ++m) {
+            const model::Mark& mark = reaction_.marks.at(m);
             roundedBox(painter, box(mark.span, mark.band), 90, Qt::NoBrush, dashes);
+        }
         paintArrow(painter, row);
 
         painter.setPen(Qt::black);
@@ -349,8 +226,8 @@ private:
         QPointF baselineStart;
     };
 
-    void paintArrow(QPainter& painter, const Row& row) const {
-        const Arrow& arrow = picture_.arrow;
+    void paintArrow(QPainter& painter, const model::Row& row) const {
+        const model::Arrow& arrow = reaction_.arrow;
         painter.setPen(Qt::NoPen);
         painter.setBrush(kNearBlack);
         painter.drawRect(box(arrow.bar, row.bar));
@@ -369,90 +246,95 @@ private:
         if (laidOut_)
             return *laidOut_;
         const DrawingMetrics metrics;
-        const Row& row = *picture_.row;
+        const model::Row& row = *reaction_.row;
         auto& texts = laidOut_.emplace();
         const qreal baseline =
             (row.bar.top + row.bar.bottom) / 2 + metrics.capHeight(row.formulaHeight) / 2;
-        for (const Text& text : picture_.texts)
-            texts.push_back({Formula(text.markup, row.formulaHeight, metrics), {text.x, baseline}});
+        for (const model::TextAt& text : reaction_.texts) {
+            if (!text.markup.empty())
+                texts.push_back({Formula(markup(text), row.formulaHeight, metrics),
+                                 {text.x, baseline}});
+        }
         if (row.labelHeight == 0)
             return texts;
         const qreal gap = row.labelHeight / 10.0;
-        const Arrow& arrow = picture_.arrow;
-        if (!arrow.above.markup.isEmpty())
+        const model::Arrow& arrow = reaction_.arrow;
+        if (!arrow.above.markup.empty())
             texts.push_back(
-                {Formula(arrow.above.markup, row.labelHeight, metrics),
+                {Formula(markup(arrow.above), row.labelHeight, metrics),
                  {arrow.above.x, row.bar.top - gap - metrics.descent(row.labelHeight)}});
-        if (!arrow.below.markup.isEmpty())
+        if (!arrow.below.markup.empty())
             texts.push_back(
-                {Formula(arrow.below.markup, row.labelHeight, metrics),
+                {Formula(markup(arrow.below), row.labelHeight, metrics),
                  {arrow.below.x, row.bar.bottom + gap + metrics.ascent(row.labelHeight)}});
         return texts;
     }
 
-    const Picture& picture_;
+    static QStringView markup(const model::TextAt& text) {
+        return QStringView(text.markup.data(), qsizetype(text.markup.size()));
+    }
+
+    const model::Reaction& reaction_;
     QString spoken_;
     const Fills& fills_;
     mutable std::optional<std::vector<Placed>> laidOut_;
 };
 
-std::array<CardDrawing, 5> cards(const Fills& fills) {
-    return {CardDrawing(kCardFormulas[0], spoken::kCompounds[0], fills),
-            CardDrawing(kCardFormulas[1], spoken::kCompounds[1], fills),
-            CardDrawing(kCardFormulas[2], spoken::kCompounds[2], fills),
-            CardDrawing(kCardFormulas[3], spoken::kCompounds[3], fills),
-            CardDrawing(kCardFormulas[4], spoken::kCompounds[4], fills)};
+std::array<CardDrawing, model::kCompounds> cards(const Fills& fills) {
+    return {CardDrawing(0, fills), CardDrawing(1, fills), CardDrawing(2, fills),
+            CardDrawing(3, fills), CardDrawing(4, fills)};
 }
 
 std::vector<ReactionDrawing> reactions(const Fills& fills) {
     std::vector<ReactionDrawing> made;
-    made.reserve(pictures().size());
-    for (const Picture& picture : pictures())
-        made.emplace_back(picture, fills);
+    made.reserve(model::kReactions);
+    for (int number = 0; number < model::kReactions; ++number)
+        made.emplace_back(number, fills);
     return made;
 }
 
 } // namespace
 
-const controls::Drawing& cardDrawing(int compound) {
-    static const std::array<CardDrawing, 5> drawings = cards(kScreenFills);
+const Drawing& cardDrawing(int compound) {
+    static const std::array<CardDrawing, model::kCompounds> drawings = cards(kScreenFills);
     return drawings.at(compound);
 }
 
-const controls::Drawing& reactionDrawing(int picture) {
+const Drawing& reactionDrawing(int picture) {
     static const std::vector<ReactionDrawing> drawings = reactions(kScreenFills);
     return drawings.at(picture);
 }
 
-const controls::Drawing& paperCardDrawing(int compound) {
-    static const std::array<CardDrawing, 5> drawings = cards(kPaperFills);
+const Drawing& paperCardDrawing(int compound) {
+    static const std::array<CardDrawing, model::kCompounds> drawings = cards(kPaperFills);
     return drawings.at(compound);
 }
 
-const controls::Drawing& paperReactionDrawing(int picture) {
+const Drawing& paperReactionDrawing(int picture) {
     static const std::vector<ReactionDrawing> drawings = reactions(kPaperFills);
     return drawings.at(picture);
 }
 
 int reactionFormulaHeight(int picture) {
-    return hasPicture(picture) ? pictures()[picture].row->formulaHeight : 0;
+    return hasPicture(picture) ? model::reaction(picture).row->formulaHeight : 0;
 }
 
 QRectF reactionSlotRect(int picture, int blank) {
     if (!hasPicture(picture))
         return {};
-    const Picture& drawn = pictures()[picture];
-    if (blank < 0 || blank >= int(drawn.blanks.size()))
+    const model::Reaction& drawn = model::reaction(picture);
+    if (blank < 0 || blank >= drawn.blankCount)
         return {};
-    return box(drawn.blanks[blank], drawn.row->slot);
+    return box(drawn.blanks.at(blank).slot, drawn.row->slot);
 }
 
 QList<QRectF> reactionMarkRects(int picture) {
     QList<QRectF> rects;
     if (!hasPicture(picture))
         return rects;
-    for (const Mark& mark : pictures()[picture].marks)
-        rects.append(box(mark.span, mark.band));
+    const model::Reaction& drawn = model::reaction(picture);
+    for (int m = 0; m < drawn.markCount; ++m)
+        rects.append(box(drawn.marks.at(m).span, drawn.marks.at(m).band));
     return rects;
 }
 

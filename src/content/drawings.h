@@ -1,6 +1,6 @@
 #pragma once
 
-#include "controls/drawing.h"
+#include "content/drawing.h"
 
 #include <QCursor>
 #include <QIcon>
@@ -13,15 +13,15 @@ namespace content {
 
 // The card of compound 0..4 (water, ethanoic acid, propanoic acid, the general saturated acid,
 // ammonia): the formula on a green face, in a logical space of 16000 x 3102.
-const controls::Drawing& cardDrawing(int compound);
+const Drawing& cardDrawing(int compound);
 
 // Reaction picture 0..10 on its yellow frame, 16000 logical units wide.
-const controls::Drawing& reactionDrawing(int picture);
+const Drawing& reactionDrawing(int picture);
 
 // The same drawings for paper: pale faces and frames and white slots, which a black-and-white
 // printer keeps apart from the black formulas and which leave room for a pen.
-const controls::Drawing& paperCardDrawing(int compound);
-const controls::Drawing& paperReactionDrawing(int picture);
+const Drawing& paperCardDrawing(int compound);
+const Drawing& paperReactionDrawing(int picture);
 
 // The character height of a reaction picture's formulas, in the picture's logical units; 0 for a
 // picture that does not exist.
@@ -36,14 +36,14 @@ QRectF reactionSlotRect(int picture, int blank);
 QList<QRectF> reactionMarkRects(int picture);
 
 // The 32 x 32 icon a card carries while it is dragged: a hand above an open grey tray.
-const controls::Drawing& dragIconDrawing();
+const Drawing& dragIconDrawing();
 
 // The pointer over the cards: a pointing hand whose fingertip, at (12, 1), is the hot spot.
 QCursor handCursor();
 
 // Laboratory glassware with green liquid: the drawing, and the icon made of it in sizes from 16
 // to 256 pixels.
-const controls::Drawing& windowIconDrawing();
+const Drawing& windowIconDrawing();
 QIcon windowIcon();
 
 } // namespace content

@@ -1,34 +1,29 @@
 #pragma once
 
-#include <QString>
+#include "content/texts.h"
 
-#include <array>
+#include <QString>
 
 // What a screen reader says of the worksheet: the compounds and reactions in words, with their
 // formulae spelled out in plain characters that a speech synthesiser can read.
 namespace content::spoken {
 
-// The compounds of the cards, in compound order, and their formulae alone.
-inline const std::array<QString, 5> kCompounds{
-    QStringLiteral("νερό, H2O"),
-    QStringLiteral("αιθανικό οξύ, CH3COOH"),
-    QStringLiteral("προπανικό οξύ, CH3CH2COOH"),
-    QStringLiteral("κορεσμένο μονοκαρβοξυλικό οξύ, CνH2ν+1COOH"),
-    QStringLiteral("αμμωνία, NH3"),
-};
-inline const std::array<QString, 5> kFormulas{
-    QStringLiteral("H2O"),         QStringLiteral("CH3COOH"), QStringLiteral("CH3CH2COOH"),
-    QStringLiteral("CνH2ν+1COOH"), QStringLiteral("NH3"),
-};
+// A compound by its name and formula, "αιθανικό οξύ, CH3COOH", and its formula alone.
+inline QString compound(int number) {
+    const model::CompoundRecord& record = model::kCompoundTable.at(number);
+    return texts::fromModel(record.name) + QStringLiteral(", ") + texts::fromModel(record.formula);
+}
+inline QString formula(int number) {
+    return texts::fromModel(model::kCompoundTable.at(number).formula);
+}
 
 // The sections, as the scroll bar and each section's box are named: "%1" the section's number,
 // "%2" its title, or what it is about where it has none.
 inline const QString kSection = QStringLiteral("Ενότητα %1 από 5, %2");
-inline const std::array<QString, 5> kSectionSubjects{
-    QStringLiteral("Βιομηχανική παρασκευή"),    QStringLiteral("Το ξίδι"),
-    QStringLiteral("Ανώτερα οξέα από τα λίπη"), QStringLiteral("Στο εργαστήριο"),
-    QStringLiteral("Υδρόλυση νιτριλίων"),
-};
+inline QString sectionSubject(int section) {
+    const model::Section& record = model::section(section);
+    return texts::fromModel(record.title.empty() ? record.subject : record.title);
+}
 
 // A blank: "%1" the reaction, "%2" which blank, "%3" what it holds.
 inline const QString kBlank = QStringLiteral("%1: %2, %3");

@@ -1,11 +1,26 @@
 #pragma once
 
+#include "model/description.h"
+
 #include <QString>
 
 #include <array>
+#include <string_view>
 
-// Every text the main window shows, in one place.
+// Every text the main window shows, in one place; the sections' titles and notes are the
+// worksheet's own (model/description.h).
 namespace content::texts {
+
+inline QString fromModel(std::u16string_view text) {
+    return QString::fromUtf16(text.data(), qsizetype(text.size()));
+}
+
+inline QString sectionTitle(int section) {
+    return fromModel(model::section(section).title);
+}
+inline QString note(int section) {
+    return fromModel(model::section(section).note);
+}
 
 inline const QString kCaption = QStringLiteral("Παρασκευές οργανικών οξέων");
 
@@ -16,27 +31,6 @@ inline const QString kMenuSheet = QStringLiteral("Φύλλο εργασίας");
 inline const QString kMenuSeparator = QStringLiteral("|");
 inline const QString kMenuAbout = QStringLiteral("Περί...");
 inline const QString kMenuExit = QStringLiteral("Έξοδος");
-
-inline const QString kTitleIndustry = QStringLiteral("Βιομηχανική παρασκευή");
-inline const QString kTitleLaboratory = QStringLiteral("Στο εργαστήριο");
-
-// The note of each section, shown once the section is fully right.
-inline const std::array<QString, 5> kNotes{
-    QStringLiteral("Το «βιομηχανικό» οξικό οξύ το οποίο χρησιμοποιείται στη σύνθεση άλλων "
-                   "προϊόντων παρασκευάζεται με τους παραπάνω τρεις τρόπους"),
-    QStringLiteral("Το ξίδι είναι διάλυμα οξικού οξέος, το οποίο παρασκευάζεται από τη ζύμωση "
-                   "κρασιού ή άλλου αλκοολούχου ποτού μικρής περιεκτικότητας σε οινόπνευμα "
-                   "(περίπου 5% - 8%). Κατά τη διεργασία αυτή λαμβάνει χώρα οξείδωση της "
-                   "αιθυλικής αλκοόλης προς οξικό οξύ παρουσία του ένζυμου αλκοολοξειδάση."),
-    QStringLiteral("Από τα ζωικά ή φυτικά λίπη μπορούμε με κατάλληλη διεργασία να πάρουμε τα "
-                   "ανώτερα μέλη της σειράς με μεγάλη καθαρότητα."),
-    QStringLiteral("Το αιθανικό οξύ παρασκευάζεται με οξείδωση της αιθυλικής αλκοόλης με τα "
-                   "κατάλληλα οξειδωτικά μέσα. Η παρασκευή αυτή μπορεί κάλλιστα να εφαρμοστεί "
-                   "και για άλλα κορεσμένα μονοκαρβοξυλικά οξέα."),
-    QStringLiteral("Το αιθανικό οξύ παρασκευάζεται με υδρόλυση του αιθανονιτριλίου παρουσία "
-                   "οξέος ή βάσης. H παρασκευή αυτή μπορεί κάλλιστα να εφαρμοστεί και για άλλα "
-                   "κορεσμένα μονοκαρβοξυλικά οξέα."),
-};
 
 // The help message: three lines.
 inline const QString kHelpTitle = QStringLiteral("Βοήθεια");

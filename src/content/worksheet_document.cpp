@@ -3,9 +3,9 @@
 #include "content/drawings.h"
 #include "content/fonts.h"
 #include "content/paper_texts.h"
-#include "content/spoken.h"
 #include "content/texts.h"
-#include "model/tables.h"
+#include "content/look.h"
+#include "model/description.h"
 
 #include <QFontMetricsF>
 #include <QPageLayout>
@@ -38,9 +38,7 @@ constexpr qreal kRuleWidth = 15;
 constexpr qreal kLeastFormulaPoints = 9;
 
 // The window's section frames and titles.
-const QColor kFrameLine(0xFF, 0x00, 0x00);
 constexpr qreal kFrameLineWidth = 20;
-const QColor kTitleBack(0x00, 0x00, 0xC0);
 // A title straddles the top edge of its frame like a tab, this far in from the frame's left.
 constexpr qreal kTitleIndent = 180;
 constexpr QMarginsF kTitlePadding(200, 40, 200, 40);
@@ -65,7 +63,7 @@ void paintText(QPainter& painter, const QFont& font, const QRectF& rect, int fla
     painter.drawText(rect, flags | Qt::TextWordWrap, text);
 }
 
-void paintDrawing(QPainter& painter, const controls::Drawing& drawing, const QRectF& rect) {
+void paintDrawing(QPainter& painter, const Drawing& drawing, const QRectF& rect) {
     painter.save();
     painter.translate(rect.topLeft());
     const QSizeF logical = drawing.logicalSize();
@@ -74,21 +72,9 @@ void paintDrawing(QPainter& painter, const controls::Drawing& drawing, const QRe
     painter.restore();
 }
 
-// The titles the window gives its sections; the other sections have none.
-QString sectionTitle(int section) {
-    switch (section) {
-    case 0:
-        return texts::kTitleIndustry;
-    case 3:
-        return texts::kTitleLaboratory;
-    default:
-        return {};
-    }
-}
-
-// The compound's name as the window speaks it, without the formula that the card shows.
+// The compound's name, without the formula that the card shows.
 QString compoundName(int compound) {
-    return spoken::kCompounds[compound].section(QStringLiteral(", "), 0, 0);
+    return texts::fromModel(model::kCompoundTable.at(compound).name);
 }
 
 qreal aspectOf(int picture) {
@@ -179,10 +165,10 @@ Block compoundsBlock(Column column) {
 Block sectionBlock(Column column, int section, qreal pictureHeight) {
     std::vector<int> pictures;
     for (int picture = 0; picture < model::kReactions; ++picture) {
-        if (model::sectionOfReaction(picture) == section)
+        if (model::reaction(picture).section == section)
             pictures.push_back(picture);
     }
-    const QString title = sectionTitle(section);
+    const QString title = texts::sectionTitle(section);
     const QFont titleFont = paperFont(10, true);
     const QFontMetricsF titleMetrics(titleFont);
     const QSizeF tab = title.isEmpty()
@@ -194,14 +180,14 @@ Block sectionBlock(Column column, int section, qreal pictureHeight) {
     const qreal height = picturesTop + qreal(pictures.size()) * (pictureHeight + kPictureGap) -
                          kPictureGap + kFramePadding;
     return {height, [=](QPainter& painter, qreal top) {
-                painter.setPen(QPen(kFrameLine, kFrameLineWidth));
+                painter.setPen(QPen(look::kFrameBorder, kFrameLineWidth));
                 painter.setBrush(Qt::NoBrush);
                 painter.drawRect(
                     QRectF(column.left, top + frameTop, column.width, height - frameTop));
                 if (!title.isEmpty()) {
                     const QRectF tabRect(QPointF(column.left + kTitleIndent, top), tab);
-                    painter.fillRect(tabRect, kTitleBack);
-                    paintText(painter, titleFont, tabRect, Qt::AlignCenter, title, Qt::white);
+                    painter.fillRect(tabRect, look::kTitleBack);
+                    paintText(painter, titleFont, tabRect, Qt::AlignCenter, title, look::kTitleText);
                 }
                 qreal y = top + picturesTop;
                 for (int picture : pictures) {

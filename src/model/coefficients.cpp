@@ -112,11 +112,11 @@ std::optional<std::int16_t> readCoefficient(QStringView text) {
     return static_cast<std::int16_t>(rounded);
 }
 
-bool coefficientsRight(const CoefficientGroup& group, std::span<const QString> texts) {
-    if (qsizetype(texts.size()) != group.boxCount)
+bool coefficientsRight(const Reaction& reaction, std::span<const QString> texts) {
+    if (qsizetype(texts.size()) != reaction.boxCount)
         return false;
     std::array<int, 4> c{};
-    for (int i = 0; i < group.boxCount; ++i) {
+    for (int i = 0; i < reaction.boxCount; ++i) {
         const auto value = readCoefficient(texts[i]);
         if (!value || *value < 1)
             return false;
@@ -124,8 +124,8 @@ bool coefficientsRight(const CoefficientGroup& group, std::span<const QString> t
     }
     // In int, where no product of a 16-bit value and a small ratio overflows, a multiple beyond
     // the 16-bit range simply equals no coefficient.
-    for (int i = 1; i < group.boxCount; ++i) {
-        if (c[i] * group.ratio[0] != c[0] * group.ratio[i])
+    for (int i = 1; i < reaction.boxCount; ++i) {
+        if (c[i] * reaction.ratio[0] != c[0] * reaction.ratio[i])
             return false;
     }
     return true;

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "model/tables.h"
+#include "model/description.h"
 
 #include <QString>
 #include <QStringView>
@@ -16,8 +16,8 @@ namespace model {
 // coefficient at all, which makes its reaction's coefficients wrong.
 std::optional<std::int16_t> readCoefficient(QStringView text);
 
-// Whether the texts of a group's boxes, left to right, give its reaction's ratio: all positive
-// and a whole multiple of the group's smallest coefficients.
-bool coefficientsRight(const CoefficientGroup& group, std::span<const QString> texts);
+// Whether the texts of a reaction's boxes, left to right, give its ratio: all positive and a
+// whole multiple of its smallest coefficients.
+bool coefficientsRight(const Reaction& reaction, std::span<const QString> texts);
 
 } // namespace model

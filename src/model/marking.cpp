@@ -11,76 +11,78 @@ namespace {
 
 class Marker {
 public:
-    Marker(const Model& model, const BoxTexts& texts) : slots_(model.SlotTable), texts_(texts) {
-        for (int picture = 0; picture < kReactions; ++picture)
-            markReaction(picture);
-        for (int section = 0; section < kSections; ++section)
-            result_.fullMarks[section] = result_.scores[section] == model.SectionPoints[section];
+    Marker(const Blanks& blanks, const BoxTexts& texts) : blanks_(blanks), texts_(texts) {
+        for (int r = 0; r < kReactions; ++r)
+            markReaction(r);
+        for (int s = 0; s < kSections; ++s)
+            result_.fullMarks[s] = result_.scores[s] == fullMarksOf(s);
         result_.grade = std::accumulate(result_.scores.begin(), result_.scores.end(), 0);
     }
 
     Marking result() && { return std::move(result_); }
 
 private:
-    bool filled(int slot) const { return slots_[slot].Placed != kEmpty; }
-    int compoundIn(int slot) const { return compoundOf(slots_[slot].Placed); }
+    bool filled(int blank) const { return blanks_[blank] != kNone; }
 
-    void empty(int slot, const CoefficientGroup* group) {
-        slots_[slot].Placed = kEmpty;
-        result_.emptied.push_back(slot);
-        if (group && (result_.hidden.empty() || result_.hidden.back() != group->reaction))
-            result_.hidden.push_back(group->reaction);
+    void empty(int blank, int number) {
+        blanks_[blank] = kNone;
+        result_.emptied.push_back(blank);
+        if (reaction(number).boxCount > 0 &&
+            (result_.hidden.empty() || result_.hidden.back() != number))
+            result_.hidden.push_back(number);
     }
 
     // A blank of a pair takes either answer of the pair.
-    bool right(int slot, BlankRange blanks) const {
-        for (int each = blanks.first; each < blanks.first + blanks.count; ++each) {
-            if (compoundIn(slot) == slots_[each].Answer)
+    bool right(int blank, int number) const {
+        const Reaction& each = reaction(number);
+        for (int side = 0; side < each.blankCount; ++side) {
+            if (blanks_[blank] == each.blanks.at(side).answer)
                 return true;
         }
         return false;
     }
 
-    void markReaction(int picture) {
-        const BlankRange blanks = blanksOf(picture);
-        const CoefficientGroup* group = groupOf(picture);
-        int& score = result_.scores[sectionOfReaction(picture)];
-        const int last = blanks.first + blanks.count - 1;
-        if (blanks.count == 2 && filled(blanks.first) && filled(last) &&
-            compoundIn(blanks.first) == compoundIn(last))
-            empty(last, group);
+    void markReaction(int number) {
+        const Reaction& each = reaction(number);
+        const int first = firstBlankOf(number);
+        const int last = first + each.blankCount - 1;
+        int& score = result_.scores[each.section];
+        if (each.blankCount == 2 && filled(first) && filled(last) &&
+            blanks_[first] == blanks_[last])
+            empty(last, number);
         bool complete = true;
-        for (int slot = blanks.first; slot <= last; ++slot) {
-            if (!filled(slot)) {
+        for (int blank = first; blank <= last; ++blank) {
+            if (!filled(blank)) {
                 complete = false;
-            } else if (right(slot, blanks)) {
-                score += slots_[slot].Points;
+            } else if (right(blank, number)) {
+                score += blankRecord(blank).points;
             } else {
-                empty(slot, group);
+                empty(blank, number);
                 complete = false;
             }
         }
-        if (group && complete)
-            judgeCoefficients(*group, score);
+        if (each.boxCount > 0 && complete)
+            judgeCoefficients(number, score);
     }
 
-    void judgeCoefficients(const CoefficientGroup& group, int& score) {
-        const std::span<const QString> boxes(texts_.data() + group.firstBox, group.boxCount);
-        if (coefficientsRight(group, boxes))
-            score += group.bonus;
+    void judgeCoefficients(int number, int& score) {
+        const Reaction& each = reaction(number);
+        const std::span<const QString> boxes(texts_.data() + firstBoxOf(number), each.boxCount);
+        if (coefficientsRight(each, boxes))
+            score += each.bonus;
         else
-            result_.cleared.push_back(group.reaction);
+            result_.cleared.push_back(number);
     }
 
-    SlotTable slots_;
+    Blanks blanks_;
     const BoxTexts& texts_;
     Marking result_;
 };
 
 } // namespace
 
-Marking mark(const Model& model, const BoxTexts& texts) {
-    return Marker(model, texts).result();
+Marking mark(const Blanks& blanks, const BoxTexts& texts) {
+    return Marker(blanks, texts).result();
 }
 
 } // namespace model

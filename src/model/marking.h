@@ -1,6 +1,6 @@
 #pragma once
 
-#include "model/model.h"
+#include "model/description.h"
 
 #include <QString>
 
@@ -9,6 +9,8 @@
 
 namespace model {
 
+// The compound in each blank, kNone where it is empty.
+using Blanks = std::array<int, kBlanks>;
 // The text of every coefficient box, by box number.
 using BoxTexts = std::array<QString, kCoefficientBoxes>;
 
@@ -17,20 +19,20 @@ struct Marking {
     // Points earned in each section, and the grade: their sum, a percentage.
     std::array<int, kSections> scores{};
     int grade = 0;
-    // Slots whose compound is wrong, or twice in its pair: it goes back to the palette.
+    // Blanks whose compound is wrong, or twice in its pair: it goes back to the palette.
     std::vector<int> emptied;
-    // Groups whose reaction lost a compound: their boxes are emptied and hidden.
+    // Reactions that lost a compound: their boxes are emptied and hidden.
     std::vector<int> hidden;
-    // Groups of right reactions whose coefficients are wrong: their boxes are emptied and stay.
+    // Right reactions whose coefficients are wrong: their boxes are emptied and stay.
     std::vector<int> cleared;
     // Sections at full marks, whose notes are shown.
     std::array<bool, kSections> fullMarks{};
 };
 
-// Marks the slot table and the boxes against the answer key, section by section. A blank is
-// right when it holds its answer, or, for a blank of a pair, the answer of either blank of the
-// pair; one compound twice in a pair counts once, and the second copy goes. A reaction whose
-// blanks are all right earns its group's bonus when its coefficients are right.
-Marking mark(const Model& model, const BoxTexts& texts);
+// Marks the blanks and the boxes against the answer key, section by section. A blank is right
+// when it holds its answer, or, for a blank of a pair, the answer of either blank of the pair;
+// one compound twice in a pair counts once, and the second goes. A reaction whose blanks are all
+// right earns its bonus when its coefficients are right.
+Marking mark(const Blanks& blanks, const BoxTexts& texts);
 
 } // namespace model

@@ -1,103 +1,110 @@
 #include "support/window_fixture.h"
 
-namespace {
+#include "content/geometry.h"
+#include "view/section_view.h"
 
-std::unique_ptr<app::MainWindow> makeWindow(WindowFixture& fixture) {
-    return std::make_unique<app::MainWindow>([&fixture](const QUrl& url) {
-        fixture.opened.push_back(url);
-        return fixture.openerSucceeds;
-    });
-}
-
-} // namespace
+#include <QLineEdit>
+#include <QScreen>
+#include <QTest>
 
 WindowFixture::WindowFixture()
-    : window(makeWindow(*this)), ws(window->worksheet()), ui(ws.ui), model(ws.model) {}
+    : window(std::make_unique<app::MainWindow>(worksheet,
+                                               [this](const QUrl& url) {
+                                                   opened.push_back(url);
+                                                   return openerSucceeds;
+                                               })),
+      board(window->board()) {}
 
-QPointF WindowFixture::inClient(const controls::Control& control, QPointF local) {
-    return control.originInForm() + local;
+void WindowFixture::usePalette(const std::array<int, model::kCompounds>& compounds) {
+    for (std::uint32_t seed = 0;; ++seed) {
+        worksheet.restart(seed);
+        bool same = true;
+        for (int column = 0; column < model::kCompounds; ++column)
+            same = same && worksheet.compoundInColumn(column) == compounds[column];
+        if (same)
+            return;
+    }
 }
 
-int WindowFixture::frontCopy(int compound) const {
-    const float left = kPaletteLefts[(*model.PaletteColumn)[compound]];
-    const auto hit = ui.Form1.hitTest({left + 1000, kPaletteTop + 200});
-    return hit.control->index();
+QPoint WindowFixture::pixels(QPointF client) {
+    return QPoint(int(client.x() / content::kTwipsPerPixel),
+                  int(client.y() / content::kTwipsPerPixel));
 }
 
-int WindowFixture::grab(int compound, Qt::MouseButton button) {
-    const float left = kPaletteLefts[(*model.PaletteColumn)[compound]];
-    const int copy = frontCopy(compound);
-    router().press({left + 1000, kPaletteTop + 200}, button);
-    return copy;
+void WindowFixture::press(QPointF client, Qt::MouseButton button) {
+    QTest::mousePress(&board, button, {}, pixels(client));
 }
 
-void WindowFixture::moveTo(QPointF client) { router().move(client, Qt::LeftButton); }
+void WindowFixture::moveTo(QPointF client) {
+    QTest::mouseMove(&board, pixels(client));
+}
 
 void WindowFixture::releaseAt(QPointF client) {
-    router().move(client, Qt::LeftButton);
-    router().release(client, Qt::LeftButton);
+    moveTo(client);
+    QTest::mouseRelease(&board, Qt::LeftButton, {}, pixels(client));
 }
 
-int WindowFixture::dropAt(int compound, QPointF client) {
-    const int copy = grab(compound);
+void WindowFixture::doubleClick(QPointF client) {
+    QTest::mouseDClick(&board, Qt::LeftButton, {}, pixels(client));
+}
+
+QPointF WindowFixture::onPalette(int compound) const {
+    const model::Rect card = content::paletteCard(worksheet.columnOf(compound));
+    return {card.left + card.width / 2, card.top + card.height / 2};
+}
+
+void WindowFixture::grab(int compound, Qt::MouseButton button) {
+    press(onPalette(compound), button);
+}
+
+void WindowFixture::dropAt(int compound, QPointF client) {
+    grab(compound);
     moveTo({6000, 1500});
     releaseAt(client);
-    return copy;
 }
 
-QPointF WindowFixture::onPicture(int picture, float x, float y) const {
-    return inClient(ui.ImgSyntactic(picture), {x, y});
+QPointF WindowFixture::onPicture(int reaction, double x, double y) const {
+    const model::Rect section = content::sectionBox(model::reaction(reaction).section);
+    const model::Rect& picture = content::reactionPicture(reaction);
+    return {content::kViewport.left + section.left + picture.left + x,
+            content::kViewport.top + section.top + picture.top + y};
 }
 
-int WindowFixture::fill(int picture, int blank, int compound) {
-    showSection(model::sectionOfReaction(picture));
-    // Well inside the blank of that side: its green slot.
-    const auto& p = ui.ImgSyntactic(picture);
-    const float x = blank == 0 ? p.width() * 0.6f : p.width() * 0.9f;
-    return dropAt(compound, onPicture(picture, x));
+QPointF WindowFixture::onBlank(int blank) const {
+    const model::Rect section = content::sectionBox(model::sectionOfBlank(blank));
+    const model::Rect slot = content::slotOf(blank);
+    return {content::kViewport.left + section.left + slot.left + slot.width / 2,
+            content::kViewport.top + section.top + slot.top + slot.height / 2};
 }
 
-QList<std::int16_t> WindowFixture::placedCopies() const {
-    QList<std::int16_t> placed;
-    for (const auto& slot : model.SlotTable)
-        placed.append(slot.Placed);
-    return placed;
+void WindowFixture::fill(int blank, int compound) {
+    showSection(model::sectionOfBlank(blank));
+    dropAt(compound, onBlank(blank));
 }
 
-QString WindowFixture::awayFromHome(int copy) const {
-    const int column = (*model.PaletteColumn)[model::compoundOf(copy)];
-    const auto& card = ui.ImgMolecular(copy);
-    if (at(card) != QPointF(kPaletteLefts[column], kPaletteTop))
-        return where(card);
-    const auto& viewportTwin = ui.ImgMolecular00(copy);
-    if (at(viewportTwin) != QPointF(parkedViewportLeft(column), kParkedTop))
-        return where(viewportTwin);
-    for (int s = 0; s < model::kSections; ++s) {
-        const auto& twin = ui.ImgMolecularOfSection(s, copy);
-        if (at(twin) != QPointF(parkedSectionLeft(column), kParkedTop))
-            return where(twin);
-    }
-    return {};
+QLineEdit* WindowFixture::box(int number) const {
+    view::SectionView* section = board.sectionView(model::sectionOfBox(number));
+    section->makeBoxes();
+    return section->boxEdit(number);
 }
 
 QString WindowFixture::revealed() const {
-    if (ui.LGrade.isVisible())
+    if (worksheet.grade())
         return QStringLiteral("the grade");
     for (int s = 0; s < model::kSections; ++s) {
-        if (ui.Label1(s).isVisible())
+        if (worksheet.isNoteShown(s))
             return QStringLiteral("note %1").arg(s);
     }
     for (int b = 0; b < model::kCoefficientBoxes; ++b) {
-        if (ui.tCoefficient(b).isVisible() || !ui.tCoefficient(b).text().isEmpty())
+        if (worksheet.isBoxShown(b) || !worksheet.coefficient(b).isEmpty())
             return QStringLiteral("box %1").arg(b);
+        if (QLineEdit* edit = board.sectionView(model::sectionOfBox(b))->boxEdit(b);
+            edit && (edit->isVisible() || !edit->text().isEmpty()))
+            return QStringLiteral("the line edit of box %1").arg(b);
     }
     return {};
 }
 
-QString where(const controls::Control& control) {
-    return QString("%1(%2) at %3,%4")
-        .arg(control.name())
-        .arg(control.index())
-        .arg(control.left())
-        .arg(control.top());
+QImage WindowFixture::shown() const {
+    return window->screen()->grabWindow(window->winId()).toImage();
 }

@@ -1,0 +1,115 @@
+#include "assistive/keyboard_stop.h"
+
+#include "assistive/announcer.h"
+#include "content/frame_painting.h"
+
+#include <QAccessibleWidget>
+#include <QKeyEvent>
+#include <QPainter>
+
+namespace assistive {
+
+namespace {
+
+// The frame lies this many pixels outside the place, so that it never hides what is in it.
+constexpr int kFrameGap = 3;
+constexpr int kFrameWidth = 2;
+// Dark enough to stand out on the white section, the yellow reactions and the green cards.
+const QColor kFrameColor(0, 0, 160);
+
+// A keyboard stop keeps its own name, which it announces itself when it changes, and answers a
+// screen reader's "press" as its key would.
+class KeyboardStopAccessible : public QAccessibleWidget {
+public:
+    explicit KeyboardStopAccessible(KeyboardStop* stop) : QAccessibleWidget(stop, stop->role()) {}
+
+    QString text(QAccessible::Text t) const override {
+        if (t == QAccessible::Name)
+            return stop()->name();
+        return QAccessibleWidget::text(t);
+    }
+
+    QStringList actionNames() const override {
+        QStringList names = QAccessibleWidget::actionNames();
+        if (stop()->pressed)
+            names.prepend(pressAction());
+        return names;
+    }
+
+    void doAction(const QString& action) override {
+        if (action == pressAction() && stop()->pressed)
+            stop()->pressed();
+        else
+            QAccessibleWidget::doAction(action);
+    }
+
+private:
+    KeyboardStop* stop() const { return static_cast<KeyboardStop*>(widget()); }
+};
+
+QAccessibleInterface* keyboardStopFactory(const QString&, QObject* object) {
+    if (auto* stop = dynamic_cast<KeyboardStop*>(object))
+        return new KeyboardStopAccessible(stop);
+    return nullptr;
+}
+
+} // namespace
+
+void installKeyboardStopInterfaces() {
+    static const bool installed = [] {
+        QAccessible::installFactory(&keyboardStopFactory);
+        return true;
+    }();
+    Q_UNUSED(installed);
+}
+
+KeyboardStop::KeyboardStop(QWidget* parent, const QRect& place, const Announcer& announcer,
+                           QAccessible::Role role)
+    : QWidget(parent), announcer_(announcer), role_(role) {
+    installKeyboardStopInterfaces();
+    setFocusPolicy(Qt::TabFocus);
+    setAttribute(Qt::WA_TransparentForMouseEvents);
+    setPlace(place);
+    show();
+}
+
+void KeyboardStop::setPlace(const QRect& place) {
+    const int margin = kFrameGap + kFrameWidth;
+    setGeometry(place.adjusted(-margin, -margin, margin, margin));
+}
+
+void KeyboardStop::setName(const QString& name) {
+    if (name == name_)
+        return;
+    name_ = name;
+    QAccessibleEvent notice(this, QAccessible::NameChanged);
+    announcer_.deliver(notice);
+}
+
+void KeyboardStop::paintEvent(QPaintEvent*) {
+    if (!hasFocus())
+        return;
+    QPainter painter(this);
+    content::fillFrame(painter, rect(), kFrameWidth, kFrameColor);
+}
+
+void KeyboardStop::keyPressEvent(QKeyEvent* event) {
+    if (keyPressed && keyPressed(*event))
+        event->accept();
+    else
+        QWidget::keyPressEvent(event);
+}
+
+void KeyboardStop::focusInEvent(QFocusEvent* event) {
+    QWidget::focusInEvent(event);
+    update();
+}
+
+void KeyboardStop::focusOutEvent(QFocusEvent* event) {
+    QWidget::focusOutEvent(event);
+    update();
+    if (focusLeft)
+        focusLeft();
+}
+
+} // namespace assistive

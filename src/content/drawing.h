@@ -1,0 +1,58 @@
+#pragma once
+
+#include <QPixmap>
+#include <QSize>
+#include <QSizeF>
+#include <QString>
+
+#include <map>
+#include <set>
+#include <tuple>
+
+class QPainter;
+
+namespace content {
+
+// A scalable picture given in its own logical units, stretched to wherever it is shown; each size
+// and device pixel ratio is rendered once and the pixmap shared by every place that shows the
+// drawing.
+class Drawing {
+public:
+    virtual ~Drawing() = default;
+
+    // Extent of the logical coordinate space that paint() draws into.
+    virtual QSizeF logicalSize() const = 0;
+
+    // Paints in logical coordinates; the painter is already scaled to the target.
+    virtual void paint(QPainter& painter) const = 0;
+
+    // What the drawing shows, in words a screen reader can say; empty for decoration.
+    virtual QString accessibleName() const { return {}; }
+
+    // The drawing stretched to `size` device-independent pixels at `devicePixelRatio`.
+    QPixmap pixmap(QSize size, qreal devicePixelRatio) const;
+
+    // Draws the drawing stretched to `pixels`. The first time a size is asked for it is painted
+    // straight onto `painter`, unless many places show it at once; from then on it comes from
+    // its pixmap. So a window's first frame allocates no pixmaps it does not need, and whatever
+    // is drawn again is drawn fast.
+    void draw(QPainter& painter, const QRect& pixels) const;
+
+    // Number of pixmaps rendered so far for this drawing (for tests and benchmarks).
+    int renderCount() const { return renderCount_; }
+    // Lets go of the pixmaps rendered so far: a drawing not on the screen holds no memory.
+    void releasePixmaps() const { cache_.clear(); }
+
+protected:
+    // Whether many places show this drawing side by side, so that its pixmap pays at once.
+    virtual bool shownManyTimes() const { return false; }
+
+private:
+    using Key = std::tuple<int, int, qreal>;
+    mutable std::map<Key, QPixmap> cache_;
+    // Sizes painted once without a pixmap.
+    mutable std::set<Key> paintedOnce_;
+    mutable int renderCount_ = 0;
+};
+
+} // namespace content

@@ -1,0 +1,72 @@
+#pragma once
+
+#include "model/description.h"
+
+#include <QPointF>
+#include <QRect>
+#include <QRectF>
+
+#include <cmath>
+
+// Where everything lies in the main window. Places are kept in twips, as the worksheet gives
+// them, and turned into pixels in one place: 15 twips a pixel, each edge of a rectangle rounded
+// on its own, so that neighbours meet exactly and a scaled screen only multiplies the pixels.
+namespace content {
+
+inline constexpr double kTwipsPerPixel = 15;
+
+inline int toPixels(double twips) {
+    return int(std::lround(twips / kTwipsPerPixel));
+}
+QRect toPixels(const model::Rect& twips);
+inline QRectF toRectF(const model::Rect& r) {
+    return QRectF(r.left, r.top, r.width, r.height);
+}
+inline model::Rect translated(const model::Rect& r, double dx, double dy) {
+    return {r.left + dx, r.top + dy, r.width, r.height};
+}
+
+// The main window's client area, and what lies in it: the viewport that shows one section at a
+// time, the scroll bar beside it that turns the sections, and the palette strip above them,
+// from the viewport's left edge to the grade.
+inline constexpr model::Rect kClientArea{0, 0, 13725, 8220};
+inline constexpr model::Rect kViewport{120, 900, 13095, 7095};
+inline constexpr model::Rect kScrollBar{13320, 900, 195, 7095};
+// The grade's corner; it is as large as its caption needs.
+inline constexpr QPointF kGradeCorner{12240, 60};
+
+inline constexpr double kCardWidth = 2235;
+inline constexpr double kCardHeight = 435;
+inline constexpr double kBoxWidth = 435;
+inline constexpr double kBoxHeight = 330;
+
+// A dragged card lies this far right of the pointer, its middle on the pointer's height, so that
+// it is never under the pointer itself.
+inline constexpr double kGhostOffset = 60;
+// Within this many twips of the client area's edges a drag ends.
+inline constexpr double kEdgeZone = 180;
+
+// The front card of palette column 0 (leftmost) to 4, in the client area: five columns with six
+// equal gaps between the viewport's left edge and the grade, centred between the window's top
+// and the viewport.
+model::Rect paletteCard(int column);
+
+// A section's box, and where it lies in the viewport while it is shown: in the middle.
+model::Rect sectionBox(int section);
+
+// In a section box: a reaction's picture, the card laid on a blank, the green slot of a blank
+// that the card covers, a coefficient box.
+inline const model::Rect& reactionPicture(int reaction) {
+    return model::reaction(reaction).place;
+}
+model::Rect placedCard(int blank);
+model::Rect slotOf(int blank);
+model::Rect coefficientBox(int box);
+
+// The dragged card with the pointer at `pointer`, in the same coordinates.
+model::Rect ghostAt(QPointF pointer);
+
+// Whether a point of the client area lies in the edge zone, where a drag ends.
+bool inEdgeZone(QPointF client);
+
+} // namespace content

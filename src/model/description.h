@@ -1,0 +1,547 @@
+#pragma once
+
+#include <array>
+#include <string_view>
+
+// What the worksheet is, in one place: its compounds, its five sections (title, subject, note,
+// frame), and its eleven reactions, each in one record that says everything the program knows
+// of it: where its picture lies, what the picture shows, its blanks with their answers and
+// points, where a card lies on each blank, and its coefficient boxes with their ratio. The
+// window, the paper worksheet, the check and the screen reader all read it from here; a new
+// reaction is one more record.
+//
+// Places in the window are in twips (1/1440 inch), in the section box's own coordinates; what a
+// picture shows is in its drawing's logical units, 16000 across.
+namespace model {
+
+inline constexpr int kCompounds = 5;
+inline constexpr int kSections = 5;
+inline constexpr int kNone = -1;
+// Each compound has this many cards on the palette.
+inline constexpr int kCardsPerCompound = 18;
+
+enum Compound : int { Water, Ethanoic, Propanoic, GeneralAcid, Ammonia };
+
+struct Rect {
+    double left = 0;
+    double top = 0;
+    double width = 0;
+    double height = 0;
+
+    constexpr double right() const { return left + width; }
+    constexpr double bottom() const { return top + height; }
+    // Half-open: a point on the right or bottom edge lies outside.
+    constexpr bool contains(double x, double y) const {
+        return x >= left && x < right() && y >= top && y < bottom();
+    }
+};
+
+// ---- Compounds --------------------------------------------------------------------------------
+
+struct CompoundRecord {
+    // The formula as its card draws it: "_" lowers the next character or braced group.
+    std::u16string_view markup;
+    // Its Greek name and its formula in plain characters, as a screen reader says them.
+    std::u16string_view name;
+    std::u16string_view formula;
+};
+
+inline constexpr std::array<CompoundRecord, kCompounds> kCompoundTable{{
+    {u"H_2O", u"νερό", u"H2O"},
+    {u"CH_3COOH", u"αιθανικό οξύ", u"CH3COOH"},
+    {u"CH_3CH_2COOH", u"προπανικό οξύ", u"CH3CH2COOH"},
+    {u"C_νH_{2ν+1}COOH", u"κορεσμένο μονοκαρβοξυλικό οξύ", u"CνH2ν+1COOH"},
+    {u"NH_3", u"αμμωνία", u"NH3"},
+}};
+
+// ---- Sections ---------------------------------------------------------------------------------
+
+struct Section {
+    // On the tab that straddles the frame's top edge; none for an empty title.
+    std::u16string_view title;
+    // What a section without a title is about, as a screen reader names it.
+    std::u16string_view subject;
+    // Shown below the reactions once the section is found right.
+    std::u16string_view note;
+    // The light-yellow frame, in its section box; the box is as high as the frame with the same
+    // margin above and below.
+    Rect frame;
+    Rect noteRect;
+};
+
+// Every section box is this wide; a title's tab lies here in its box.
+inline constexpr double kSectionWidth = 12435;
+inline constexpr Rect kTitleRect{240, 120, 2775, 345};
+
+inline constexpr std::array<Section, kSections> kSectionTable{{
+    {u"Βιομηχανική παρασκευή",
+     {},
+     u"Το «βιομηχανικό» οξικό οξύ το οποίο χρησιμοποιείται στη σύνθεση άλλων προϊόντων "
+     u"παρασκευάζεται με τους παραπάνω τρεις τρόπους",
+     {60, 300, 12315, 4395},
+     {180, 4140, 12075, 525}},
+    {{},
+     u"Το ξίδι",
+     u"Το ξίδι είναι διάλυμα οξικού οξέος, το οποίο παρασκευάζεται από τη ζύμωση κρασιού ή "
+     u"άλλου αλκοολούχου ποτού μικρής περιεκτικότητας σε οινόπνευμα (περίπου 5% - 8%). Κατά τη "
+     u"διεργασία αυτή λαμβάνει χώρα οξείδωση της αιθυλικής αλκοόλης προς οξικό οξύ παρουσία του "
+     u"ένζυμου αλκοολοξειδάση.",
+     {60, 60, 12315, 2175},
+     {180, 1260, 12075, 825}},
+    {{},
+     u"Ανώτερα οξέα από τα λίπη",
+     u"Από τα ζωικά ή φυτικά λίπη μπορούμε με κατάλληλη διεργασία να πάρουμε τα ανώτερα μέλη "
+     u"της σειράς με μεγάλη καθαρότητα.",
+     {60, 60, 12315, 1695},
+     {180, 1380, 12075, 285}},
+    {u"Στο εργαστήριο",
+     {},
+     u"Το αιθανικό οξύ παρασκευάζεται με οξείδωση της αιθυλικής αλκοόλης με τα κατάλληλα "
+     u"οξειδωτικά μέσα. Η παρασκευή αυτή μπορεί κάλλιστα να εφαρμοστεί και για άλλα κορεσμένα "
+     u"μονοκαρβοξυλικά οξέα.",
+     {60, 300, 12315, 4455},
+     {180, 4080, 12075, 585}},
+    {{},
+     u"Υδρόλυση νιτριλίων",
+     u"Το αιθανικό οξύ παρασκευάζεται με υδρόλυση του αιθανονιτριλίου παρουσία οξέος ή βάσης. "
+     u"H παρασκευή αυτή μπορεί κάλλιστα να εφαρμοστεί και για άλλα κορεσμένα μονοκαρβοξυλικά "
+     u"οξέα.",
+     {60, 60, 12315, 4395},
+     {180, 3840, 12075, 525}},
+}};
+
+// ---- Reactions --------------------------------------------------------------------------------
+
+// A stretch across a drawing, and a stretch down it, in the drawing's logical units.
+struct Span {
+    double left = 0;
+    double right = 0;
+};
+struct Band {
+    double top = 0;
+    double bottom = 0;
+};
+
+// The vertical layout that the pictures of one kind share: the drawing's logical height, where
+// slots, the arrow's bar and head lie, and the character heights of formulas and of the
+// condition over the arrow.
+struct Row {
+    double height;
+    Band slot;
+    Band bar;
+    Band head;
+    int formulaHeight;
+    int labelHeight;
+};
+
+inline constexpr Row kIndustrialRow{1937, {541, 1261}, {905, 961}, {766, 1100}, 502, 391};
+inline constexpr Row kShortRow{1465, {409, 954}, {685, 727}, {579, 832}, 380, 295};
+inline constexpr Row kFatsRow{2421, {676, 1577}, {1131, 1201}, {957, 1375}, 628, 0};
+inline constexpr Row kLaboratoryRow{1844, {515, 1201}, {862, 915}, {729, 1048}, 478, 372};
+
+// A text of a picture starting at x: a formula ("CH_3", "OH^−": "_" lowers and "^" raises the
+// next character or braced group), a "+" or words.
+struct TextAt {
+    double x = 0;
+    std::u16string_view markup;
+};
+
+struct Arrow {
+    Span bar;
+    Span head;
+    // The condition over the arrow, and under it.
+    TextAt above;
+    TextAt below;
+};
+
+// A dashed coefficient mark, where a coefficient box sits.
+struct Mark {
+    Span span;
+    Band band;
+};
+
+// Where the card laid on a blank lies across its section box: `offset` twips from an origin,
+// measured to the card's right edge or to its left edge.
+struct CardPlace {
+    enum class Origin {
+        // The reaction picture's right edge.
+        PictureRight,
+        // The split line in the picture's own coordinates, taken as it is as a position in the
+        // section box: the vinegar reaction's cards have always lain so.
+        SplitInPicture,
+        // The split line, in the section box.
+        Split,
+        // The section box's left edge.
+        SectionBox,
+    };
+    Origin origin;
+    double offset;
+    bool rightEdge;
+};
+
+struct BlankRecord {
+    // The green slot in the drawing.
+    Span slot;
+    Compound answer;
+    // What the right compound earns here.
+    int points;
+    CardPlace card;
+};
+
+// A coefficient box: where it lies in the section box, and the term it multiplies: a reactant
+// of the drawing, by its formula, or the compound of one of the reaction's blanks. A card
+// dropped on the box fills `fills`, the reaction's left (0) or right (1) blank.
+struct BoxRecord {
+    double left = 0;
+    double top = 0;
+    std::u16string_view reactant;
+    int termBlank = kNone;
+    int fills = 0;
+};
+
+struct Reaction {
+    int section;
+    // The picture in its section box.
+    Rect place;
+    // What a screen reader says of the picture, its formulas in plain characters.
+    std::u16string_view spoken;
+
+    // What the picture shows.
+    const Row* row;
+    std::array<TextAt, 4> texts;
+    Arrow arrow;
+    std::array<Mark, 4> marks;
+    int markCount;
+
+    // Its blanks, left to right: a picture with two makes a pair, which takes its two compounds
+    // in either order. A drop left of `split` (twips from the section box's left edge) fills the
+    // left blank, on it or right of it the right one.
+    std::array<BlankRecord, 2> blanks;
+    int blankCount;
+    double split;
+
+    // Its coefficient boxes, left to right, and the ratio its equation balances in: right
+    // coefficients are a whole multiple of these smallest ones and earn `bonus`. None for a
+    // reaction without coefficients.
+    std::array<BoxRecord, 4> boxes;
+    int boxCount;
+    std::array<int, 4> ratio;
+    int bonus;
+    // The reaction as a box's name says it after the term, so that no two boxes sound alike.
+    std::u16string_view spokenForBoxes;
+};
+
+namespace detail {
+
+inline constexpr Band kIndustrialMark{576, 1248};
+inline constexpr Band kIndustrialProductMark{553, 1225};
+inline constexpr Band kHydrolysisReactantMark{436, 944};
+inline constexpr Band kHydrolysisProductMark{418, 926};
+
+inline constexpr CardPlace kIndustrialCard{CardPlace::Origin::PictureRight, -420, true};
+
+// Reactions 1 and 2: two reactants over catalysts give the one product, ethanoic acid.
+constexpr Reaction catalysed(double top, std::u16string_view spoken, std::u16string_view reactant,
+                             std::u16string_view second, std::u16string_view plainReactant,
+                             std::u16string_view plainSecond, std::array<int, 4> ratio,
+                             std::u16string_view spokenForBoxes) {
+    return {0,
+            {1440, top, 9165, 1110},
+            spoken,
+            &kIndustrialRow,
+            {{{1625, reactant}, {4573, u"+"}, {6240, second}, {}}},
+            {{7061, 9632}, {9437, 9828}, {7242, u"καταλύτες"}, {}},
+            {{{{388, 1292}, kIndustrialMark},
+              {{5087, 5991}, kIndustrialMark},
+              {{10405, 11309}, kIndustrialProductMark},
+              {}}},
+            3,
+            {{{{11392, 15253}, Ethanoic, 3, kIndustrialCard}, {}}},
+            1,
+            0,
+            {{{1740, top + 360, plainReactant},
+              {4440, top + 360, plainSecond},
+              {7440, top + 360, {}, 0},
+              {}}},
+            3,
+            ratio,
+            6,
+            spokenForBoxes};
+}
+
+// Reactions 5 to 7: a primary alcohol oxidised to an acid and water.
+constexpr Reaction oxidised(double top, std::u16string_view spoken, double alcoholX,
+                            std::u16string_view alcohol, Compound acid) {
+    return {3,
+            {1200, top, 9630, 1110},
+            spoken,
+            &kLaboratoryRow,
+            {{{alcoholX, alcohol}, {11315, u"+"}, {}, {}}},
+            {{4791, 6835}, {6650, 7022}, {5523, u"[O]"}, {}},
+            {},
+            0,
+            {{{{7456, 11131}, acid, 3, {CardPlace::Origin::Split, -180, true}},
+              {{11749, 15425}, Water, 3, {CardPlace::Origin::SectionBox, 8255, false}}}},
+            2,
+            8100,
+            {},
+            0,
+            {},
+            0,
+            {}};
+}
+
+// Reactions 8 to 10: a nitrile hydrolysed in acid or base to an acid and ammonia,
+// RCN + 2 H2O -> RCOOH + NH3.
+constexpr Reaction hydrolysed(double top, std::u16string_view spoken, std::u16string_view nitrile,
+                              std::u16string_view plainNitrile, Compound acid,
+                              double rightBoxLeft, std::u16string_view spokenForBoxes) {
+    const double boxTop = top + 360;
+    return {4,
+            {120, top, 12135, 1110},
+            spoken,
+            &kShortRow,
+            {{{1229, nitrile}, {3577, u"+"}, {4718, u"H_2O"}, {11678, u"+"}}},
+            {{5659, 7283}, {7136, 7431}, {6304, u"H^+"}, {6054, u"ή OH^−"}},
+            {{{{294, 977}, kHydrolysisReactantMark},
+              {{3846, 4529}, kHydrolysisReactantMark},
+              {{7867, 8551}, kHydrolysisProductMark},
+              {{11995, 12678}, kHydrolysisProductMark}}},
+            4,
+            {{{{8613, 11533}, acid, 4, {CardPlace::Origin::Split, -180, true}},
+              {{12741, 15660}, Ammonia, 4, {CardPlace::Origin::SectionBox, 9770, false}}}},
+            2,
+            9060,
+            {{{360, boxTop, plainNitrile},
+              {3060, boxTop, u"H2O"},
+              {6120, boxTop, {}, 0},
+              {rightBoxLeft, boxTop, {}, 1, 1}}},
+            4,
+            {1, 2, 1, 1},
+            8,
+            spokenForBoxes};
+}
+
+} // namespace detail
+
+// The reaction pictures, by number: in section order, top to bottom in each section.
+inline constexpr std::array<Reaction, 11> kReactionTable{{
+    // Section 0: three industrial routes to ethanoic acid. Butane's oxidation,
+    // 2 C4H10 + 5 O2 -> 4 CH3COOH + 2 H2O, asks for butane and the acid only.
+    {0,
+     {1500, 600, 9165, 1110},
+     u"Καταλυτική οξείδωση βουτανίου, C4H10",
+     &kIndustrialRow,
+     {{{1625, u"C_4H_{10}"}, {}, {}, {}}},
+     {{4516, 9632}, {9437, 9828}, {4997, u"καταλυτική οξείδωση"}, {}},
+     {{{{388, 1292}, detail::kIndustrialMark}, {{10405, 11309}, detail::kIndustrialProductMark}}},
+     2,
+     {{{{11392, 15253}, Ethanoic, 3, detail::kIndustrialCard}, {}}},
+     1,
+     0,
+     {{{1800, 960, u"C4H10"}, {7500, 960, {}, 0}, {}, {}}},
+     2,
+     {1, 2},
+     4,
+     u"καταλυτική οξείδωση βουτανίου"},
+    // 2 CH3CHO + O2 -> 2 CH3COOH
+    detail::catalysed(1740, u"Αιθανάλη, CH3CHO, και οξυγόνο, O2, με καταλύτες", u"CH_3CHO", u"O_2",
+                      u"CH3CHO", u"O2", {2, 1, 2}, u"οξείδωση αιθανάλης"),
+    // CH3OH + CO -> CH3COOH
+    detail::catalysed(2880, u"Μεθανόλη, CH3OH, και μονοξείδιο του άνθρακα, CO, με καταλύτες",
+                      u"CH_3OH", u"CO", u"CH3OH", u"CO", {1, 1, 1},
+                      u"μεθανόλη και μονοξείδιο του άνθρακα"),
+    // Section 1: vinegar, the oxidation of ethanol by an enzyme.
+    {1,
+     {120, 120, 12135, 1110},
+     u"Αιθανόλη, CH3CH2OH, και οξυγόνο, O2, με αλκοοξειδάση",
+     &kShortRow,
+     {{{1229, u"CH_3CH_2OH"}, {3577, u"+"}, {4239, u"O_2"}, {12037, u"+"}}},
+     {{4981, 7961}, {7814, 8110}, {5474, u"αλκοοξειδάση"}, {}},
+     {},
+     0,
+     {{{{8613, 11533}, Ethanoic, 3, {CardPlace::Origin::SplitInPicture, -310, true}},
+       {{12741, 15660}, Water, 3, {CardPlace::Origin::SplitInPicture, 600, false}}}},
+     2,
+     9300,
+     {},
+     0,
+     {},
+     0,
+     {}},
+    // Section 2: the higher acids from fats.
+    {2,
+     {2580, 120, 7335, 1110},
+     u"Ζωικά ή φυτικά λίπη",
+     &kFatsRow,
+     {{{577, u"ζωικά ή φυτικά λίπη"}, {}, {}, {}}},
+     {{7080, 9763}, {9520, 10009}, {}, {}},
+     {},
+     0,
+     {{{{10579, 15404}, GeneralAcid, 3, {CardPlace::Origin::PictureRight, -270, true}}, {}}},
+     1,
+     0,
+     {},
+     0,
+     {},
+     0,
+     {}},
+    // Section 3: primary alcohols oxidised in the laboratory.
+    detail::oxidised(600, u"Οξείδωση αιθανόλης, CH3CH2OH", 1525, u"CH_3CH_2OH", Ethanoic),
+    detail::oxidised(1740, u"Οξείδωση προπανόλης, CH3CH2CH2OH", 1113, u"CH_3CH_2CH_2OH",
+                     Propanoic),
+    detail::oxidised(2880, u"Οξείδωση αλκοόλης, CνH2ν+1CH2OH", 1255, u"C_νH_{2ν+1}CH_2OH",
+                     GeneralAcid),
+    // Section 4: nitriles hydrolysed in acid or base.
+    detail::hydrolysed(300, u"Υδρόλυση αιθανονιτριλίου, CH3CN, με H+ ή OH−", u"CH_3CN",
+                       u"CH3CN", Ethanoic, 9240, u"υδρόλυση αιθανονιτριλίου"),
+    detail::hydrolysed(1440, u"Υδρόλυση προπανονιτριλίου, CH3CH2CN, με H+ ή OH−",
+                       u"CH_3CH_2CN", u"CH3CH2CN", Propanoic, 9300,
+                       u"υδρόλυση προπανονιτριλίου"),
+    detail::hydrolysed(2580, u"Υδρόλυση νιτριλίου, CνH2ν+1CN, με H+ ή OH−", u"C_νH_{2ν+1}CN",
+                       u"CνH2ν+1CN", GeneralAcid, 9240, u"υδρόλυση νιτριλίου"),
+}};
+
+inline constexpr int kReactions = int(kReactionTable.size());
+
+// A placed card lies on its blank raised by this much above the picture's middle line.
+inline constexpr double kCardRaise = 35;
+
+// ---- Numbering and look-ups -------------------------------------------------------------------
+//
+// Blanks are numbered across the reactions in order, left to right in each; so are coefficient
+// boxes. The numbers are what the slot table, the boxes' texts and the marking index by.
+
+constexpr int countBlanks() {
+    int count = 0;
+    for (const Reaction& reaction : kReactionTable)
+        count += reaction.blankCount;
+    return count;
+}
+constexpr int countBoxes() {
+    int count = 0;
+    for (const Reaction& reaction : kReactionTable)
+        count += reaction.boxCount;
+    return count;
+}
+inline constexpr int kBlanks = countBlanks();
+inline constexpr int kCoefficientBoxes = countBoxes();
+
+constexpr const Reaction& reaction(int number) {
+    return kReactionTable.at(number);
+}
+constexpr const Section& section(int number) {
+    return kSectionTable.at(number);
+}
+
+constexpr int firstBlankOf(int number) {
+    int first = 0;
+    for (int r = 0; r < number; ++r)
+        first += reaction(r).blankCount;
+    return first;
+}
+constexpr int firstBoxOf(int number) {
+    int first = 0;
+    for (int r = 0; r < number; ++r)
+        first += reaction(r).boxCount;
+    return first;
+}
+
+constexpr int reactionOfBlank(int blank) {
+    for (int r = 0; r < kReactions; ++r) {
+        if (blank < firstBlankOf(r) + reaction(r).blankCount)
+            return blank >= 0 ? r : kNone;
+    }
+    return kNone;
+}
+// 0 for the left or only blank of its reaction, 1 for the right one.
+constexpr int sideOfBlank(int blank) {
+    return blank - firstBlankOf(reactionOfBlank(blank));
+}
+constexpr const BlankRecord& blankRecord(int blank) {
+    return reaction(reactionOfBlank(blank)).blanks.at(sideOfBlank(blank));
+}
+constexpr int sectionOfBlank(int blank) {
+    return reaction(reactionOfBlank(blank)).section;
+}
+constexpr bool hasTwoBlanks(int number) {
+    return reaction(number).blankCount == 2;
+}
+// The other blank of a blank's pair, or kNone for the only blank of its picture.
+constexpr int partnerOf(int blank) {
+    const int r = reactionOfBlank(blank);
+    if (!hasTwoBlanks(r))
+        return kNone;
+    return sideOfBlank(blank) == 0 ? blank + 1 : blank - 1;
+}
+
+constexpr int reactionOfBox(int box) {
+    for (int r = 0; r < kReactions; ++r) {
+        if (box < firstBoxOf(r) + reaction(r).boxCount)
+            return box >= 0 ? r : kNone;
+    }
+    return kNone;
+}
+constexpr const BoxRecord& boxRecord(int box) {
+    const int r = reactionOfBox(box);
+    return reaction(r).boxes.at(box - firstBoxOf(r));
+}
+constexpr int sectionOfBox(int box) {
+    return reaction(reactionOfBox(box)).section;
+}
+// The blank a card dropped on the box fills.
+constexpr int blankFilledFrom(int box) {
+    return firstBlankOf(reactionOfBox(box)) + boxRecord(box).fills;
+}
+// The blank whose compound the box multiplies, or kNone for a reactant of the drawing.
+constexpr int termBlankOf(int box) {
+    const BoxRecord& record = boxRecord(box);
+    return record.termBlank == kNone ? kNone
+                                     : firstBlankOf(reactionOfBox(box)) + record.termBlank;
+}
+
+// Full marks of a section: its blanks' points and its reactions' coefficient bonuses.
+constexpr int fullMarksOf(int number) {
+    int marks = 0;
+    for (const Reaction& each : kReactionTable) {
+        if (each.section != number)
+            continue;
+        for (int side = 0; side < each.blankCount; ++side)
+            marks += each.blanks.at(side).points;
+        marks += each.bonus;
+    }
+    return marks;
+}
+
+// The description holds together: reactions come section by section; a picture has one blank
+// or a pair with a split line between; boxes multiply a reactant or a blank of their own
+// reaction and fill one of its blanks, and a reaction's ratio has a coefficient for each box;
+// and the sections' full marks make 100, so the grade is a percentage.
+constexpr bool descriptionHoldsTogether() {
+    int previousSection = 0;
+    for (const Reaction& each : kReactionTable) {
+        if (each.section < previousSection || each.section >= kSections)
+            return false;
+        previousSection = each.section;
+        if (each.blankCount < 1 || each.blankCount > 2 || (each.split > 0) != (each.blankCount == 2))
+            return false;
+        if (each.boxCount > 0 && each.ratio.at(each.boxCount - 1) < 1)
+            return false;
+        for (int b = 0; b < each.boxCount; ++b) {
+            const BoxRecord& box = each.boxes.at(b);
+            if ((box.termBlank == kNone) == box.reactant.empty())
+                return false;
+            if (box.termBlank >= each.blankCount || box.fills < 0 || box.fills >= each.blankCount)
+                return false;
+        }
+        if ((each.boxCount == 0) != (each.bonus == 0))
+            return false;
+    }
+    int total = 0;
+    for (int s = 0; s < kSections; ++s)
+        total += fullMarksOf(s);
+    return total == 100;
+}
+static_assert(descriptionHoldsTogether());
+
+} // namespace model

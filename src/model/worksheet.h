@@ -1,0 +1,98 @@
+#pragma once
+
+#include "model/marking.h"
+
+#include <QObject>
+#include <QString>
+
+#include <array>
+#include <cstdint>
+#include <optional>
+#include <random>
+
+namespace model {
+
+// The worksheet a student is filling in, and everything that is true of it: the compound in
+// each blank, the order of the palette's columns, the text of each coefficient box, and what
+// the last check revealed. Every input ends in one of its operations, which apply the
+// worksheet's rules; its signals tell whoever shows it what changed.
+//
+// The rules: a compound put into a blank sends the one there back to the palette; a reaction
+// shows its coefficient boxes while all its blanks are filled, and forgets what was typed in
+// them once one is emptied; a check sends back every wrong compound, empties wrong
+// coefficients and reveals the grade and the notes of the sections at full marks, which the
+// next change of the worksheet hides again.
+class Worksheet : public QObject {
+    Q_OBJECT
+
+public:
+    // Why a blank changed: the student's own placing or removing, or a check or a restart.
+    enum class Cause { Student, Check, Restart };
+    Q_ENUM(Cause)
+
+    // A fresh worksheet, its palette shuffled by the clock.
+    explicit Worksheet(QObject* parent = nullptr);
+
+    // The compound in a blank, or kNone.
+    int compoundIn(int blank) const { return blanks_.at(blank); }
+    const Blanks& blanks() const { return blanks_; }
+    // Whether every blank of a reaction is filled: it then shows its coefficient boxes.
+    bool isComplete(int reaction) const;
+    bool isBoxShown(int box) const { return isComplete(reactionOfBox(box)); }
+    const QString& coefficient(int box) const { return coefficients_.at(box); }
+    const BoxTexts& coefficients() const { return coefficients_; }
+
+    // The palette column, 0 (leftmost) to 4, of a compound's cards, and the compound of a column.
+    int columnOf(int compound) const { return columns_.at(compound); }
+    int compoundInColumn(int column) const;
+    // How many of a compound's cards lie on the palette: those not in a blank.
+    int cardsLeft(int compound) const;
+
+    // The grade the last check revealed, while it shows.
+    std::optional<int> grade() const { return grade_; }
+    bool isNoteShown(int section) const { return notes_.at(section); }
+
+    // Puts a card of `compound` from the palette into `blank`; false when the palette has none
+    // left. A card taken up from the palette hides what the last check revealed.
+    bool place(int blank, int compound);
+    // Takes the compound out of `blank`, back to the palette; this hides the grade and the note
+    // of the blank's section.
+    void clear(int blank);
+    void setCoefficient(int box, const QString& text);
+    // Marks the whole worksheet and applies what the marking says.
+    Marking check();
+    // A fresh worksheet: every blank and box empty, nothing revealed, the palette shuffled anew,
+    // by the clock or by `seed`.
+    void restart();
+    void restart(std::uint32_t seed);
+    // A card is taken up from the palette: the grade and the notes go, as the student begins to
+    // change the worksheet.
+    void hideRevealed();
+
+signals:
+    void blankChanged(int blank, model::Worksheet::Cause cause);
+    // A reaction's boxes appeared or went.
+    void boxesShownChanged(int reaction);
+    void coefficientChanged(int box);
+    void paletteChanged();
+    void gradeChanged();
+    void noteChanged(int section);
+    // After a check has been applied, with what it found.
+    void checked(const model::Marking& marking);
+    void restarted();
+
+private:
+    void setBlank(int blank, int compound, Cause cause);
+    void setGrade(std::optional<int> grade);
+    void setNote(int section, bool shown);
+    void shuffle();
+
+    Blanks blanks_;
+    std::array<int, kCompounds> columns_{};
+    BoxTexts coefficients_;
+    std::optional<int> grade_;
+    std::array<bool, kSections> notes_{};
+    std::mt19937 random_;
+};
+
+} // namespace model

@@ -1,0 +1,309 @@
+#include "view/board.h"
+
+#include "content/drawings.h"
+#include "content/fonts.h"
+#include "content/geometry.h"
+#include "content/look.h"
+#include "content/texts.h"
+#include "model/worksheet.h"
+#include "view/drag.h"
+#include "view/ghost.h"
+#include "view/scroll_bar.h"
+#include "view/section_view.h"
+
+#include <QHelpEvent>
+#include <QMouseEvent>
+#include <QPaintEvent>
+#include <QPainter>
+#include <QToolTip>
+
+namespace view {
+
+namespace look = content::look;
+
+namespace {
+
+// The viewport: a white ground around the section in view.
+class Viewport : public QWidget {
+public:
+    explicit Viewport(QWidget* board) : QWidget(board) {
+        setAttribute(Qt::WA_OpaquePaintEvent);
+        setMouseTracking(true);
+        setGeometry(content::toPixels(content::kViewport));
+    }
+
+protected:
+    void paintEvent(QPaintEvent* event) override {
+        QPainter(this).fillRect(event->rect(), look::kGround);
+    }
+};
+
+LabelStyle gradeStyle() {
+    return {content::controlFont(24, true), look::kGradeText, look::kGradeBack,
+            Qt::AlignRight | Qt::AlignVCenter, false, true};
+}
+
+QPointF twips(QPointF pixels) {
+    return pixels * content::kTwipsPerPixel;
+}
+
+} // namespace
+
+Board::Board(model::Worksheet& worksheet, QWidget* parent)
+    : QWidget(parent), worksheet_(worksheet), grade_(gradeStyle(), QString()) {
+    setAttribute(Qt::WA_OpaquePaintEvent);
+    setMouseTracking(true);
+    setFixedSize(content::toPixels(content::kClientArea).size());
+
+    scrollBar_ = new SectionScrollBar(this);
+    scrollBar_->setGeometry(content::toPixels(content::kScrollBar));
+    viewport_ = new Viewport(this);
+    for (int section = 0; section < model::kSections; ++section) {
+        sections_[section] = new SectionView(worksheet_, section, viewport_);
+        sections_[section]->setVisible(section == 0);
+    }
+    // Made last, so that it lies over everything else.
+    ghost_ = new Ghost(this);
+
+    connect(scrollBar_, &QScrollBar::valueChanged, this, &Board::placeSection);
+    connect(&worksheet_, &model::Worksheet::paletteChanged, this, [this] {
+        for (int column = 0; column < model::kCompounds; ++column)
+            update(content::toPixels(content::paletteCard(column)).adjusted(-1, -1, 1, 1));
+        updatePalette();
+    });
+    connect(&worksheet_, &model::Worksheet::blankChanged, this, &Board::updatePalette);
+    connect(&worksheet_, &model::Worksheet::gradeChanged, this, &Board::updateGrade);
+    updatePalette();
+}
+
+Board::~Board() = default;
+
+QScrollBar* Board::scrollBar() const {
+    return scrollBar_;
+}
+
+int Board::sectionInView() const {
+    return scrollBar_->value();
+}
+
+void Board::showSection(int section) {
+    scrollBar_->setValue(section);
+}
+
+// The new section shows before the old one hides, so that the viewport never stands empty.
+void Board::placeSection(int section) {
+    sections_.at(section)->show();
+    for (int other = 0; other < model::kSections; ++other) {
+        if (other != section)
+            sections_[other]->hide();
+    }
+    emit sectionShown(section);
+}
+
+int Board::cardsOn(int column) const {
+    const int compound = worksheet_.compoundInColumn(column);
+    const bool carried = drag_ && !drag_->isParked() && drag_->compound() == compound;
+    return worksheet_.cardsLeft(compound) - (carried ? 1 : 0);
+}
+
+void Board::updatePalette() {
+    for (int column = 0; column < model::kCompounds; ++column) {
+        const int cards = cardsOn(column);
+        if (cards == stacked_[column])
+            continue;
+        stacked_[column] = cards;
+        update(content::toPixels(content::paletteCard(column)).adjusted(-1, -1, 1, 1));
+    }
+}
+
+QRect Board::gradeRect() const {
+    if (!worksheet_.grade())
+        return {};
+    return QRect(QPoint(content::toPixels(content::kGradeCorner.x()),
+                        content::toPixels(content::kGradeCorner.y())),
+                 grade_.fittedSize());
+}
+
+void Board::updateGrade() {
+    if (const auto grade = worksheet_.grade())
+        grade_.setText(QString::number(*grade) + QLatin1Char('%'));
+    const QRect shown = gradeRect();
+    update(gradeShown_.adjusted(-1, -1, 1, 1));
+    update(shown.adjusted(-1, -1, 1, 1));
+    gradeShown_ = shown;
+}
+
+void Board::makeBoxes() {
+    for (SectionView* section : sections_)
+        section->makeBoxes();
+}
+
+void Board::paintEvent(QPaintEvent* event) {
+    const QRect dirty = event->rect();
+    QPainter painter(this);
+    painter.fillRect(dirty, look::kGround);
+    // The cards of a column lie one on another, and their antialiased edges add up: a full
+    // stack has a darker rim than its last card alone.
+    for (int column = 0; column < model::kCompounds; ++column) {
+        const QRect card = content::toPixels(content::paletteCard(column));
+        if (!card.intersects(dirty))
+            continue;
+        const content::Drawing& drawing =
+            content::cardDrawing(worksheet_.compoundInColumn(column));
+        for (int stacked = 0; stacked < stacked_[column]; ++stacked)
+            drawing.draw(painter, card);
+    }
+    if (gradeShown_.intersects(dirty))
+        grade_.paint(painter, gradeShown_);
+}
+
+Target Board::targetAt(QPointF client) const {
+    if (content::kScrollBar.contains(client.x(), client.y()))
+        return {Target::Kind::ScrollBar};
+    if (content::kViewport.contains(client.x(), client.y())) {
+        const int section = sectionInView();
+        const model::Rect box = content::sectionBox(section);
+        const double x = client.x() - content::kViewport.left - box.left;
+        const double y = client.y() - content::kViewport.top - box.top;
+        if (x < 0 || y < 0 || x >= box.width || y >= box.height)
+            return {};
+        return targetInSection(section, x, y);
+    }
+    for (int column = 0; column < model::kCompounds; ++column) {
+        if (showsCard(column) && content::paletteCard(column).contains(client.x(), client.y()))
+            return {Target::Kind::PaletteCard, column};
+    }
+    return {};
+}
+
+// Front to back: the boxes lie over the pictures, the placed compounds over their blanks.
+Target Board::targetInSection(int section, double x, double y) const {
+    for (int box = 0; box < model::kCoefficientBoxes; ++box) {
+        if (model::sectionOfBox(box) == section && worksheet_.isBoxShown(box) &&
+            content::coefficientBox(box).contains(x, y))
+            return {Target::Kind::Box, box, model::blankFilledFrom(box)};
+    }
+    for (int blank = 0; blank < model::kBlanks; ++blank) {
+        if (model::sectionOfBlank(blank) == section && worksheet_.compoundIn(blank) != model::kNone &&
+            content::placedCard(blank).contains(x, y))
+            return {Target::Kind::PlacedCard, blank, blank};
+    }
+    for (int number = 0; number < model::kReactions; ++number) {
+        const model::Reaction& reaction = model::reaction(number);
+        if (reaction.section != section || !reaction.place.contains(x, y))
+            continue;
+        const bool right = model::hasTwoBlanks(number) && !(x < reaction.split);
+        const int blank = model::firstBlankOf(number) + (right ? 1 : 0);
+        return {Target::Kind::Picture, number, blank};
+    }
+    return {};
+}
+
+void Board::mousePressEvent(QMouseEvent* event) {
+    event->accept();
+    if (drag_)
+        return;
+    const QPointF client = twips(event->position());
+    const Target target = targetAt(client);
+    if (target.kind == Target::Kind::PaletteCard)
+        startDrag(target.index, client);
+}
+
+void Board::mouseMoveEvent(QMouseEvent* event) {
+    const QPointF client = twips(event->position());
+    if (drag_)
+        followDrag(client, event->buttons());
+    else
+        updateCursor(client);
+}
+
+void Board::mouseReleaseEvent(QMouseEvent* event) {
+    if (drag_)
+        drop(twips(event->position()));
+    else
+        updateCursor(twips(event->position()));
+}
+
+void Board::mouseDoubleClickEvent(QMouseEvent* event) {
+    if (drag_)
+        return;
+    const Target target = targetAt(twips(event->position()));
+    if (target.kind == Target::Kind::PlacedCard)
+        worksheet_.clear(target.blank);
+}
+
+bool Board::event(QEvent* event) {
+    if (event->type() == QEvent::ToolTip) {
+        auto* help = static_cast<QHelpEvent*>(event);
+        const Target target = targetAt(twips(help->pos()));
+        if (target.kind == Target::Kind::PaletteCard) {
+            QToolTip::showText(help->globalPos(), content::texts::kHintDrag, this,
+                               content::toPixels(content::paletteCard(target.index)));
+        } else if (target.kind == Target::Kind::PlacedCard) {
+            const QRect card = content::toPixels(content::placedCard(target.blank))
+                                   .translated(viewport_->pos() + sections_[sectionInView()]->pos());
+            QToolTip::showText(help->globalPos(), content::texts::kHintRemove, this, card);
+        } else {
+            QToolTip::hideText();
+            event->ignore();
+        }
+        return true;
+    }
+    return QWidget::event(event);
+}
+
+// Cards, on the palette and in the blanks, show the hand.
+void Board::updateCursor(QPointF client) {
+    const Target::Kind kind = targetAt(client).kind;
+    if (kind == Target::Kind::PaletteCard || kind == Target::Kind::PlacedCard)
+        setCursor(content::handCursor());
+    else
+        unsetCursor();
+}
+
+void Board::startDrag(int column, QPointF client) {
+    drag_ = std::make_unique<Drag>(worksheet_.compoundInColumn(column), *window(), this);
+    connect(drag_.get(), &Drag::lost, this, [this] { finishDrag(); });
+    // What the last check revealed goes as soon as the student begins to change the worksheet.
+    worksheet_.hideRevealed();
+    emit dragStarted();
+    followDrag(client, Qt::LeftButton);
+}
+
+void Board::followDrag(QPointF client, Qt::MouseButtons buttons) {
+    // A drag outlives no button, but a release that never reached us was not made over what
+    // lies under the pointer now; near the window's edge the drag ends too. Either way the card
+    // goes home.
+    if (buttons == Qt::NoButton || content::inEdgeZone(client)) {
+        finishDrag();
+        return;
+    }
+    // Over the scroll bar the card waits at home; beyond it it is back beside the pointer.
+    const bool parked = content::kScrollBar.contains(client.x(), client.y());
+    drag_->moveTo(client, parked);
+    if (parked)
+        ghost_->clear();
+    else
+        ghost_->show(drag_->compound(), content::toPixels(content::ghostAt(client)));
+    updatePalette();
+}
+
+void Board::drop(QPointF client) {
+    finishDrag(targetAt(client).blank);
+}
+
+void Board::finishDrag(int blank) {
+    if (!drag_)
+        return;
+    const int compound = drag_->compound();
+    // Deleted later: the drag may be ending from inside its own handling of an event.
+    drag_->end();
+    drag_.release()->deleteLater();
+    ghost_->clear();
+    updatePalette();
+    if (blank != model::kNone)
+        worksheet_.place(blank, compound);
+    emit dragEnded();
+}
+
+} // namespace view

@@ -1,0 +1,109 @@
+#pragma once
+
+#include "model/description.h"
+#include "view/painted_label.h"
+
+#include <QPointF>
+#include <QWidget>
+
+#include <array>
+#include <memory>
+
+class QScrollBar;
+
+namespace model {
+class Worksheet;
+}
+
+namespace view {
+
+class Drag;
+class Ghost;
+class SectionView;
+
+// What lies at a point of the client area, for the pointer.
+struct Target {
+    enum class Kind { Nothing, PaletteCard, Picture, PlacedCard, Box, ScrollBar };
+    Kind kind = Kind::Nothing;
+    // The palette column, or the box.
+    int index = model::kNone;
+    // The blank a card let go here goes into: the blank of a reaction picture on the pointer's
+    // side of its split line, the blank a placed compound lies in, or the blank a coefficient box
+    // fills; kNone anywhere else.
+    int blank = model::kNone;
+};
+
+// The main window's client area, painting the worksheet: the palette of compound cards, the
+// grade once a check has shown it, and beside the scroll bar that turns them the viewport,
+// which shows one section at a time. The pointer works here: a press on a palette card takes
+// up a card, which follows the pointer until it is let go, into a blank or back home; a
+// double-click takes a compound out of its blank.
+class Board : public QWidget {
+    Q_OBJECT
+
+public:
+    explicit Board(model::Worksheet& worksheet, QWidget* parent = nullptr);
+    ~Board() override;
+
+    model::Worksheet& worksheet() const { return worksheet_; }
+    QScrollBar* scrollBar() const;
+    QWidget* viewport() const { return viewport_; }
+    SectionView* sectionView(int section) const { return sections_.at(section); }
+    int sectionInView() const;
+    // Turns to a section as the scroll bar would.
+    void showSection(int section);
+
+    // `client` in twips of the client area.
+    Target targetAt(QPointF client) const;
+
+    bool isDragging() const { return drag_ != nullptr; }
+    const Drag* drag() const { return drag_.get(); }
+    const Ghost& ghost() const { return *ghost_; }
+    // How many cards lie stacked on a palette column: its compound's cards not in a blank, nor
+    // carried by a drag.
+    int cardsOn(int column) const;
+    bool showsCard(int column) const { return cardsOn(column) > 0; }
+    // The grade's box in pixels; empty while it is hidden.
+    QRect gradeRect() const;
+
+    // Makes the coefficient boxes' line edits, which the first frame does without.
+    void makeBoxes();
+
+signals:
+    void sectionShown(int section);
+    // A card was taken up from the palette, and the drag that carried it has ended.
+    void dragStarted();
+    void dragEnded();
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+    void mouseDoubleClickEvent(QMouseEvent* event) override;
+    bool event(QEvent* event) override;
+
+private:
+    void placeSection(int section);
+    void startDrag(int column, QPointF client);
+    void followDrag(QPointF client, Qt::MouseButtons buttons);
+    void drop(QPointF client);
+    // Ends the drag; the card goes into `blank`, or home.
+    void finishDrag(int blank = model::kNone);
+    void updateCursor(QPointF client);
+    void updatePalette();
+    void updateGrade();
+    Target targetInSection(int section, double x, double y) const;
+
+    model::Worksheet& worksheet_;
+    QScrollBar* scrollBar_ = nullptr;
+    QWidget* viewport_ = nullptr;
+    std::array<SectionView*, model::kSections> sections_{};
+    Ghost* ghost_ = nullptr;
+    std::unique_ptr<Drag> drag_;
+    PaintedLabel grade_;
+    QRect gradeShown_;
+    std::array<int, model::kCompounds> stacked_{};
+};
+
+} // namespace view

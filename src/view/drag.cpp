@@ -1,0 +1,65 @@
+#include "view/drag.h"
+
+#include "content/drawings.h"
+
+#include <QApplication>
+#include <QEvent>
+#include <QWidget>
+
+namespace view {
+
+namespace {
+
+QCursor dragIcon(const QWidget& window) {
+    const QPixmap icon =
+        content::dragIconDrawing().pixmap(QSize(32, 32), window.devicePixelRatioF());
+    return QCursor(icon, 16, 16);
+}
+
+} // namespace
+
+Drag::Drag(int compound, QWidget& window, QObject* owner)
+    : QObject(owner), compound_(compound), window_(window) {
+    QApplication::setOverrideCursor(dragIcon(window));
+    // The whole application's input, for as long as the drag: keys and the wheel go to whichever
+    // widget has the focus or the pointer, not to the one holding the drag.
+    qApp->installEventFilter(this);
+}
+
+Drag::~Drag() {
+    end();
+}
+
+void Drag::end() {
+    if (ended_)
+        return;
+    ended_ = true;
+    qApp->removeEventFilter(this);
+    QApplication::restoreOverrideCursor();
+}
+
+void Drag::moveTo(QPointF pointer, bool parked) {
+    pointer_ = pointer;
+    parked_ = parked;
+}
+
+bool Drag::eventFilter(QObject* watched, QEvent* event) {
+    switch (event->type()) {
+    // Claimed, so that no shortcut (F10 for the menu bar) fires either.
+    case QEvent::ShortcutOverride:
+        event->accept();
+        return watched->isWidgetType();
+    case QEvent::Wheel:
+    case QEvent::KeyPress:
+    case QEvent::KeyRelease:
+        return watched->isWidgetType();
+    case QEvent::WindowDeactivate:
+        if (watched == &window_)
+            emit lost();
+        return false;
+    default:
+        return false;
+    }
+}
+
+} // namespace view

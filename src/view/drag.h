@@ -1,0 +1,51 @@
+#pragma once
+
+#include <QObject>
+#include <QPointF>
+
+class QWidget;
+
+namespace view {
+
+// A card taken up from the palette, until it is let go. It starts with the press itself, with
+// no threshold. While it lasts it holds the input: the wheel and the keys wait, so that the
+// section cannot turn under the card nor a key give a command, and the pointer shows the drag
+// icon. It ends without a drop when the window loses the input; whoever holds it then sends the
+// card home.
+class Drag : public QObject {
+    Q_OBJECT
+
+public:
+    // `window` is the top-level window whose input the drag holds; `owner` deletes the drag
+    // should nothing else.
+    Drag(int compound, QWidget& window, QObject* owner);
+    ~Drag() override;
+    Drag(const Drag&) = delete;
+    Drag& operator=(const Drag&) = delete;
+
+    int compound() const { return compound_; }
+
+    // Where the pointer is, in twips of the client area, and whether the card waits at home
+    // meanwhile, as it does over the scroll bar.
+    QPointF pointer() const { return pointer_; }
+    bool isParked() const { return parked_; }
+    void moveTo(QPointF pointer, bool parked);
+
+    // Gives the input back at once; the object itself may go later.
+    void end();
+
+signals:
+    void lost();
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    int compound_;
+    QWidget& window_;
+    QPointF pointer_;
+    bool parked_ = false;
+    bool ended_ = false;
+};
+
+} // namespace view

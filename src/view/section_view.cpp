@@ -1,0 +1,165 @@
+#include "view/section_view.h"
+
+#include "content/drawings.h"
+#include "content/fonts.h"
+#include "content/frame_painting.h"
+#include "content/geometry.h"
+#include "content/look.h"
+#include "content/texts.h"
+#include "model/worksheet.h"
+
+#include <QLineEdit>
+#include <QPaintEvent>
+#include <QPainter>
+#include <QStyle>
+
+namespace view {
+
+namespace look = content::look;
+
+namespace {
+
+LabelStyle titleStyle() {
+    return {content::controlFont(9.75, true), look::kTitleText, look::kTitleBack, Qt::AlignCenter,
+            false, true};
+}
+
+LabelStyle noteStyle() {
+    return {content::controlFont(9.75, false), look::kText, look::kGround,
+            Qt::AlignLeft | Qt::AlignTop, true, false};
+}
+
+} // namespace
+
+SectionView::SectionView(model::Worksheet& worksheet, int section, QWidget* viewport)
+    : QWidget(viewport), worksheet_(worksheet), section_(section),
+      note_(noteStyle(), content::texts::note(section)) {
+    if (!model::section(section).title.empty())
+        title_.emplace(titleStyle(), content::texts::sectionTitle(section));
+    setAttribute(Qt::WA_OpaquePaintEvent);
+    setMouseTracking(true);
+    setGeometry(content::toPixels(content::sectionBox(section)));
+
+    connect(&worksheet_, &model::Worksheet::blankChanged, this, [this](int blank) {
+        if (model::sectionOfBlank(blank) == section_)
+            repaint(content::placedCard(blank));
+    });
+    connect(&worksheet_, &model::Worksheet::noteChanged, this, [this](int changed) {
+        if (changed == section_)
+            repaint(model::section(section_).noteRect);
+    });
+    connect(&worksheet_, &model::Worksheet::boxesShownChanged, this, &SectionView::showBoxes);
+    connect(&worksheet_, &model::Worksheet::coefficientChanged, this, [this](int box) {
+        if (QLineEdit* edit = edits_.at(box); edit && edit->text() != worksheet_.coefficient(box))
+            edit->setText(worksheet_.coefficient(box));
+    });
+}
+
+bool SectionView::hasBoxes() const {
+    for (int box = 0; box < model::kCoefficientBoxes; ++box) {
+        if (model::sectionOfBox(box) == section_)
+            return edits_[box] != nullptr;
+    }
+    return false;
+}
+
+void SectionView::makeBoxes() {
+    if (hasBoxes())
+        return;
+    // The boxes keep the worksheet's light look with red digits whatever the desktop's colours:
+    // the style's own light palette, not the desktop's.
+    QPalette colours = style()->standardPalette();
+    colours.setColor(QPalette::Base, look::kCoefficientBack);
+    colours.setColor(QPalette::Text, look::kCoefficientText);
+    for (int box = 0; box < model::kCoefficientBoxes; ++box) {
+        if (model::sectionOfBox(box) != section_)
+            continue;
+        auto* edit = new QLineEdit(this);
+        edit->setGeometry(content::toPixels(content::coefficientBox(box)));
+        edit->setFont(content::typedTextFont(12, true));
+        edit->setPalette(colours);
+        edit->setAlignment(Qt::AlignCenter);
+        edit->setText(worksheet_.coefficient(box));
+        edit->setVisible(worksheet_.isBoxShown(box));
+        connect(edit, &QLineEdit::textChanged, this,
+                [this, box](const QString& text) { worksheet_.setCoefficient(box, text); });
+        edits_[box] = edit;
+    }
+    emit boxesMade();
+}
+
+void SectionView::showBoxes(int reaction) {
+    if (model::reaction(reaction).section != section_)
+        return;
+    const bool shown = worksheet_.isComplete(reaction);
+    if (shown)
+        makeBoxes();
+    const int first = model::firstBoxOf(reaction);
+    for (int box = first; box < first + model::reaction(reaction).boxCount; ++box) {
+        if (QLineEdit* edit = edits_[box])
+            edit->setVisible(shown);
+    }
+}
+
+void SectionView::renderAhead() const {
+    for (int reaction = 0; reaction < model::kReactions; ++reaction) {
+        if (model::reaction(reaction).section == section_)
+            content::reactionDrawing(reaction).pixmap(
+                content::toPixels(content::reactionPicture(reaction)).size(), devicePixelRatioF());
+    }
+}
+
+// One pixel more on every side: antialiased edges and rounding may touch the neighbours.
+void SectionView::repaint(const model::Rect& twips) {
+    update(content::toPixels(twips).adjusted(-1, -1, 1, 1));
+}
+
+// Back to front: the frame, the title's tab on its top edge, the reactions, the note, and the
+// compounds laid on the blanks.
+void SectionView::paintEvent(QPaintEvent* event) {
+    const QRect dirty = event->rect();
+    QPainter painter(this);
+    painter.fillRect(dirty, look::kGround);
+    const QRect frame = content::toPixels(model::section(section_).frame);
+    painter.fillRect(frame, look::kFrameFill);
+    content::fillFrame(painter, frame, look::kFrameBorderWidth, look::kFrameBorder);
+    if (title_) {
+        const QRect tab = content::toPixels(model::kTitleRect);
+        if (tab.intersects(dirty))
+            title_->paint(painter, tab);
+    }
+    for (int reaction = 0; reaction < model::kReactions; ++reaction) {
+        if (model::reaction(reaction).section != section_)
+            continue;
+        const QRect picture = content::toPixels(content::reactionPicture(reaction));
+        if (picture.intersects(dirty))
+            content::reactionDrawing(reaction).draw(painter, picture);
+    }
+    if (worksheet_.isNoteShown(section_)) {
+        const QRect note = content::toPixels(model::section(section_).noteRect);
+        if (note.intersects(dirty))
+            note_.paint(painter, note);
+    }
+    for (int blank = 0; blank < model::kBlanks; ++blank) {
+        const int compound = worksheet_.compoundIn(blank);
+        if (compound == model::kNone || model::sectionOfBlank(blank) != section_)
+            continue;
+        const QRect card = content::toPixels(content::placedCard(blank));
+        if (card.intersects(dirty))
+            content::cardDrawing(compound).draw(painter, card);
+    }
+}
+
+// A section out of view holds no pictures.
+void SectionView::hideEvent(QHideEvent* event) {
+    QWidget::hideEvent(event);
+    for (int reaction = 0; reaction < model::kReactions; ++reaction) {
+        if (model::reaction(reaction).section == section_)
+            content::reactionDrawing(reaction).releasePixmaps();
+    }
+    note_.release();
+    if (title_)
+        title_->release();
+}
+
+} // namespace view

@@ -1,0 +1,59 @@
+#pragma once
+
+#include "model/description.h"
+#include "view/painted_label.h"
+
+#include <QWidget>
+
+#include <array>
+#include <optional>
+
+class QLineEdit;
+
+namespace model {
+class Worksheet;
+}
+
+namespace view {
+
+// One section of the worksheet as the viewport shows it: its frame, its title's tab, its
+// reaction pictures with the compounds laid on their blanks, its note once the section is found
+// right, and the coefficient boxes of its reactions, real line edits that the student types in.
+// It paints what the worksheet holds and repaints what changes there.
+class SectionView : public QWidget {
+    Q_OBJECT
+
+public:
+    SectionView(model::Worksheet& worksheet, int section, QWidget* viewport);
+
+    int section() const { return section_; }
+
+    // The line edit of a coefficient box of this section, or nullptr while the boxes are not
+    // made yet; the first frame does without them.
+    QLineEdit* boxEdit(int box) const { return edits_.at(box); }
+    bool hasBoxes() const;
+    void makeBoxes();
+
+    // Renders now the pictures of the section's reactions, so that its first showing finds them
+    // ready.
+    void renderAhead() const;
+
+signals:
+    void boxesMade();
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void hideEvent(QHideEvent* event) override;
+
+private:
+    void repaint(const model::Rect& twips);
+    void showBoxes(int reaction);
+
+    model::Worksheet& worksheet_;
+    int section_;
+    std::optional<PaintedLabel> title_;
+    PaintedLabel note_;
+    std::array<QLineEdit*, model::kCoefficientBoxes> edits_{};
+};
+
+} // namespace view
