@@ -27,7 +27,8 @@ public:
         : host_(host), role_(role), pixels_(pixels), name_(std::move(name)),
           shown_(std::move(shown)), description_(std::move(description)) {}
 
-    bool isShown() const { return shown_() && host_->isVisible(); }
+    // Shown while the widget it is drawn on is, in a window shown or about to be.
+    bool isShown() const { return shown_() && host_->isVisibleTo(host_->window()); }
     // Where it lies on its widget, in pixels; some places change their size.
     QRect pixels() const { return sized_ ? sized_() : pixels_; }
     void setSizing(std::function<QRect()> sized) { sized_ = std::move(sized); }
@@ -116,14 +117,14 @@ public:
     DrawingAccessible(QWidget* widget, QAccessible::Role role) : QAccessibleWidget(widget, role) {}
 
     int childCount() const override {
-        return QAccessibleWidget::childCount() + int(list()->shown().size());
+        return QAccessibleWidget::childCount() + int(shown().size());
     }
 
     QAccessibleInterface* child(int index) const override {
         const int widgets = QAccessibleWidget::childCount();
         if (index < widgets)
             return QAccessibleWidget::child(index);
-        const std::vector<DrawnPlace*> seen = list()->shown();
+        const std::vector<DrawnPlace*> seen = shown();
         index -= widgets;
         return index < int(seen.size()) ? seen[index] : nullptr;
     }
@@ -133,29 +134,31 @@ public:
             return -1;
         if (child->object())
             return QAccessibleWidget::indexOfChild(child);
-        const std::vector<DrawnPlace*> seen = list()->shown();
+        const std::vector<DrawnPlace*> seen = shown();
         const auto found = std::find(seen.begin(), seen.end(), child);
         return found == seen.end() ? -1
                                    : QAccessibleWidget::childCount() + int(found - seen.begin());
     }
 
+    // What is drawn lies under the widgets that take the keyboard over it: a finger on a
+    // placed compound finds the compound.
     QAccessibleInterface* childAt(int x, int y) const override {
-        if (QAccessibleInterface* found = QAccessibleWidget::childAt(x, y))
-            return found;
-        for (DrawnPlace* place : list()->shown()) {
+        for (DrawnPlace* place : shown()) {
             if (place->rect().contains(x, y))
                 return place;
         }
-        return nullptr;
+        return QAccessibleWidget::childAt(x, y);
     }
 
 private:
-    PlaceList* list() const { return placesOf(widget()); }
+    // None before the places are made.
+    std::vector<DrawnPlace*> shown() const {
+        const PlaceList* list = placesOf(widget());
+        return list ? list->shown() : std::vector<DrawnPlace*>{};
+    }
 };
 
 QAccessibleInterface* drawingFactory(const QString&, QObject* object) {
-    if (!placesOf(object))
-        return nullptr;
     if (auto* board = qobject_cast<view::Board*>(object))
         return new DrawingAccessible(board, QAccessible::Client);
     if (auto* section = qobject_cast<view::SectionView*>(object))

@@ -1,6 +1,6 @@
-// Marking as a function of the slot table and the box texts alone, on a table of example
-// worksheets: the grade, the compounds sent back, the coefficient groups emptied or hidden and
-// the sections at full marks.
+// Marking as a function of the blanks and the box texts alone, on a table of example
+// worksheets: the grade, the compounds sent back, the reactions whose boxes are emptied or
+// hidden and the sections at full marks.
 #include "model/marking.h"
 
 #include <QTest>
@@ -13,7 +13,7 @@ using model::Water;
 
 namespace {
 
-using Placed = QList<QPair<int, int>>;    // slot, compound
+using Placed = QList<QPair<int, int>>;    // blank, compound
 using Typed = QList<QPair<int, QString>>; // box, text
 
 // Every blank right, and coefficients in their ratios written as students write them.
@@ -27,14 +27,14 @@ const Typed kAllRightCoefficients{{1, "2"},  {2, "2"},  {4, "2"},  {5, "3"},
                                   {13, "4"}, {14, "2"}, {15, "2"}, {17, " 2 "}};
 
 model::Marking marked(const Placed& placed, const Typed& typed) {
-    model::Model worksheet = model::answerKey();
-    // A copy of its own for each blank, as the palette gives them.
-    for (const auto& [slot, compound] : placed)
-        worksheet.SlotTable[slot].Placed = std::int16_t(compound + model::kCompounds * slot);
+    model::Blanks blanks;
+    blanks.fill(model::kNone);
+    for (const auto& [blank, compound] : placed)
+        blanks[blank] = compound;
     model::BoxTexts texts;
     for (const auto& [box, text] : typed)
         texts[box] = text;
-    return model::mark(worksheet, texts);
+    return model::mark(blanks, texts);
 }
 
 QList<int> listed(const std::vector<int>& values) {

@@ -10,8 +10,8 @@ using model::readCoefficient;
 
 namespace {
 
-bool coefficientsRight(int group, const QStringList& texts) {
-    return model::coefficientsRight(*model::groupOf(group), {texts.data(), size_t(texts.size())});
+bool coefficientsRight(int reaction, const QStringList& texts) {
+    return model::coefficientsRight(model::reaction(reaction), {texts.data(), size_t(texts.size())});
 }
 
 } // namespace
@@ -36,9 +36,9 @@ private slots:
     void onlySpacesMakeABoxEmpty();
     // The locale the student's system runs in never changes what a box reads.
     void greekLocaleStillReadsTheDecimalPoint();
-    // A group is right exactly when its coefficients are positive and in the reaction's ratio.
-    void groupIsRightOnlyForItsRatio_data();
-    void groupIsRightOnlyForItsRatio();
+    // A reaction's coefficients are right exactly when they are positive and in its ratio.
+    void reactionIsRightOnlyForItsRatio_data();
+    void reactionIsRightOnlyForItsRatio();
 };
 
 void CoefficientsTest::textReadsAsItsLeadingNumberRounded_data() {
@@ -134,8 +134,8 @@ void CoefficientsTest::greekLocaleStillReadsTheDecimalPoint() {
     QVERIFY(twoPointFive);
 }
 
-void CoefficientsTest::groupIsRightOnlyForItsRatio_data() {
-    QTest::addColumn<int>("group");
+void CoefficientsTest::reactionIsRightOnlyForItsRatio_data() {
+    QTest::addColumn<int>("reaction");
     QTest::addColumn<QStringList>("texts");
     QTest::addColumn<bool>("right");
 
@@ -175,11 +175,11 @@ void CoefficientsTest::groupIsRightOnlyForItsRatio_data() {
     QTest::newRow("8: five boxes") << 8 << QStringList{"1", "2", "1", "1", "1"} << false;
 }
 
-void CoefficientsTest::groupIsRightOnlyForItsRatio() {
-    QFETCH(int, group);
+void CoefficientsTest::reactionIsRightOnlyForItsRatio() {
+    QFETCH(int, reaction);
     QFETCH(QStringList, texts);
     QFETCH(bool, right);
-    QCOMPARE(coefficientsRight(group, texts), right);
+    QCOMPARE(coefficientsRight(reaction, texts), right);
 }
 
 QTEST_GUILESS_MAIN(CoefficientsTest)

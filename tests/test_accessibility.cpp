@@ -2,18 +2,24 @@
 // blanks, coefficient boxes, sections, notes and the grade, kept up to date, the events that
 // announce placing, replacing, removing, the outcome of a check and a restart, and what pressing
 // a blank does.
-#include "assistive/keyboard_placement.h"
+#include "assistive/announcer.h"
+#include "assistive/blank_stops.h"
 #include "assistive/names.h"
+#include "assistive/places.h"
 #include "content/drawings.h"
+#include "content/geometry.h"
 #include "content/spoken.h"
 #include "content/texts.h"
 #include "model/marking.h"
 #include "support/window_fixture.h"
+#include "view/section_view.h"
 
 #include <QAccessible>
 #include <QAction>
 #include <QApplication>
+#include <QLineEdit>
 #include <QMenuBar>
+#include <QScrollBar>
 #include <QSet>
 #include <QTest>
 
@@ -45,6 +51,15 @@ QString blankName(int picture, const QString& which, const QString& holds) {
     return spoken::kBlank.arg(content::reactionDrawing(picture).accessibleName(), which, holds);
 }
 
+// Space on a blank until it holds `compound`, its section in view.
+void putByKeys(WindowFixture& f, int blank, int compound) {
+    f.showSection(model::sectionOfBlank(blank));
+    for (int presses = 0; f.worksheet.compoundIn(blank) != compound; ++presses) {
+        QVERIFY2(presses < model::kCompounds, "the compound never came round");
+        QTest::keyClick(f.window->blankStops().stop(blank), Qt::Key_Space);
+    }
+}
+
 void showActive(WindowFixture& f) {
     f.window->show();
     f.window->activateWindow();
@@ -66,7 +81,7 @@ struct Announcements {
     std::vector<Heard> heard;
 
     explicit Announcements(WindowFixture& f) {
-        f.ui.Form1.setAnnouncer([this](QAccessibleEvent& event) {
+        f.window->announcer().setDelivery([this](QAccessibleEvent& event) {
             QAccessibleInterface* about = event.accessibleInterface();
             heard.push_back({event.type(), about ? about->role() : QAccessible::NoRole,
                              about ? about->text(QAccessible::Name) : QString(),
@@ -101,23 +116,23 @@ private slots:
     // right in palette order.
     void thePaletteShowsOneNamedCardPerCompound() {
         WindowFixture f;
-        const QStringList cards = namedChildren(f.ui.Form1.widget(), QAccessible::Graphic);
+        const QStringList cards = namedChildren(&f.board, QAccessible::Graphic);
         QCOMPARE(cards.size(), model::kCompounds);
         for (int compound = 0; compound < model::kCompounds; ++compound)
-            QCOMPARE(cards[(*f.model.PaletteColumn)[compound]], spoken::kCompounds[compound]);
+            QCOMPARE(cards[f.worksheet.columnOf(compound)], spoken::compound(compound));
 
         // The point under a card finds that card.
-        const auto& card = f.ui.ImgMolecular(f.frontCopy(Propanoic));
+        const QRect card =
+            content::toPixels(content::paletteCard(f.worksheet.columnOf(Propanoic)));
         f.window->show();
         QVERIFY(QTest::qWaitForWindowExposed(f.window.get()));
-        const QPoint middle =
-            f.ui.Form1.widget()->mapToGlobal(f.ui.Form1.toPixels(card.rect()).center());
-        QAccessibleInterface* found = of(f.ui.Form1.widget())->childAt(middle.x(), middle.y());
+        const QPoint middle = f.board.mapToGlobal(card.center());
+        QAccessibleInterface* found = of(&f.board)->childAt(middle.x(), middle.y());
         QVERIFY(found);
-        QCOMPARE(found->text(QAccessible::Name), spoken::kCompounds[Propanoic]);
+        QCOMPARE(found->text(QAccessible::Name), spoken::compound(Propanoic));
         QCOMPARE(found->role(), QAccessible::Graphic);
         QVERIFY(found->rect().contains(middle));
-        QCOMPARE(found->parent(), of(f.ui.Form1.widget()));
+        QCOMPARE(found->parent(), of(&f.board));
         QCOMPARE(found->text(QAccessible::Description), QString());
     }
 
@@ -125,23 +140,23 @@ private slots:
     // a removed compound is no longer found there.
     void sectionsShowReactionsAndPlacedCompounds() {
         WindowFixture f;
-        QWidget* section0 = f.ui.Pic(0).widget();
+        QWidget* section0 = f.board.sectionView(0);
         QCOMPARE(namedChildren(section0, QAccessible::Graphic),
                  QStringList({"Καταλυτική οξείδωση βουτανίου, C4H10",
                               "Αιθανάλη, CH3CHO, και οξυγόνο, O2, με καταλύτες",
                               "Μεθανόλη, CH3OH, και μονοξείδιο του άνθρακα, CO, με καταλύτες"}));
-        f.fill(1, 0, Ethanoic);
+        f.fill(1, Ethanoic);
         QVERIFY(
-            namedChildren(section0, QAccessible::Graphic).contains(spoken::kCompounds[Ethanoic]));
+            namedChildren(section0, QAccessible::Graphic).contains(spoken::compound(Ethanoic)));
         f.showSection(0);
-        assistive::removeCompound(f.ws, 1);
+        QTest::keyClick(f.window->blankStops().stop(1), Qt::Key_Delete);
         QVERIFY(
-            !namedChildren(section0, QAccessible::Graphic).contains(spoken::kCompounds[Ethanoic]));
+            !namedChildren(section0, QAccessible::Graphic).contains(spoken::compound(Ethanoic)));
         // A hidden note is not found; the shown title is.
         QVERIFY(
-            !namedChildren(section0, QAccessible::StaticText).contains(content::texts::kNotes[0]));
+            !namedChildren(section0, QAccessible::StaticText).contains(content::texts::note(0)));
         QVERIFY(namedChildren(section0, QAccessible::StaticText)
-                    .contains(content::texts::kTitleIndustry));
+                    .contains(content::texts::sectionTitle(0)));
     }
 
     // A blank names its reaction, which blank it is and what it holds, after every change.
@@ -155,17 +170,17 @@ private slots:
         QCOMPARE(of(stops.stop(0))->role(), QAccessible::Button);
         QCOMPARE(of(stops.stop(0))->text(QAccessible::Description), spoken::kBlankKeys);
 
-        f.fill(5, 1, Water); // by the mouse
+        f.fill(7, Water); // by the mouse
         QCOMPARE(spokenName(stops.stop(7)),
-                 blankName(5, spoken::kSecondBlank, spoken::kCompounds[Water]));
-        assistive::placeCompound(f.ws, 7, Ammonia); // replaced by the keyboard
+                 blankName(5, spoken::kSecondBlank, spoken::compound(Water)));
+        putByKeys(f, 7, Ammonia); // replaced by the keyboard
         QCOMPARE(spokenName(stops.stop(7)),
-                 blankName(5, spoken::kSecondBlank, spoken::kCompounds[Ammonia]));
-        f.window->mnuCheck->trigger(); // the check takes the wrong compound out
+                 blankName(5, spoken::kSecondBlank, spoken::compound(Ammonia)));
+        f.window->checkAction->trigger(); // the check takes the wrong compound out
         QCOMPARE(spokenName(stops.stop(7)),
                  blankName(5, spoken::kSecondBlank, spoken::kEmptyBlank));
-        f.fill(5, 0, GeneralAcid);
-        f.window->mnuRestart->trigger();
+        f.fill(6, GeneralAcid);
+        f.window->restartAction->trigger();
         QCOMPARE(spokenName(stops.stop(6)), blankName(5, spoken::kFirstBlank, spoken::kEmptyBlank));
     }
 
@@ -173,18 +188,18 @@ private slots:
     // with one compound in both blanks of a reaction.
     void boxesSayTheirTermAndReaction() {
         WindowFixture f;
-        const auto name = [&](int box) { return f.ui.tCoefficient(box).accessibleName(); };
+        const auto name = [&](int box) { return f.box(box)->accessibleName(); };
         QCOMPARE(name(0), QString("Συντελεστής του C4H10, καταλυτική οξείδωση βουτανίου"));
         QCOMPARE(name(3), QString("Συντελεστής του O2, οξείδωση αιθανάλης"));
         QCOMPARE(name(1), QString("Συντελεστής του προϊόντος, καταλυτική οξείδωση βουτανίου"));
-        f.fill(0, 0, Ethanoic);
+        f.fill(0, Ethanoic);
         QCOMPARE(name(1),
                  QString("Συντελεστής του προϊόντος CH3COOH, καταλυτική οξείδωση βουτανίου"));
         for (int picture : {1, 2})
-            f.fill(picture, 0, Water);
+            f.fill(model::firstBlankOf(picture) + 0, Water);
         for (int picture : {8, 9, 10}) {
-            f.fill(picture, 0, Ammonia);
-            f.fill(picture, 1, Ammonia);
+            f.fill(model::firstBlankOf(picture) + 0, Ammonia);
+            f.fill(model::firstBlankOf(picture) + 1, Ammonia);
         }
         QCOMPARE(name(15), QString("Συντελεστής του δεύτερου προϊόντος NH3, υδρόλυση "
                                    "προπανονιτριλίου"));
@@ -192,18 +207,18 @@ private slots:
         for (int box = 0; box < model::kCoefficientBoxes; ++box)
             names.insert(name(box));
         QCOMPARE(names.size(), model::kCoefficientBoxes);
-        QCOMPARE(of(f.ui.tCoefficient(15).lineEdit())->text(QAccessible::Name), name(15));
+        QCOMPARE(of(f.box(15))->text(QAccessible::Name), name(15));
     }
 
     // The scroll bar and each section's box are named after the section; the scroll bar's name
     // follows the section in view.
     void sectionsAreNamed() {
         WindowFixture f;
-        QCOMPARE(f.ui.VScroll1.accessibleName(), QString("Ενότητα 1 από 5, Βιομηχανική παρασκευή"));
+        QCOMPARE(f.board.scrollBar()->accessibleName(), QString("Ενότητα 1 από 5, Βιομηχανική παρασκευή"));
         f.showSection(2);
-        QCOMPARE(f.ui.VScroll1.accessibleName(),
+        QCOMPARE(f.board.scrollBar()->accessibleName(),
                  QString("Ενότητα 3 από 5, Ανώτερα οξέα από τα λίπη"));
-        QCOMPARE(spokenName(f.ui.Pic(3).widget()), QString("Ενότητα 4 από 5, Στο εργαστήριο"));
+        QCOMPARE(spokenName(f.board.sectionView(3)), QString("Ενότητα 4 από 5, Στο εργαστήριο"));
     }
 
     // Every command of the menu bar can be pressed; the bar between them is a separator.
@@ -213,7 +228,7 @@ private slots:
         QCOMPARE(bar->childCount(), 7);
         for (int i = 0; i < bar->childCount(); ++i) {
             QAccessibleInterface* item = bar->child(i);
-            const bool separator = item->object() == f.window->mnuVSeperator;
+            const bool separator = item->object() == f.window->separatorAction;
             QCOMPARE(item->role(), separator ? QAccessible::Separator : QAccessible::MenuItem);
             QAccessibleActionInterface* actions = item->actionInterface();
             QCOMPARE(actions &&
@@ -258,9 +273,8 @@ private slots:
         QVERIFY(actions);
         QCOMPARE(actions->actionNames().front(), QAccessibleActionInterface::pressAction());
         actions->doAction(QAccessibleActionInterface::pressAction());
-        QCOMPARE(f.ui.VScroll1.value(), 3);
-        const int compound = model::compoundOf(f.model.SlotTable[7].Placed);
-        QCOMPARE((*f.model.PaletteColumn)[compound], std::int16_t(0));
+        QCOMPARE(f.board.sectionInView(), 3);
+        QCOMPARE(f.worksheet.columnOf(f.worksheet.compoundIn(7)), 0);
     }
 
     // Placing, replacing and removing are heard as a new name of the blank; a check is heard
@@ -271,63 +285,62 @@ private slots:
         const auto& stops = f.window->blankStops();
 
         f.showSection(2);
-        assistive::placeCompound(f.ws, 5, GeneralAcid);
-        const QString holding = blankName(4, spoken::kOnlyBlank, spoken::kCompounds[GeneralAcid]);
+        putByKeys(f, 5, GeneralAcid);
+        const QString holding = blankName(4, spoken::kOnlyBlank, spoken::compound(GeneralAcid));
         QVERIFY(listening.has(QAccessible::NameChanged, holding));
-        assistive::placeCompound(f.ws, 5, Water);
+        putByKeys(f, 5, Water);
         QVERIFY(listening.has(QAccessible::NameChanged,
-                              blankName(4, spoken::kOnlyBlank, spoken::kCompounds[Water])));
-        assistive::placeCompound(f.ws, 5, GeneralAcid);
+                              blankName(4, spoken::kOnlyBlank, spoken::compound(Water))));
+        putByKeys(f, 5, GeneralAcid);
         listening.heard.clear();
-        assistive::removeCompound(f.ws, 5);
+        QTest::keyClick(f.window->blankStops().stop(5), Qt::Key_Delete);
         QVERIFY(listening.has(QAccessible::NameChanged,
                               blankName(4, spoken::kOnlyBlank, spoken::kEmptyBlank)));
         QCOMPARE(spokenName(stops.stop(5)), blankName(4, spoken::kOnlyBlank, spoken::kEmptyBlank));
 
-        assistive::placeCompound(f.ws, 5, GeneralAcid);
+        putByKeys(f, 5, GeneralAcid);
         listening.heard.clear();
-        f.window->mnuCheck->trigger();
+        f.window->checkAction->trigger();
         const QString grade = QStringLiteral("3%");
-        QCOMPARE(f.ui.LGrade.accessibleName(), grade);
-        QCOMPARE(controls::accessibleInterfaceOf(f.ui.LGrade)->text(QAccessible::Description),
-                 spoken::kGrade);
+        QCOMPARE(f.window->places().grade()->text(QAccessible::Name), grade);
+        QCOMPARE(f.window->places().grade()->text(QAccessible::Description), spoken::kGrade);
         QVERIFY(listening.has(QAccessible::ObjectShow, grade));
         // The grade's stop, which takes the focus, says the grade and what the check did.
         QWidget* gradeStop = f.window->blankStops().gradeStop();
         QVERIFY(gradeStop->isVisibleTo(f.window.get()));
         QCOMPARE(spokenName(gradeStop),
                  QString("Βαθμός: 3 %. Σωστή η ενότητα 3. Καμία ένωση δεν επέστρεψε στην παλέτα."));
-        QVERIFY(listening.has(QAccessible::ObjectShow, content::texts::kNotes[2]));
-        QVERIFY(!listening.has(QAccessible::ObjectShow, content::texts::kNotes[0]));
+        QVERIFY(listening.has(QAccessible::ObjectShow, content::texts::note(2)));
+        QVERIFY(!listening.has(QAccessible::ObjectShow, content::texts::note(0)));
 
         // The grade and the note are found where they show.
-        QVERIFY(namedChildren(f.ui.Form1.widget(), QAccessible::StaticText).contains(grade));
-        QVERIFY(namedChildren(f.ui.Pic(2).widget(), QAccessible::StaticText)
-                    .contains(content::texts::kNotes[2]));
+        QVERIFY(namedChildren(&f.board, QAccessible::StaticText).contains(grade));
+        QVERIFY(namedChildren(f.board.sectionView(2), QAccessible::StaticText)
+                    .contains(content::texts::note(2)));
 
         // The next drag hides them again, and says so.
         listening.heard.clear();
         f.grab(Water);
         f.releaseAt({6000, 300});
         QVERIFY(listening.has(QAccessible::ObjectHide, grade));
-        QVERIFY(listening.has(QAccessible::ObjectHide, content::texts::kNotes[2]));
+        QVERIFY(listening.has(QAccessible::ObjectHide, content::texts::note(2)));
         QVERIFY(!gradeStop->isVisibleTo(f.window.get()));
 
         // A check that sends compounds back and empties coefficients says so.
-        f.fill(0, 0, Ethanoic);
-        f.fill(3, 0, Water);
-        f.fill(3, 1, Water);
-        f.fill(8, 0, Water);
-        f.window->mnuCheck->trigger();
+        f.fill(0, Ethanoic);
+        f.fill(3, Water);
+        f.fill(4, Water);
+        f.fill(12, Water);
+        f.window->checkAction->trigger();
         QCOMPARE(spokenName(gradeStop),
                  QString("Βαθμός: 9 %. Σωστή η ενότητα 3. 2 ενώσεις επέστρεψαν στην παλέτα. "
                          "Σβήστηκαν οι λάθος συντελεστές μιας αντίδρασης."));
 
         // A restart changes the palette's front cards, and says so.
         listening.heard.clear();
-        f.window->mnuRestart->trigger();
-        for (const QString& compound : spoken::kCompounds)
-            QVERIFY(listening.has(QAccessible::ObjectCreated, compound));
+        f.window->restartAction->trigger();
+        for (int compound = 0; compound < model::kCompounds; ++compound)
+            QVERIFY(listening.has(QAccessible::ObjectCreated, spoken::compound(compound)));
     }
 
     // What the student does to a blank is said at once, as a notification a screen reader
@@ -341,29 +354,27 @@ private slots:
         first->setFocus();
 
         key(first, Qt::Key_Space);
-        const int compound = model::compoundOf(f.model.SlotTable[0].Placed);
-        QCOMPARE(listening.said(), QStringList{spoken::kCompounds[compound]});
+        const int compound = f.worksheet.compoundIn(0);
+        QCOMPARE(listening.said(), QStringList{spoken::compound(compound)});
         listening.heard.clear();
         key(first, Qt::Key_Space);
         QCOMPARE(listening.said(),
-                 QStringList{spoken::kCompounds[model::compoundOf(f.model.SlotTable[0].Placed)]});
+                 QStringList{spoken::compound(f.worksheet.compoundIn(0))});
         listening.heard.clear();
         key(first, Qt::Key_Delete);
         QCOMPARE(listening.said(), QStringList{spoken::kEmptyBlank});
 
         listening.heard.clear();
         f.showSection(3);
-        f.fill(5, 1, Water);
+        f.fill(7, Water);
         QCOMPARE(listening.said(),
-                 QStringList{blankName(5, spoken::kSecondBlank, spoken::kCompounds[Water])});
+                 QStringList{blankName(5, spoken::kSecondBlank, spoken::compound(Water))});
         listening.heard.clear();
-        f.fill(5, 1, Ammonia);
+        f.fill(7, Ammonia);
         QCOMPARE(listening.said(),
-                 QStringList{blankName(5, spoken::kSecondBlank, spoken::kCompounds[Ammonia])});
+                 QStringList{blankName(5, spoken::kSecondBlank, spoken::compound(Ammonia))});
         listening.heard.clear();
-        const QPointF blank = assistive::blankCentre(f.ws, 7);
-        f.router().doubleClick(blank, Qt::LeftButton);
-        f.router().release(blank, Qt::LeftButton);
+        f.doubleClick(f.onBlank(7));
         QCOMPARE(listening.said(),
                  QStringList{blankName(5, spoken::kSecondBlank, spoken::kEmptyBlank)});
 
@@ -371,10 +382,10 @@ private slots:
         listening.heard.clear();
         f.grab(Water);
         f.releaseAt({6000, 300});
-        f.fill(5, 0, Water);
+        f.fill(6, Water);
         listening.heard.clear();
-        f.window->mnuCheck->trigger();
-        f.window->mnuRestart->trigger();
+        f.window->checkAction->trigger();
+        f.window->restartAction->trigger();
         QVERIFY2(listening.said().isEmpty(), qPrintable(listening.said().join('/')));
     }
 
@@ -386,10 +397,10 @@ private slots:
         showActive(f);
         Announcements listening(f);
         f.window->blankStops().stop(0)->setFocus();
-        f.fill(4, 0, GeneralAcid);
-        f.fill(3, 0, Ammonia);
+        f.fill(5, GeneralAcid);
+        f.fill(3, Ammonia);
         listening.heard.clear();
-        f.window->mnuCheck->trigger();
+        f.window->checkAction->trigger();
         QWidget* gradeStop = f.window->blankStops().gradeStop();
         const QString whole("Βαθμός: 3 %. Σωστή η ενότητα 3. Μία ένωση επέστρεψε στην παλέτα.");
         QCOMPARE(QApplication::focusWidget(), gradeStop);
@@ -397,7 +408,7 @@ private slots:
         QVERIFY(listening.said().isEmpty());
 
         listening.heard.clear();
-        f.window->mnuCheck->trigger();
+        f.window->checkAction->trigger();
         const QString again("Βαθμός: 3 %. Σωστή η ενότητα 3. Καμία ένωση δεν επέστρεψε στην "
                             "παλέτα.");
         QCOMPARE(QApplication::focusWidget(), gradeStop);
@@ -426,10 +437,10 @@ private slots:
 
         key(stops.stop(1), Qt::Key_F1);
         QCOMPARE(listening.said(), QStringList{spoken::kBlankKeys});
-        QCOMPARE(f.model.SlotTable[1].Placed, model::kEmpty);
+        QCOMPARE(f.worksheet.compoundIn(1), model::kNone);
 
-        f.ui.VScroll1.widget()->setFocus();
-        f.window->mnuRestart->trigger();
+        f.board.scrollBar()->setFocus();
+        f.window->restartAction->trigger();
         QCOMPARE(QApplication::focusWidget(), stops.stop(0));
         for (int slot : {0, 1, 2, 17})
             QCOMPARE(description(slot), spoken::kBlankKeys);
@@ -445,7 +456,7 @@ private slots:
         first->setFocus();
         key(first, Qt::Key_Space);
         listening.heard.clear();
-        f.window->mnuRestart->trigger();
+        f.window->restartAction->trigger();
         QCOMPARE(QApplication::focusWidget(), first);
         QCOMPARE(listening.said(), QStringList{blankName(0, spoken::kOnlyBlank,
                                                          spoken::kEmptyBlank) +

@@ -21,38 +21,39 @@
 #include <QTimer>
 
 #include <functional>
+#include <optional>
 
 namespace {
 
 // Everything of a worksheet in progress that a menu command other than check, restart and
 // exit must leave alone.
 struct Snapshot {
-    std::vector<std::int16_t> placed;
+    std::vector<int> placed;
     std::vector<QString> texts;
     std::vector<bool> shown;
-    bool grade;
-    QString caption;
+    std::optional<int> grade;
+    QRect gradeShown;
 
     explicit Snapshot(const WindowFixture& f) {
-        for (const auto& slot : f.model.SlotTable)
-            placed.push_back(slot.Placed);
-        for (int b = 0; b < 20; ++b) {
-            texts.push_back(f.ui.tCoefficient(b).text());
-            shown.push_back(f.ui.tCoefficient(b).isVisible());
+        for (int blank = 0; blank < model::kBlanks; ++blank)
+            placed.push_back(f.worksheet.compoundIn(blank));
+        for (int b = 0; b < model::kCoefficientBoxes; ++b) {
+            texts.push_back(f.box(b)->text());
+            shown.push_back(!f.box(b)->isHidden());
         }
-        grade = f.ui.LGrade.isVisible();
-        caption = f.ui.LGrade.caption();
+        grade = f.worksheet.grade();
+        gradeShown = f.board.gradeRect();
     }
     bool operator==(const Snapshot&) const = default;
 };
 
 void halfFinished(WindowFixture& f) {
-    f.fill(0, 0, 1);
-    f.fill(8, 0, 1);
-    f.fill(8, 1, 4);
-    f.ui.tCoefficient(0).setText("2");
-    f.ui.tCoefficient(9).setText("5");
-    f.window->mnuCheck->trigger();
+    f.fill(0, Ethanoic);
+    f.fill(12, Ethanoic);
+    f.fill(13, Ammonia);
+    f.box(0)->setText("2");
+    f.box(9)->setText("5");
+    f.window->checkAction->trigger();
 }
 
 // Runs `inside` once the modal window that `trigger` opens is up, then returns.
@@ -122,14 +123,14 @@ private slots:
         }
         QCOMPARE(captions, (QStringList{"Βοήθεια", "Έλεγχος", "Απ' την αρχή", "Φύλλο εργασίας",
                                         "|", "Περί...", "Έξοδος"}));
-        QCOMPARE(actions[4], f.window->mnuVSeperator);
+        QCOMPARE(actions[4], f.window->separatorAction);
     }
 
     void theSeparatorItemDoesNothing() {
         WindowFixture f;
         halfFinished(f);
         const Snapshot before(f);
-        f.window->mnuVSeperator->trigger();
+        f.window->separatorAction->trigger();
         QVERIFY(Snapshot(f) == before);
         QVERIFY(f.opened.empty());
         QVERIFY(!QApplication::activeModalWidget());
@@ -141,7 +142,7 @@ private slots:
         WindowFixture f;
         halfFinished(f);
         const Snapshot before(f);
-        whileModal([&] { f.window->mnuHelp->trigger(); },
+        whileModal([&] { f.window->helpAction->trigger(); },
                    [&](QWidget* modal) {
                        auto* box = qobject_cast<QMessageBox*>(modal);
                        QVERIFY(box);
@@ -163,13 +164,13 @@ private slots:
         WindowFixture f;
         halfFinished(f);
         const Snapshot before(f);
-        f.window->mnuSheet->trigger();
+        f.window->sheetAction->trigger();
         const QString cached = scratch_->filePath("cache/" + QCoreApplication::applicationName() +
                                                   "/organic-acid-preparations-worksheet.pdf");
         QCOMPARE(f.opened, std::vector<QUrl>{QUrl::fromLocalFile(cached)});
         QVERIFY(isPdf(cached));
         f.openerSucceeds = false;
-        f.window->mnuSheet->trigger();
+        f.window->sheetAction->trigger();
         QCOMPARE(f.opened, (std::vector<QUrl>{f.opened[0], f.opened[0]}));
         QVERIFY(Snapshot(f) == before);
         QVERIFY(!QApplication::activeModalWidget());
@@ -178,7 +179,7 @@ private slots:
     // The cached copy is written once, and again only when it is older than the program.
     void theCachedDocumentIsWrittenAgainOnlyWhenOlderThanTheProgram() {
         WindowFixture f;
-        f.window->mnuSheet->trigger();
+        f.window->sheetAction->trigger();
         const QString cached = f.opened.at(0).toLocalFile();
         const auto setModified = [&](const QDateTime& time) {
             QFile file(cached);
@@ -188,10 +189,10 @@ private slots:
         const QDateTime program = QFileInfo(QCoreApplication::applicationFilePath()).lastModified();
         const QDateTime later = program.addSecs(60);
         setModified(later);
-        f.window->mnuSheet->trigger();
+        f.window->sheetAction->trigger();
         QCOMPARE(QFileInfo(cached).lastModified(), later);
         setModified(program.addSecs(-60));
-        f.window->mnuSheet->trigger();
+        f.window->sheetAction->trigger();
         QVERIFY(QFileInfo(cached).lastModified() >= program);
         QVERIFY(isPdf(cached));
         QCOMPARE(f.opened.size(), size_t(3));
@@ -203,7 +204,7 @@ private slots:
         QVERIFY(QDir().mkpath(QFileInfo(installed).path()));
         QVERIFY(content::writeWorksheetDocument(installed));
         WindowFixture f;
-        f.window->mnuSheet->trigger();
+        f.window->sheetAction->trigger();
         QCOMPARE(f.opened, std::vector<QUrl>{QUrl::fromLocalFile(installed)});
         QVERIFY(isPdf(installed));
         QVERIFY(!QFileInfo::exists(scratch_->filePath("cache")));
@@ -232,7 +233,7 @@ private slots:
         const Snapshot before(f);
         messages.clear();
         const QtMessageHandler previous = qInstallMessageHandler(recordMessage);
-        f.window->mnuSheet->trigger();
+        f.window->sheetAction->trigger();
         qInstallMessageHandler(previous);
         QVERIFY(f.opened.empty());
         QCOMPARE(messages, QStringList());
@@ -247,15 +248,17 @@ private slots:
         QVERIFY(content::writeWorksheetDocument(document));
         messages.clear();
         const QtMessageHandler previous = qInstallMessageHandler(recordMessage);
-        const bool opened = controls::desktopUrlOpener()(QUrl::fromLocalFile(document));
+        const bool opened = content::desktopUrlOpener()(QUrl::fromLocalFile(document));
         qInstallMessageHandler(previous);
         QVERIFY(!opened);
         QCOMPARE(messages, QStringList());
     }
 
     void anOpenerThatThrowsIsIgnored() {
-        app::MainWindow window([](const QUrl&) -> bool { throw std::runtime_error("no handler"); });
-        window.mnuSheet->trigger();
+        model::Worksheet worksheet;
+        app::MainWindow window(worksheet,
+                               [](const QUrl&) -> bool { throw std::runtime_error("no handler"); });
+        window.sheetAction->trigger();
         QVERIFY(!QApplication::activeModalWidget());
     }
 
@@ -265,7 +268,7 @@ private slots:
         halfFinished(f);
         const Snapshot before(f);
         QPointer<QWidget> first;
-        whileModal([&] { f.window->mnuAbout->trigger(); },
+        whileModal([&] { f.window->aboutAction->trigger(); },
                    [&](QWidget* modal) {
                        QVERIFY(dynamic_cast<content::AboutWindow*>(modal));
                        QCOMPARE(modal->windowTitle(), QString("Παρασκευές οργανικών οξέων, 2014"));
@@ -273,7 +276,7 @@ private slots:
                        first = modal;
                        modal->close();
                    });
-        whileModal([&] { f.window->mnuAbout->trigger(); },
+        whileModal([&] { f.window->aboutAction->trigger(); },
                    [&](QWidget* modal) {
                        QCOMPARE(modal, first.data());
                        modal->close();

@@ -1,6 +1,6 @@
 #include "content/about_window.h"
 #include "content/links.h"
-#include "controls/twips.h"
+#include "content/geometry.h"
 
 #include <QApplication>
 #include <QLabel>
@@ -73,9 +73,9 @@ private slots:
 void AboutWindowTest::eachLinkOpensItsAddressAndStaysOpen_data() {
     QTest::addColumn<QString>("name");
     QTest::addColumn<QUrl>("address");
-    QTest::newRow("emblem") << "Image1" << content::links::kSchoolPage;
-    QTest::newRow("author") << "Label1" << content::links::kProgramCollection;
-    QTest::newRow("logo") << "logo2" << content::links::kMakerPage;
+    QTest::newRow("emblem") << "schoolEmblem" << content::links::kSchoolPage;
+    QTest::newRow("author") << "authorCredit" << content::links::kProgramCollection;
+    QTest::newRow("logo") << "makerLogo" << content::links::kMakerPage;
 }
 
 void AboutWindowTest::eachLinkOpensItsAddressAndStaysOpen() {
@@ -105,11 +105,11 @@ void AboutWindowTest::releaseOffTheLinkOpensNothing() {
         return true;
     };
     AboutWindow window(count, QIcon(), QCursor());
-    QWidget* emblem = control(window, "Image1");
+    QWidget* emblem = control(window, "schoolEmblem");
     showModally(window, [&] {
         QTest::mousePress(emblem, Qt::LeftButton, {}, centreOf(emblem));
         QTest::mouseRelease(emblem, Qt::LeftButton, {}, QPoint(emblem->width() + 5, 5));
-        QTest::mousePress(control(window, "logo2"), Qt::LeftButton);
+        QTest::mousePress(control(window, "makerLogo"), Qt::LeftButton);
         QTest::mouseRelease(emblem, Qt::LeftButton, {}, centreOf(emblem));
     });
     QCOMPARE(asked, 0);
@@ -137,7 +137,7 @@ void AboutWindowTest::failingLinkChangesNothing() {
         const auto windowsBefore = QApplication::topLevelWidgets();
         const QString noticeBefore = window.findChild<QPlainTextEdit*>()->toPlainText();
         QWidget* focusBefore = window.focusWidget();
-        for (const char* name : {"Image1", "Label1", "logo2"})
+        for (const char* name : {"schoolEmblem", "authorCredit", "makerLogo"})
             QTest::mouseClick(control(window, name), Qt::LeftButton, {},
                               centreOf(control(window, name)));
         unchanged = window.isVisible() && QApplication::topLevelWidgets() == windowsBefore &&
@@ -174,7 +174,7 @@ void AboutWindowTest::okHasTheFocusAndAnswersTheKey_data() {
 void AboutWindowTest::okHasTheFocusAndAnswersTheKey() {
     QFETCH(int, key);
     AboutWindow window([](const QUrl&) { return true; }, QIcon(), QCursor());
-    auto* ok = window.findChild<QPushButton*>(QStringLiteral("cmdClose"));
+    auto* ok = window.findChild<QPushButton*>(QStringLiteral("okButton"));
     // The first showing leaves the focus in the notice, which must not carry over.
     QWidget* focusedFirst = nullptr;
     showModally(window, [&] {
@@ -208,7 +208,7 @@ void AboutWindowTest::escapeIsIgnoredAndTheCloseBoxCloses() {
 
 void AboutWindowTest::noticeEndsWithAnEmptyLineAndIsReadOnly() {
     AboutWindow window([](const QUrl&) { return true; }, QIcon(), QCursor());
-    auto* comment = window.findChild<QPlainTextEdit*>(QStringLiteral("Comment"));
+    auto* comment = window.findChild<QPlainTextEdit*>(QStringLiteral("usageNotice"));
     QString shown;
     QString afterTyping;
     showModally(window, [&] {
@@ -228,12 +228,12 @@ void AboutWindowTest::noticeEndsWithAnEmptyLineAndIsReadOnly() {
 void AboutWindowTest::controlsLieWhereTheirTwipsSay_data() {
     QTest::addColumn<QString>("name");
     QTest::addColumn<QRect>("twips");
-    QTest::newRow("Comment") << "Comment" << QRect(60, 4080, 7995, 795);
-    QTest::newRow("cmdClose") << "cmdClose" << QRect(3120, 4980, 1935, 315);
-    QTest::newRow("Image1") << "Image1" << QRect(2460, 420, 3195, 3195);
-    QTest::newRow("Label1") << "Label1" << QRect(165, 1260, 3705, 1665);
-    QTest::newRow("logo1") << "logo1" << QRect(60, 60, 4005, 4005);
-    QTest::newRow("logo2") << "logo2" << QRect(4020, 60, 4005, 4005);
+    QTest::newRow("usageNotice") << "usageNotice" << QRect(60, 4080, 7995, 795);
+    QTest::newRow("okButton") << "okButton" << QRect(3120, 4980, 1935, 315);
+    QTest::newRow("schoolEmblem") << "schoolEmblem" << QRect(2460, 420, 3195, 3195);
+    QTest::newRow("authorCredit") << "authorCredit" << QRect(165, 1260, 3705, 1665);
+    QTest::newRow("emblemGround") << "emblemGround" << QRect(60, 60, 4005, 4005);
+    QTest::newRow("makerLogo") << "makerLogo" << QRect(4020, 60, 4005, 4005);
 }
 
 void AboutWindowTest::controlsLieWhereTheirTwipsSay() {
@@ -244,9 +244,9 @@ void AboutWindowTest::controlsLieWhereTheirTwipsSay() {
     const QRect actual = control(window, name.toLatin1())->geometry();
     QCOMPARE(actual.topLeft(), expected.topLeft());
     QCOMPARE(actual.width(), expected.width());
-    if (name == u"Label1") {
+    if (name == u"authorCredit") {
         // The author's name may need more lines than the design height holds.
-        auto* label = window.findChild<QLabel*>(QStringLiteral("Label1"));
+        auto* label = window.findChild<QLabel*>(QStringLiteral("authorCredit"));
         QVERIFY(actual.height() >= expected.height());
         QVERIFY(actual.height() >= label->heightForWidth(actual.width()));
     } else {
@@ -259,11 +259,11 @@ void AboutWindowTest::controlsLieWhereTheirTwipsSay() {
 void AboutWindowTest::controlsStackInListingOrder_data() {
     QTest::addColumn<QPoint>("twips");
     QTest::addColumn<QString>("onTop");
-    QTest::newRow("emblem over the name") << QPoint(3000, 2000) << "Image1";
-    QTest::newRow("name over the white square") << QPoint(1000, 2000) << "Label1";
-    QTest::newRow("white square over the logo") << QPoint(4040, 3800) << "logo1";
-    QTest::newRow("logo beside the emblem") << QPoint(7000, 2000) << "logo2";
-    QTest::newRow("notice over the white square") << QPoint(1000, 4200) << "Comment";
+    QTest::newRow("emblem over the name") << QPoint(3000, 2000) << "schoolEmblem";
+    QTest::newRow("name over the white square") << QPoint(1000, 2000) << "authorCredit";
+    QTest::newRow("white square over the logo") << QPoint(4040, 3800) << "emblemGround";
+    QTest::newRow("logo beside the emblem") << QPoint(7000, 2000) << "makerLogo";
+    QTest::newRow("notice over the white square") << QPoint(1000, 4200) << "usageNotice";
 }
 
 void AboutWindowTest::controlsStackInListingOrder() {

@@ -81,7 +81,7 @@ private slots:
         QTest::newRow("H2O") << 0 << 26 << 40;
         QTest::newRow("CH3COOH") << 1 << 80 << 98;
         QTest::newRow("CH3CH2COOH") << 2 << 112 << 132;
-        QTest::newRow("CvH2v+1COOH") << 3 << 100 << 122;
+        QTest::newRow("CνH2ν+1COOH") << 3 << 100 << 122;
         QTest::newRow("NH3") << 4 << 24 << 40;
     }
     void cardShowsItsFormulaOnAGreenFace() {
@@ -323,7 +323,7 @@ private slots:
 
     // The drag icon: a hand over a grey tray, kept crisp when stretched for a scaled screen.
     void dragIconShowsHandOverGreyTray() {
-        const controls::Drawing& icon = dragIconDrawing();
+        const content::Drawing& icon = dragIconDrawing();
         const QImage plain = icon.pixmap(QSize(32, 32), 1).toImage();
         const auto white = [](QRgb c) { return c == qRgb(255, 255, 255); };
         const auto grey = [](QRgb c) {

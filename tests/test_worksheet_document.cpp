@@ -52,16 +52,19 @@ private slots:
                                    "Στο εργαστήριο",
                                    "CH3CH2CH2OH",
                                    "[O]",
-                                   "CvH2v+1CH2OH",
+                                   "CνH2ν+1CH2OH",
                                    "CH3CN + H2O",
                                    "ή OH−",
-                                   "CvH2v+1CN + H2O"};
+                                   "CνH2ν+1CN + H2O"};
         qsizetype from = 0;
         for (const QString& part : expected) {
             const qsizetype at = text.indexOf(part, from);
             QVERIFY2(at >= 0, qPrintable("missing or out of order: " + part + "\n" + text));
             from = at + part.size();
         }
+        // The general formulas copy as the worksheet writes them, with a Greek nu.
+        QVERIFY2(text.contains(QStringLiteral("CνH2ν+1COOH")), qPrintable(text));
+        QVERIFY2(!text.contains(QStringLiteral("2v+1")), qPrintable(text));
     }
 
     // Formulas print at 9 pt or more: every "CH" of a card or a reaction stands at least half as

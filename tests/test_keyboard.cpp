@@ -1,18 +1,22 @@
-// The worksheet without a mouse: blanks as keyboard stops, compounds placed, replaced and
-// removed with keys exactly as the mouse would, the section turned with Page Up and Page Down,
+// The worksheet without a mouse: blanks as keyboard stops, compounds put, replaced and taken
+// out with keys to the same effect as the mouse, the section turned with Page Up and Page Down,
 // the menu bar reached with F10, and a whole worksheet done by keys alone.
 #include "app/menu_bar.h"
-#include "assistive/keyboard_placement.h"
+#include "assistive/blank_stops.h"
 #include "assistive/names.h"
+#include "content/geometry.h"
 #include "content/spoken.h"
-#include "layout/send_home.h"
 #include "support/window_fixture.h"
+#include "view/section_view.h"
 
 #include <QAccessible>
 #include <QAction>
 #include <QApplication>
 #include <QLineEdit>
+#include <QScrollBar>
 #include <QTest>
+
+#include <optional>
 
 namespace {
 
@@ -30,43 +34,22 @@ void showActive(WindowFixture& f) {
     QVERIFY(QTest::qWaitForWindowActive(f.window.get()));
 }
 
-int compoundIn(const WindowFixture& f, int slot) {
-    const auto copy = f.model.SlotTable[slot].Placed;
-    return copy == model::kEmpty ? -1 : model::compoundOf(copy);
-}
-
-// Everything the mouse and the keyboard must leave alike: where every picture of every copy
-// lies and whether it shows, the slot table, the boxes, the grade and the notes.
+// Everything the mouse and the keyboard must leave alike: every blank, the palette's stacks,
+// every box shown or not and its text, the grade and the notes.
 QStringList state(const WindowFixture& f) {
     QStringList lines;
-    for (int k = 0; k < model::kCopies; ++k) {
-        for (const controls::Image* p : f.ui.picturesOf(k))
-            lines << QString("%1(%2) %3,%4 %5")
-                         .arg(p->name())
-                         .arg(k)
-                         .arg(p->left())
-                         .arg(p->top())
-                         .arg(p->isVisible());
+    for (int blank = 0; blank < model::kBlanks; ++blank)
+        lines << QString("blank %1: %2").arg(blank).arg(f.worksheet.compoundIn(blank));
+    for (int column = 0; column < model::kCompounds; ++column)
+        lines << QString("column %1: %2 cards").arg(column).arg(f.board.cardsOn(column));
+    for (int b = 0; b < model::kCoefficientBoxes; ++b) {
+        const QLineEdit* edit = f.box(b);
+        lines << QString("box %1: %2 '%3'").arg(b).arg(!edit->isHidden()).arg(edit->text());
     }
-    for (int s = 0; s < model::kSlots; ++s)
-        lines << QString("slot %1: %2").arg(s).arg(f.model.SlotTable[s].Placed);
-    for (int b = 0; b < model::kCoefficientBoxes; ++b)
-        lines << QString("box %1: %2 '%3'")
-                     .arg(b)
-                     .arg(f.ui.tCoefficient(b).isVisible())
-                     .arg(f.ui.tCoefficient(b).text());
-    lines << QString("grade %1").arg(f.ui.LGrade.isVisible());
+    lines << QString("grade %1").arg(f.worksheet.grade().value_or(-1));
     for (int s = 0; s < model::kSections; ++s)
-        lines << QString("note %1: %2").arg(s).arg(f.ui.Label1(s).isVisible());
+        lines << QString("note %1: %2").arg(s).arg(f.worksheet.isNoteShown(s));
     return lines;
-}
-
-// Gives `to` the palette order of `from` while nothing is placed, so that both windows can be
-// compared picture for picture.
-void samePalette(const WindowFixture& from, WindowFixture& to) {
-    to.model.PaletteColumn = from.model.PaletteColumn;
-    for (int k = 0; k < model::kCopies; ++k)
-        layout::sendHome(to.ui, to.model, std::int16_t(k));
 }
 
 void compareStates(const WindowFixture& mouse, const WindowFixture& keys, const char* step) {
@@ -78,72 +61,80 @@ void compareStates(const WindowFixture& mouse, const WindowFixture& keys, const 
     }
 }
 
+// Space on a blank until it holds `compound`, as a student listening to its name does.
+void putByKeys(WindowFixture& f, int blank, int compound) {
+    QWidget* stop = f.window->blankStops().stop(blank);
+    for (int presses = 0; f.worksheet.compoundIn(blank) != compound; ++presses) {
+        QVERIFY2(presses < model::kCompounds, "the compound never came round");
+        QTest::keyClick(stop, Qt::Key_Space);
+    }
+}
+
 } // namespace
 
 class KeyboardTest : public QObject {
     Q_OBJECT
 
 private slots:
-    // Every blank, placed into by the keyboard, takes the compound into its very slot.
-    void keyboardPlacementReachesEverySlot() {
+    // Space on any blank puts the first column's compound into that very blank, and no other.
+    void keysReachEveryBlank() {
         WindowFixture f;
-        for (int slot = 0; slot < model::kSlots; ++slot) {
-            f.showSection(model::sectionOfBlank(slot));
-            const int copy = f.frontCopy(model::blank(slot).answer);
-            assistive::placeCompound(f.ws, slot, model::blank(slot).answer);
-            QCOMPARE(f.model.SlotTable[slot].Placed, std::int16_t(copy));
+        for (int blank = 0; blank < model::kBlanks; ++blank) {
+            f.showSection(model::sectionOfBlank(blank));
+            QTest::keyClick(f.window->blankStops().stop(blank), Qt::Key_Space);
+            for (int other = 0; other < model::kBlanks; ++other)
+                QCOMPARE(f.worksheet.compoundIn(other),
+                         other <= blank ? f.worksheet.compoundInColumn(0) : model::kNone);
         }
     }
 
-    // Placing, replacing and removing by keys leaves the window as the mouse leaves it.
+    // Putting, replacing and taking out by keys leaves the window as the mouse leaves it.
     void keysAndMouseLeaveTheSameWindow() {
         WindowFixture mouse;
         WindowFixture keys;
-        samePalette(mouse, keys);
+        mouse.usePalette({4, 2, 0, 1, 3});
+        keys.usePalette({4, 2, 0, 1, 3});
         compareStates(mouse, keys, "start");
 
         struct Step {
             const char* name;
-            int slot;
-            int compound; // -1 removes
+            int blank;
+            int compound; // -1 takes out
         };
         const Step steps[] = {
-            {"placing into picture 0", 0, Ethanoic},
+            {"putting into picture 0", 0, Ethanoic},
             {"replacing in picture 0", 0, Water},
-            {"placing into picture 1", 1, Ethanoic},
-            {"removing from picture 0", 0, -1},
-            {"placing left of picture 8", 12, Ethanoic},
-            {"placing right of picture 8", 13, Water},
+            {"putting into picture 1", 1, Ethanoic},
+            {"taking out of picture 0", 0, -1},
+            {"putting left of picture 8", 12, Ethanoic},
+            {"putting right of picture 8", 13, Water},
             {"replacing right of picture 8", 13, Ammonia},
-            {"removing left of picture 8", 12, -1},
-            {"placing left of picture 3", 3, GeneralAcid},
-            {"placing right of picture 3", 4, GeneralAcid},
-            {"removing right of picture 3", 4, -1},
+            {"taking out left of picture 8", 12, -1},
+            {"putting left of picture 3", 3, GeneralAcid},
+            {"putting right of picture 3", 4, GeneralAcid},
+            {"taking out right of picture 3", 4, -1},
         };
         for (const Step& step : steps) {
-            const int picture = model::blank(step.slot).reaction;
-            const int blank = model::blank(step.slot).side;
-            mouse.showSection(model::sectionOfReaction(picture));
-            keys.showSection(model::sectionOfReaction(picture));
+            const int section = model::sectionOfBlank(step.blank);
+            mouse.showSection(section);
+            keys.showSection(section);
             if (step.compound >= 0) {
-                mouse.fill(picture, blank, step.compound);
-                assistive::placeCompound(keys.ws, step.slot, step.compound);
+                mouse.fill(step.blank, step.compound);
+                putByKeys(keys, step.blank, step.compound);
             } else {
-                const auto copy = mouse.model.SlotTable[step.slot].Placed;
-                const auto& twin =
-                    mouse.ui.ImgMolecularOfSection(model::sectionOfReaction(picture), copy);
-                const QPointF middle =
-                    WindowFixture::inClient(twin, {twin.width() / 2, twin.height() / 2});
-                mouse.router().doubleClick(middle, Qt::LeftButton);
-                mouse.router().release(middle, Qt::LeftButton);
-                assistive::removeCompound(keys.ws, step.slot);
+                const model::Rect card = content::placedCard(step.blank);
+                const model::Rect box = content::sectionBox(section);
+                mouse.doubleClick({content::kViewport.left + box.left + card.left + 600,
+                                   content::kViewport.top + box.top + card.top + 200});
+                QTest::keyClick(keys.window->blankStops().stop(step.blank), Qt::Key_Delete);
             }
             compareStates(mouse, keys, step.name);
         }
     }
 
     // Space, Enter and the arrows walk the compounds in palette order, wrapping round; an empty
-    // blank starts from the first column forwards and from the last one backwards.
+    // blank starts from the first column forwards and from the last one backwards. Delete and
+    // Backspace take the compound out; keys with Ctrl or Alt are not the blank's.
     void keysCycleTheCompoundsInPaletteOrder() {
         WindowFixture f;
         showActive(f);
@@ -151,8 +142,7 @@ private slots:
         f.showSection(2);
         stop->setFocus();
         QCOMPARE(focused(), stop);
-        const auto& columns = *f.model.PaletteColumn;
-        const auto column = [&] { return columns[compoundIn(f, 5)]; };
+        const auto column = [&] { return f.worksheet.columnOf(f.worksheet.compoundIn(5)); };
 
         key(Qt::Key_Space);
         QCOMPARE(column(), 0);
@@ -170,24 +160,23 @@ private slots:
         QCOMPARE(column(), 4);
         key(Qt::Key_Up);
         QCOMPARE(column(), 3);
-        // Each replaced copy went home: one copy of each compound left its stack at most.
-        for (int compound = 0; compound < model::kCompounds; ++compound)
-            QCOMPARE(f.frontCopy(compound), compound == compoundIn(f, 5) ? compound + 5 : compound);
+        // Each replaced compound went back: only the one in the blank is off its stack.
+        for (int c = 0; c < model::kCompounds; ++c)
+            QCOMPARE(f.board.cardsOn(c), model::kCardsPerCompound - (c == column() ? 1 : 0));
 
         key(Qt::Key_Delete);
-        QCOMPARE(f.model.SlotTable[5].Placed, model::kEmpty);
+        QCOMPARE(f.worksheet.compoundIn(5), model::kNone);
         key(Qt::Key_Up);
         QCOMPARE(column(), 4);
         key(Qt::Key_Backspace);
-        QCOMPARE(f.model.SlotTable[5].Placed, model::kEmpty);
-        // Removing from an empty blank changes nothing.
+        QCOMPARE(f.worksheet.compoundIn(5), model::kNone);
         key(Qt::Key_Delete);
-        QCOMPARE(f.model.SlotTable[5].Placed, model::kEmpty);
-        for (int compound = 0; compound < model::kCompounds; ++compound)
-            QCOMPARE(f.frontCopy(compound), compound);
-        // Keys with Ctrl or Alt are not the blank's.
+        QCOMPARE(f.worksheet.compoundIn(5), model::kNone);
+        for (int c = 0; c < model::kCompounds; ++c)
+            QCOMPARE(f.board.cardsOn(c), model::kCardsPerCompound);
         key(Qt::Key_Space, Qt::ControlModifier);
-        QCOMPARE(f.model.SlotTable[5].Placed, model::kEmpty);
+        key(Qt::Key_Space, Qt::AltModifier);
+        QCOMPARE(f.worksheet.compoundIn(5), model::kNone);
     }
 
     // Page Down and Page Up on a blank turn the section as the scroll bar does and go straight
@@ -205,28 +194,28 @@ private slots:
                 focusedOnTheWay << now;
         });
         key(Qt::Key_PageDown);
-        QCOMPARE(f.ui.VScroll1.value(), 1);
-        QVERIFY(f.ui.Pic(1).isVisible());
-        QVERIFY(!f.ui.Pic(0).isVisible());
+        QCOMPARE(f.board.sectionInView(), 1);
+        QVERIFY(f.board.sectionView(1)->isVisible());
+        QVERIFY(!f.board.sectionView(0)->isVisible());
         QCOMPARE(focusedOnTheWay, QList<QWidget*>{stops.stop(3)});
         key(Qt::Key_PageDown);
         key(Qt::Key_PageDown);
         key(Qt::Key_PageDown);
         QCOMPARE(focused(), stops.stop(12));
         key(Qt::Key_PageDown);
-        QCOMPARE(f.ui.VScroll1.value(), 4);
+        QCOMPARE(f.board.sectionInView(), 4);
         QCOMPARE(focused(), stops.stop(12));
         key(Qt::Key_PageUp);
-        QCOMPARE(f.ui.VScroll1.value(), 3);
+        QCOMPARE(f.board.sectionInView(), 3);
         QCOMPARE(focused(), stops.stop(6));
 
         // On the scroll bar itself the keys work as they always did.
-        f.ui.VScroll1.widget()->setFocus();
+        f.board.scrollBar()->setFocus();
         key(Qt::Key_PageUp);
-        QCOMPARE(f.ui.VScroll1.value(), 2);
+        QCOMPARE(f.board.sectionInView(), 2);
         key(Qt::Key_Up);
-        QCOMPARE(f.ui.VScroll1.value(), 1);
-        QVERIFY(f.ui.Pic(1).isVisible());
+        QCOMPARE(f.board.sectionInView(), 1);
+        QVERIFY(f.board.sectionView(1)->isVisible());
     }
 
     // The focus frame is drawn around the focused blank only, and never hides the blank.
@@ -244,7 +233,7 @@ private slots:
         // Inside the frame the green blank shows as before.
         const QPoint middle(framed.width() / 2, framed.height() / 2);
         QCOMPARE(framed.pixelColor(middle), before.pixelColor(middle));
-        f.ui.VScroll1.widget()->setFocus();
+        f.board.scrollBar()->setFocus();
         QCOMPARE(stop->grab().toImage(), before);
     }
 
@@ -259,19 +248,19 @@ private slots:
 
         key(Qt::Key_F10);
         QCOMPARE(focused(), &bar);
-        QCOMPARE(bar.activeAction(), f.window->mnuHelp);
+        QCOMPARE(bar.activeAction(), f.window->helpAction);
         key(Qt::Key_Right);
         key(Qt::Key_Right);
         key(Qt::Key_Right);
-        QCOMPARE(bar.activeAction(), f.window->mnuSheet);
+        QCOMPARE(bar.activeAction(), f.window->sheetAction);
         key(Qt::Key_Right);
-        QCOMPARE(bar.activeAction(), f.window->mnuAbout);
+        QCOMPARE(bar.activeAction(), f.window->aboutAction);
         key(Qt::Key_Left);
-        QCOMPARE(bar.activeAction(), f.window->mnuSheet);
+        QCOMPARE(bar.activeAction(), f.window->sheetAction);
         key(Qt::Key_End);
-        QCOMPARE(bar.activeAction(), f.window->mnuExit);
+        QCOMPARE(bar.activeAction(), f.window->exitAction);
         key(Qt::Key_Right);
-        QCOMPARE(bar.activeAction(), f.window->mnuHelp);
+        QCOMPARE(bar.activeAction(), f.window->helpAction);
         key(Qt::Key_Escape);
         QCOMPARE(focused(), stop);
         QCOMPARE(bar.activeAction(), nullptr);
@@ -284,13 +273,12 @@ private slots:
         // the scroll bar; a restart puts it on the first blank of the section in view.
         key(Qt::Key_F10);
         key(Qt::Key_Right);
-        QCOMPARE(bar.activeAction(), f.window->mnuCheck);
+        QCOMPARE(bar.activeAction(), f.window->checkAction);
         key(Qt::Key_Return);
-        QVERIFY(f.ui.LGrade.isVisible());
-        QCOMPARE(f.ui.LGrade.caption(), QString("0%"));
+        QCOMPARE(f.worksheet.grade(), std::optional<int>(0));
         QCOMPARE(focused(), f.window->blankStops().gradeStop());
         key(Qt::Key_Tab);
-        QCOMPARE(focused(), f.ui.VScroll1.widget());
+        QCOMPARE(focused(), f.board.scrollBar());
         key(Qt::Key_Tab, Qt::ShiftModifier);
         QCOMPARE(focused(), f.window->blankStops().gradeStop());
         f.showSection(3);
@@ -298,7 +286,7 @@ private slots:
         key(Qt::Key_Right);
         key(Qt::Key_Right);
         key(Qt::Key_Return);
-        QVERIFY(!f.ui.LGrade.isVisible());
+        QVERIFY(!f.worksheet.grade());
         QCOMPARE(focused(), f.window->blankStops().stop(6));
 
         // "Φύλλο εργασίας" with the space bar.
@@ -312,7 +300,7 @@ private slots:
         QCOMPARE(bar.activeAction(), nullptr);
     }
 
-    // No key reaches a blank or the menu bar while a card is being dragged.
+    // No key reaches a blank, the section or the menu bar while a card is being dragged.
     void keysWaitWhileACardIsDragged() {
         WindowFixture f;
         showActive(f);
@@ -321,11 +309,13 @@ private slots:
         f.grab(Water);
         key(Qt::Key_Space);
         key(Qt::Key_F10);
-        QCOMPARE(f.model.SlotTable[0].Placed, model::kEmpty);
+        key(Qt::Key_PageDown);
+        QCOMPARE(f.worksheet.compoundIn(0), model::kNone);
         QCOMPARE(focused(), stop);
+        QCOMPARE(f.board.sectionInView(), 0);
         f.releaseAt({6000, 300});
         key(Qt::Key_Space);
-        QVERIFY(f.model.SlotTable[0].Placed != model::kEmpty);
+        QVERIFY(f.worksheet.compoundIn(0) != model::kNone);
     }
 
     // A whole worksheet by keys alone: Tab to each blank, Space until its name says the right
@@ -334,49 +324,47 @@ private slots:
     void aWholeWorksheetByKeysReachesFullMarks() {
         WindowFixture f;
         showActive(f);
-        QCOMPARE(focused(), f.ui.VScroll1.widget());
+        QCOMPARE(focused(), f.board.scrollBar());
         const auto heard = [] {
             return QAccessible::queryAccessibleInterface(focused())->text(QAccessible::Name);
         };
         for (int section = 0; section < model::kSections; ++section) {
             for (int picture = 0; picture < model::kReactions; ++picture) {
-                if (model::sectionOfReaction(picture) != section)
+                if (model::reaction(picture).section != section)
                     continue;
-                const model::BlankRange blanks = model::blanksOf(picture);
-                for (int slot = blanks.first; slot < blanks.first + blanks.count; ++slot) {
+                const int first = model::firstBlankOf(picture);
+                for (int slot = first; slot < first + model::reaction(picture).blankCount; ++slot) {
                     key(Qt::Key_Tab);
                     QCOMPARE(focused(), f.window->blankStops().stop(slot));
-                    const QString wanted = content::spoken::kCompounds[model::blank(slot).answer];
+                    const QString wanted = content::spoken::compound(model::blankRecord(slot).answer);
                     for (int presses = 0; !heard().endsWith(wanted); ++presses) {
                         QVERIFY2(presses < model::kCompounds, qPrintable(heard()));
                         key(Qt::Key_Space);
                     }
                 }
                 // The reaction's boxes come right after its blanks, once those are filled.
-                if (const model::CoefficientGroup* group = model::groupOf(picture)) {
-                    for (int i = 0; i < group->boxCount; ++i) {
-                        key(Qt::Key_Tab);
-                        QCOMPARE(focused(), f.ui.tCoefficient(group->firstBox + i).widget());
-                        QTest::keyClicks(focused(), QString::number(group->ratio[i]));
-                    }
+                const model::Reaction& reaction = model::reaction(picture);
+                for (int i = 0; i < reaction.boxCount; ++i) {
+                    key(Qt::Key_Tab);
+                    QCOMPARE(focused(), f.box(model::firstBoxOf(picture) + i));
+                    QTest::keyClicks(focused(), QString::number(reaction.ratio[i]));
                 }
             }
             // Past the section's last stop the focus comes round to the scroll bar.
             key(Qt::Key_Tab);
-            QCOMPARE(focused(), f.ui.VScroll1.widget());
+            QCOMPARE(focused(), f.board.scrollBar());
             QCOMPARE(heard(), assistive::sectionName(section));
             key(Qt::Key_PageDown);
         }
         key(Qt::Key_F10);
         key(Qt::Key_Right);
         key(Qt::Key_Return);
-        QVERIFY(f.ui.LGrade.isVisible());
-        QCOMPARE(f.ui.LGrade.caption(), QString("100%"));
+        QCOMPARE(f.worksheet.grade(), std::optional<int>(100));
         QCOMPARE(focused(), f.window->blankStops().gradeStop());
         QCOMPARE(heard(), QString("Βαθμός: 100 %. Σωστές οι ενότητες 1, 2, 3, 4 και 5. Καμία "
                                   "ένωση δεν επέστρεψε στην παλέτα."));
         for (int section = 0; section < model::kSections; ++section)
-            QVERIFY(f.ui.Label1(section).isVisible());
+            QVERIFY(f.worksheet.isNoteShown(section));
     }
 };
 
