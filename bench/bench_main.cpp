@@ -1,6 +1,7 @@
-// Prints one table: the worksheet's start-up and peak memory against an empty main window, each
-// a whole process measured from its exec to its exit, and the time of its commonest actions on
-// the real window. Figures are medians with the least and the most of the runs of this one call.
+// Prints one table: the worksheet's start-up, peak memory and settled memory against an empty
+// main window, each a whole process measured from outside, the instructions its start-up runs
+// where valgrind is installed, and the time of its commonest actions on the real window. Figures
+// are medians with the least and the most of the runs of this one call.
 #include "child_runs.h"
 #include "interaction.h"
 #include "samples.h"
@@ -23,6 +24,7 @@ namespace {
 
 struct Options {
     int startups = 15;
+    int settled = 5;
     int rounds = 30;
     int dragSteps = 2000;
     // An X display (such as :99) for start-ups under X as well as offscreen.
@@ -30,8 +32,8 @@ struct Options {
 };
 
 [[noreturn]] void usage() {
-    std::cerr << "usage: worksheet_bench [--startups N] [--rounds N] [--drag-steps N] "
-                 "[--display :N]\n";
+    std::cerr << "usage: worksheet_bench [--startups N] [--settled N] [--rounds N] "
+                 "[--drag-steps N] [--display :N]\n";
     std::exit(2);
 }
 
@@ -49,6 +51,8 @@ Options parse(int argc, char* argv[]) {
         const std::string arg = argv[i];
         if (arg == "--startups")
             options.startups = count(i);
+        else if (arg == "--settled")
+            options.settled = count(i);
         else if (arg == "--rounds")
             options.rounds = count(i);
         else if (arg == "--drag-steps")
@@ -76,6 +80,9 @@ struct StartupFigures {
 struct StartupPair {
     StartupFigures worksheet;
     StartupFigures baseline;
+    // Resident memory once settled, every section visited.
+    std::vector<double> worksheetSettledMiB;
+    std::vector<double> baselineSettledMiB;
 };
 
 // Runs alternate between the two programs, so that a drift of the machine touches both alike;
@@ -95,6 +102,16 @@ StartupPair timeStartups(const std::filesystem::path& dir, const Platform& platf
         }
     }
     return pair;
+}
+
+void measureSettled(const std::filesystem::path& dir, const Platform& platform, int runs,
+                    StartupPair& pair) {
+    const std::string worksheet = (dir / "worksheet_settled").string();
+    const std::string baseline = (dir / "empty_window_settled").string();
+    for (int i = 0; i < runs; ++i) {
+        pair.worksheetSettledMiB.push_back(bench::residentWhenSettled(worksheet, platform.environment));
+        pair.baselineSettledMiB.push_back(bench::residentWhenSettled(baseline, platform.environment));
+    }
 }
 
 // Qt's notes on the platform would land in the middle of the table: they follow it instead.
@@ -183,16 +200,23 @@ int main(int argc, char* argv[]) {
     const std::filesystem::path dir = std::filesystem::read_symlink("/proc/self/exe").parent_path();
 
     std::vector<Platform> platforms{
-        {QStringLiteral("offscreen"), {"QT_QPA_PLATFORM=offscreen"}, 1.35}};
+        {QStringLiteral("offscreen"), {"QT_QPA_PLATFORM=offscreen"}, 1.15}};
     if (options.display)
         platforms.push_back(
-            {QStringLiteral("Xvfb"), {"QT_QPA_PLATFORM=xcb", "DISPLAY=" + *options.display}, 1.25});
+            {QStringLiteral("Xvfb"), {"QT_QPA_PLATFORM=xcb", "DISPLAY=" + *options.display}, 1.10});
 
     try {
         // The child processes come first, while this process has no threads of Qt's yet.
         std::vector<StartupPair> startups;
-        for (const Platform& platform : platforms)
+        for (const Platform& platform : platforms) {
             startups.push_back(timeStartups(dir, platform, options.startups));
+            measureSettled(dir, platform, options.settled, startups.back());
+        }
+        const std::vector<std::string> offscreen = platforms.front().environment;
+        const auto worksheetInstructions =
+            bench::instructionsToExit((dir / "worksheet_first_frame").string(), offscreen);
+        const auto baselineInstructions =
+            bench::instructionsToExit((dir / "empty_window_first_frame").string(), offscreen);
 
         // The actions are timed on the headless platform, where no display server shares the
         // CPU and the time is all the program's own.
@@ -204,7 +228,9 @@ int main(int argc, char* argv[]) {
 
         QTextStream out(stdout);
         out << "Start-up and peak RSS: " << options.startups
-            << " whole runs of each program on each platform, exec to exit.\n"
+            << " whole runs of each program on each platform, exec to exit. Settled RSS: "
+            << options.settled
+            << " runs of each, read from outside once every section was shown.\n"
             << "Actions on the real window, offscreen: " << actions.restart.handlers.size()
             << " restarts, " << actions.drop.handlers.size() << " drops and "
             << actions.check.handlers.size() << " checks; " << actions.dragStep.handlers.size()
@@ -218,11 +244,20 @@ int main(int argc, char* argv[]) {
                 QStringLiteral("start-up to first frame, ") + platforms[i].label,
                 QStringLiteral("ms"), bench::summarize(startups[i].worksheet.milliseconds),
                 bench::summarize(startups[i].baseline.milliseconds), platforms[i].startupRatio, 1);
+        if (worksheetInstructions && baselineInstructions)
+            table.compared(QStringLiteral("instructions to first frame, offscreen"),
+                           QStringLiteral("M"), bench::summarize({*worksheetInstructions / 1e6}),
+                           bench::summarize({*baselineInstructions / 1e6}), 1.15, 1);
         for (size_t i = 0; i < platforms.size(); ++i)
             table.compared(QStringLiteral("peak RSS of those runs, ") + platforms[i].label,
                            QStringLiteral("MiB"),
                            bench::summarize(startups[i].worksheet.peakRssMiB),
                            bench::summarize(startups[i].baseline.peakRssMiB), 1.08, 1);
+        for (size_t i = 0; i < platforms.size(); ++i)
+            table.compared(QStringLiteral("RSS settled, every section seen, ") + platforms[i].label,
+                           QStringLiteral("MiB"),
+                           bench::summarize(startups[i].worksheetSettledMiB),
+                           bench::summarize(startups[i].baselineSettledMiB), 1.08, 1);
         const auto action = [&](const QString& figure, const bench::ActionTimes& times,
                                 std::optional<double> below,
                                 Table::Bound bound = Table::Bound::Median) {
@@ -235,7 +270,7 @@ int main(int argc, char* argv[]) {
                Table::Bound::Every);
         action(QStringLiteral("drag-over step across a section"), actions.dragStep, 500);
         action(QStringLiteral("drop into a blank"), actions.drop, std::nullopt);
-        action(QStringLiteral("restart (all 630 pictures home)"), actions.restart, 5000);
+        action(QStringLiteral("restart"), actions.restart, 5000);
         action(QStringLiteral("check of a full correct worksheet"), actions.check, 100);
     } catch (const std::exception& error) {
         printNotes();

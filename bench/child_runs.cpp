@@ -1,7 +1,9 @@
 #include "child_runs.h"
 
 #include <chrono>
+#include <csignal>
 #include <cstring>
+#include <fstream>
 #include <stdexcept>
 
 #include <fcntl.h>
@@ -67,27 +69,84 @@ private:
 
 } // namespace
 
-ChildRun runToExit(const std::string& program, const std::vector<std::string>& overrides) {
+namespace {
+
+// Starts `program` with its standard output on `output` (a file descriptor, or /dev/null) and
+// its error output captured.
+pid_t spawn(std::vector<std::string> command, const std::vector<std::string>& overrides,
+            int output, const ErrorCapture& errors) {
     std::vector<std::string> environment = environmentWith(overrides);
     std::vector<char*> envp;
     for (std::string& assignment : environment)
         envp.push_back(assignment.data());
     envp.push_back(nullptr);
-    std::string argv0 = program;
-    char* argv[] = {argv0.data(), nullptr};
+    std::vector<char*> argv;
+    for (std::string& word : command)
+        argv.push_back(word.data());
+    argv.push_back(nullptr);
+    const std::string& program = command.front();
 
-    ErrorCapture errors;
     posix_spawn_file_actions_t actions;
     posix_spawn_file_actions_init(&actions);
-    posix_spawn_file_actions_addopen(&actions, STDOUT_FILENO, "/dev/null", O_WRONLY, 0);
+    if (output < 0)
+        posix_spawn_file_actions_addopen(&actions, STDOUT_FILENO, "/dev/null", O_WRONLY, 0);
+    else
+        posix_spawn_file_actions_adddup2(&actions, output, STDOUT_FILENO);
     posix_spawn_file_actions_adddup2(&actions, errors.fd(), STDERR_FILENO);
-
-    const auto start = std::chrono::steady_clock::now();
     pid_t pid = 0;
-    const int spawned = posix_spawn(&pid, program.c_str(), &actions, nullptr, argv, envp.data());
+    const int spawned =
+        posix_spawnp(&pid, program.c_str(), &actions, nullptr, argv.data(), envp.data());
     posix_spawn_file_actions_destroy(&actions);
     if (spawned != 0)
         throw std::runtime_error(program + ": " + std::strerror(spawned));
+    return pid;
+}
+
+double residentMiB(pid_t pid) {
+    std::ifstream status("/proc/" + std::to_string(pid) + "/status");
+    std::string key;
+    while (status >> key) {
+        if (key == "VmRSS:") {
+            double kib = 0;
+            status >> kib;
+            return kib / 1024.0;
+        }
+        status.ignore(4096, '\n');
+    }
+    throw std::runtime_error("no VmRSS for process " + std::to_string(pid));
+}
+
+} // namespace
+
+double residentWhenSettled(const std::string& program, const std::vector<std::string>& overrides) {
+    ErrorCapture errors;
+    int pipeEnds[2];
+    if (pipe(pipeEnds) != 0)
+        throw std::runtime_error(std::string("pipe: ") + std::strerror(errno));
+    const pid_t pid = spawn({program}, overrides, pipeEnds[1], errors);
+    close(pipeEnds[1]);
+    char c = 0;
+    bool settled = false;
+    while (read(pipeEnds[0], &c, 1) == 1) {
+        if (c == '\n') {
+            settled = true;
+            break;
+        }
+    }
+    close(pipeEnds[0]);
+    const double resident = settled ? residentMiB(pid) : 0;
+    kill(pid, SIGKILL);
+    int status = 0;
+    waitpid(pid, &status, 0);
+    if (!settled)
+        throw std::runtime_error(program + " never settled\n" + errors.text());
+    return resident;
+}
+
+ChildRun runToExit(const std::string& program, const std::vector<std::string>& overrides) {
+    ErrorCapture errors;
+    const auto start = std::chrono::steady_clock::now();
+    const pid_t pid = spawn({program}, overrides, -1, errors);
     int status = 0;
     rusage usage{};
     if (wait4(pid, &status, 0, &usage) != pid)
@@ -103,6 +162,24 @@ ChildRun runToExit(const std::string& program, const std::vector<std::string>& o
     // Linux counts ru_maxrss in KiB.
     return {std::chrono::duration<double, std::milli>(end - start).count(),
             double(usage.ru_maxrss) / 1024.0};
+}
+
+std::optional<double> instructionsToExit(const std::string& program,
+                                         const std::vector<std::string>& overrides) {
+    ErrorCapture errors;
+    const pid_t pid =
+        spawn({"valgrind", "--tool=callgrind", "--callgrind-out-file=/dev/null", program},
+              overrides, -1, errors);
+    int status = 0;
+    if (waitpid(pid, &status, 0) != pid || !WIFEXITED(status) || WEXITSTATUS(status) != 0)
+        return std::nullopt;
+    // "==N== Collected : 86312345"
+    const std::string text = errors.text();
+    const std::string marker = "Collected : ";
+    const size_t at = text.find(marker);
+    if (at == std::string::npos)
+        return std::nullopt;
+    return std::stod(text.substr(at + marker.size()));
 }
 
 } // namespace bench

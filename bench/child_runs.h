@@ -1,5 +1,6 @@
 #pragma once
 
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -16,5 +17,14 @@ struct ChildRun {
 // and waits for its exit. Throws std::runtime_error with what the program wrote to its error
 // output when it cannot start or exits other than with 0.
 ChildRun runToExit(const std::string& program, const std::vector<std::string>& overrides);
+
+// Starts `program` like runToExit, waits until it writes a line to its standard output, reads
+// the resident memory of the running process from /proc, in MiB, and ends it.
+double residentWhenSettled(const std::string& program, const std::vector<std::string>& overrides);
+
+// The instructions `program` runs from its start to its exit, counted by valgrind's callgrind;
+// nothing when valgrind is not there or the run fails.
+std::optional<double> instructionsToExit(const std::string& program,
+                                         const std::vector<std::string>& overrides);
 
 } // namespace bench

@@ -1,7 +1,6 @@
 // The baseline of the start-up figures: what any Qt Widgets program with a main window and a menu
 // bar pays, with a client area as large as the worksheet's.
-#include "content/catalogue.h"
-#include "controls/twips.h"
+#include "content/geometry.h"
 
 #include <QApplication>
 #include <QMainWindow>
@@ -13,8 +12,8 @@ int main(int argc, char* argv[]) {
     QMainWindow window;
     window.menuBar()->addAction(QStringLiteral("Βοήθεια"));
     auto* client = new QWidget;
-    client->setFixedSize(controls::toPixels(content::kClientWidth),
-                         controls::toPixels(content::kClientHeight));
+    client->setFixedSize(content::toPixels(content::kClientArea.width),
+                         content::toPixels(content::kClientArea.height));
     window.setCentralWidget(client);
     window.show();
     return app.exec();

@@ -1,11 +1,17 @@
 #include "interaction.h"
 
 #include "app/main_window.h"
+#include "content/geometry.h"
+#include "model/worksheet.h"
+#include "view/board.h"
+#include "view/section_view.h"
 
 #include <QAction>
 #include <QCoreApplication>
 #include <QElapsedTimer>
-#include <QStringList>
+#include <QLineEdit>
+#include <QMouseEvent>
+#include <QScrollBar>
 #include <QThread>
 #include <QWindow>
 
@@ -56,7 +62,7 @@ protected:
 
 class Session {
 public:
-    Session() {
+    Session() : window_(worksheet_), board_(window_.board()) {
         qApp->installEventFilter(&paints_);
         window_.show();
         QElapsedTimer waited;
@@ -84,38 +90,43 @@ public:
     void visitSections(ActionTimes& into) {
         settle();
         for (int section = 1; section < model::kSections; ++section)
-            timeAction(&into, [&] { ui().VScroll1.setValue(section); });
-        ui().VScroll1.setValue(0);
-        processRepaint();
+            timeAction(&into, [&] { board_.showSection(section); });
+        showSection(0);
     }
 
     void round(InteractionTimes* into) {
-        timeAction(into ? &into->restart : nullptr, [this] { window_.mnuRestart->trigger(); });
-        for (int slot = 0; slot < model::kSlots; ++slot)
-            fill(slot, into ? &into->drop : nullptr);
-        // Each reaction's coefficients in their ratio.
-        for (const model::CoefficientGroup& group : model::kGroupTable) {
-            for (int i = 0; i < group.boxCount; ++i)
-                ui().tCoefficient(group.firstBox + i).setText(QString::number(group.ratio[i]));
+        timeAction(into ? &into->restart : nullptr, [this] { window_.restartAction->trigger(); });
+        for (int blank = 0; blank < model::kBlanks; ++blank)
+            fill(blank, into ? &into->drop : nullptr);
+        // Each reaction's coefficients in its ratio, typed into its boxes.
+        for (int number = 0; number < model::kReactions; ++number) {
+            const model::Reaction& reaction = model::reaction(number);
+            for (int i = 0; i < reaction.boxCount; ++i) {
+                const int box = model::firstBoxOf(number) + i;
+                board_.sectionView(reaction.section)->boxEdit(box)->setText(
+                    QString::number(reaction.ratio[i]));
+            }
         }
         processRepaint();
-        timeAction(into ? &into->check : nullptr, [this] { window_.mnuCheck->trigger(); });
-        if (!ui().LGrade.isVisible() || ui().LGrade.caption() != QStringLiteral("100%"))
+        timeAction(into ? &into->check : nullptr, [this] { window_.checkAction->trigger(); });
+        if (worksheet_.grade() != 100)
             throw std::runtime_error("the full correct worksheet did not score 100%: " +
-                                     ui().LGrade.caption().toStdString());
+                                     std::to_string(worksheet_.grade().value_or(-1)));
     }
 
     // Sweeps a card to and fro across section 0, through its reaction pictures and the space
     // beside them, in 3-pixel moves as a mouse reports them.
     void drag(int warmUpSteps, int steps, InteractionTimes& into) {
-        window_.mnuRestart->trigger();
+        window_.restartAction->trigger();
         showSection(0);
         grab(0);
-        const controls::Control& pic = ui().Pic(0);
-        const controls::Control& reaction = ui().ImgSyntactic(1);
-        const double y = reaction.originInForm().y() + reaction.height() / 2;
-        const double left = pic.originInForm().x() + 150;
-        const double right = pic.originInForm().x() + pic.width() - 150;
+        const model::Rect section = content::translated(content::sectionBox(0),
+                                                        content::kViewport.left,
+                                                        content::kViewport.top);
+        const model::Rect& reaction = content::reactionPicture(1);
+        const double y = section.top + reaction.top + reaction.height / 2;
+        const double left = section.left + 150;
+        const double right = section.right() - 150;
         constexpr double kStep = 45;
         double x = left;
         double direction = 1;
@@ -127,71 +138,69 @@ public:
         };
         for (int i = 0; i < warmUpSteps; ++i) {
             const QPointF point = nextPoint();
-            timeAction(nullptr, [&] { router().move(point, Qt::LeftButton); });
+            timeAction(nullptr, [&] { mouse(QEvent::MouseMove, point); });
         }
         const int paintsBefore = paints_.count;
         for (int i = 0; i < steps; ++i) {
             const QPointF point = nextPoint();
-            timeAction(&into.dragStep, [&] { router().move(point, Qt::LeftButton); });
+            timeAction(&into.dragStep, [&] { mouse(QEvent::MouseMove, point); });
         }
         into.paintsPerDragStep = double(paints_.count - paintsBefore) / steps;
         if (paints_.count == paintsBefore)
             throw std::runtime_error("dragging over a section repainted nothing");
-        router().release(QPointF(x, y), Qt::LeftButton);
+        mouse(QEvent::MouseButtonRelease, QPointF(x, y));
         processRepaint();
     }
 
 private:
-    content::MainControls& ui() { return window_.worksheet().ui; }
-    model::Model& model() { return window_.worksheet().model; }
-    controls::PointerRouter& router() { return ui().Form1.router(); }
-
     void showSection(int section) {
-        ui().VScroll1.setValue(section);
+        board_.showSection(section);
         processRepaint();
     }
 
-    // The middle of the palette column of `compound`, where its front card lies.
-    QPointF paletteCard(int compound) {
-        for (int copy = compound; copy < model::kCopies; copy += model::kCompounds) {
-            const controls::Image& card = ui().ImgMolecular(copy);
-            if (card.isVisible() && card.top() > 0 && card.left() >= 0)
-                return card.originInForm() + QPointF(card.width() / 2, card.height() / 2);
-        }
-        throw std::runtime_error("no card of compound " + std::to_string(compound) +
-                                 " left on the palette");
+    // The mouse as the window system hands it over, at a point of the client area in twips.
+    void mouse(QEvent::Type type, QPointF client) {
+        const QPointF local = client / content::kTwipsPerPixel;
+        const Qt::MouseButtons held =
+            type == QEvent::MouseButtonRelease ? Qt::NoButton : Qt::LeftButton;
+        QMouseEvent event(type, local, board_.mapToGlobal(local), Qt::LeftButton, held,
+                          Qt::NoModifier);
+        QCoreApplication::sendEvent(&board_, &event);
     }
 
     void grab(int compound) {
-        router().press(paletteCard(compound), Qt::LeftButton);
-        if (!router().isDragging())
+        const model::Rect card = content::paletteCard(worksheet_.columnOf(compound));
+        mouse(QEvent::MouseButtonPress,
+              QPointF(card.left + card.width / 2, card.top + card.height / 2));
+        if (!board_.isDragging())
             throw std::runtime_error("pressing a palette card started no drag");
         processRepaint();
     }
 
-    // Well inside the green slot of that blank.
-    QPointF onBlank(const model::Blank& blank) {
-        const controls::Image& picture = ui().ImgSyntactic(blank.reaction);
-        const float x = picture.width() * (blank.side == 0 ? 0.6f : 0.9f);
-        return picture.originInForm() + QPointF(x, 555);
+    // The middle of the blank's green slot.
+    static QPointF onBlank(int blank) {
+        const model::Rect section = content::sectionBox(model::sectionOfBlank(blank));
+        const model::Rect slot = content::slotOf(blank);
+        return {content::kViewport.left + section.left + slot.left + slot.width / 2,
+                content::kViewport.top + section.top + slot.top + slot.height / 2};
     }
 
-    void fill(int slot, ActionTimes* into) {
-        const model::Blank& blank = model::blank(slot);
-        const int answer = model().SlotTable[slot].Answer;
-        showSection(model::sectionOfBlank(slot));
+    void fill(int blank, ActionTimes* into) {
+        const int answer = model::blankRecord(blank).answer;
+        showSection(model::sectionOfBlank(blank));
         grab(answer);
         const QPointF target = onBlank(blank);
-        router().move(target, Qt::LeftButton);
+        mouse(QEvent::MouseMove, target);
         processRepaint();
-        timeAction(into, [&] { router().release(target, Qt::LeftButton); });
-        const int placed = model().SlotTable[slot].Placed;
-        if (placed < 0 || model::compoundOf(placed) != answer)
-            throw std::runtime_error("a drop missed blank " + std::to_string(slot));
+        timeAction(into, [&] { mouse(QEvent::MouseButtonRelease, target); });
+        if (worksheet_.compoundIn(blank) != answer)
+            throw std::runtime_error("a drop missed blank " + std::to_string(blank));
     }
 
     PaintCounter paints_;
+    model::Worksheet worksheet_;
     app::MainWindow window_;
+    view::Board& board_;
 };
 
 } // namespace

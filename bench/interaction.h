@@ -23,7 +23,7 @@ struct InteractionTimes {
     double paintsPerDragStep = 0;
 };
 
-// Drives the real main window through the pointer router and its menu commands; needs a
+// Drives the real main window with mouse events on its board and with its menu commands; needs a
 // QApplication. Once the window has painted and finished what it does after its first frame,
 // sections 1 to 4 are shown for the first time, one by one. Then each of `rounds` rounds restarts,
 // drops the right compound into each of the 18 blanks, types the right coefficients and checks; an

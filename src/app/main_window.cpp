@@ -49,11 +49,10 @@ MainWindow::MainWindow(model::Worksheet& worksheet, content::UrlOpener opener)
     connect(aboutAction, &QAction::triggered, this, &MainWindow::showAbout);
     connect(exitAction, &QAction::triggered, this, &QWidget::close);
 
-    // The icon is rendered, the coefficient boxes made and the pictures of the section in view
-    // kept ready only after the first frame, which paints what it shows straight onto the
-    // screen: the student sees the window sooner, and the first drag finds its card ready.
+    // The icon is given and the pictures of the palette and of the section in view made ready
+    // only after the first frame: the student sees the window sooner, and the first drag finds
+    // its card ready. The coefficient boxes are made when a reaction first needs them.
     afterFirstFrame_ = {[this] { setWindowIcon(content::windowIcon()); },
-                        [this] { board_->makeBoxes(); },
                         [this] {
                             const QRect card = content::toPixels(content::paletteCard(0));
                             for (int compound = 0; compound < model::kCompounds; ++compound)

@@ -1,5 +1,7 @@
 #include "content/drawing.h"
 
+#include "content/prerendered.h"
+
 #include <QPainter>
 
 namespace content {
@@ -9,7 +11,9 @@ void Drawing::draw(QPainter& painter, const QRect& pixels) const {
         return;
     const qreal ratio = painter.device()->devicePixelRatioF();
     const Key key(pixels.width(), pixels.height(), ratio);
-    if (shownManyTimes() || cache_.count(key) || !paintedOnce_.insert(key).second) {
+    if (shownManyTimes() || cache_.count(key) ||
+        hasPrerenderedPicture(pictureName(), pixels.size(), ratio) ||
+        !paintedOnce_.insert(key).second) {
         painter.drawPixmap(pixels.topLeft(), pixmap(pixels.size(), ratio));
         return;
     }
@@ -29,7 +33,19 @@ QPixmap Drawing::pixmap(QSize size, qreal devicePixelRatio) const {
     const Key key(size.width(), size.height(), devicePixelRatio);
     if (const auto found = cache_.find(key); found != cache_.end())
         return found->second;
-    QPixmap image(size * devicePixelRatio);
+    if (std::optional<QImage> built = prerenderedPicture(pictureName(), size, devicePixelRatio)) {
+        ++loadCount_;
+        return cache_.emplace(key, QPixmap::fromImage(std::move(*built))).first->second;
+    }
+    QPixmap image = QPixmap::fromImage(rendered(size, devicePixelRatio));
+    ++renderCount_;
+    cache_.emplace(key, image);
+    return image;
+}
+
+QImage Drawing::rendered(QSize size, qreal devicePixelRatio) const {
+    QImage image(size * devicePixelRatio,
+                 isOpaque() ? QImage::Format_RGB32 : QImage::Format_ARGB32_Premultiplied);
     image.setDevicePixelRatio(devicePixelRatio);
     image.fill(Qt::transparent);
     QPainter painter(&image);
@@ -39,8 +55,6 @@ QPixmap Drawing::pixmap(QSize size, qreal devicePixelRatio) const {
     painter.scale(size.width() / logical.width(), size.height() / logical.height());
     paint(painter);
     painter.end();
-    ++renderCount_;
-    cache_.emplace(key, image);
     return image;
 }
 

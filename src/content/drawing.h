@@ -29,23 +29,36 @@ public:
     // What the drawing shows, in words a screen reader can say; empty for decoration.
     virtual QString accessibleName() const { return {}; }
 
-    // The drawing stretched to `size` device-independent pixels at `devicePixelRatio`.
-    QPixmap pixmap(QSize size, qreal devicePixelRatio) const;
+    // The name the build keeps its pictures under; empty for a drawing rendered only as the
+    // program runs.
+    virtual QString pictureName() const { return {}; }
 
-    // Draws the drawing stretched to `pixels`. The first time a size is asked for it is painted
-    // straight onto `painter`, unless many places show it at once; from then on it comes from
-    // its pixmap. So a window's first frame allocates no pixmaps it does not need, and whatever
-    // is drawn again is drawn fast.
+    // The drawing stretched to `size` device-independent pixels at `devicePixelRatio`, kept
+    // for the next time that size is asked for.
+    QPixmap pixmap(QSize size, qreal devicePixelRatio) const;
+    // The same rendered afresh and kept nowhere, for a picture used once.
+    QImage rendered(QSize size, qreal devicePixelRatio) const;
+
+    // Draws the drawing stretched to `pixels`, from its pixmap: the picture the build rendered
+    // for that size where there is one, else rendered now. Without a picture from the build, the
+    // first time a size is asked for it is painted straight onto `painter`, unless many places
+    // show it at once; so a first frame allocates no pixmaps it does not need, and whatever is
+    // drawn again is drawn fast.
     void draw(QPainter& painter, const QRect& pixels) const;
 
-    // Number of pixmaps rendered so far for this drawing (for tests and benchmarks).
+    // Number of pixmaps rendered so far for this drawing, and of those taken from the build's
+    // pictures (for tests and benchmarks).
     int renderCount() const { return renderCount_; }
+    int loadCount() const { return loadCount_; }
     // Lets go of the pixmaps rendered so far: a drawing not on the screen holds no memory.
     void releasePixmaps() const { cache_.clear(); }
 
 protected:
     // Whether many places show this drawing side by side, so that its pixmap pays at once.
     virtual bool shownManyTimes() const { return false; }
+    // Whether it covers every pixel it is drawn on: such a drawing is rendered as the screen
+    // would render it, without a transparent ground, where text is smoothed otherwise.
+    virtual bool isOpaque() const { return false; }
 
 private:
     using Key = std::tuple<int, int, qreal>;
@@ -53,6 +66,7 @@ private:
     // Sizes painted once without a pixmap.
     mutable std::set<Key> paintedOnce_;
     mutable int renderCount_ = 0;
+    mutable int loadCount_ = 0;
 };
 
 } // namespace content

@@ -1,5 +1,7 @@
 #include "content/drawings.h"
 
+#include "content/prerendered.h"
+
 #include <QIconEngine>
 #include <QImage>
 #include <QLinearGradient>
@@ -9,6 +11,7 @@
 
 #include <array>
 #include <initializer_list>
+#include <optional>
 #include <string_view>
 
 namespace content {
@@ -106,6 +109,7 @@ private:
 class FlaskDrawing : public Drawing {
 public:
     QSizeF logicalSize() const override { return {64, 64}; }
+    QString pictureName() const override { return QStringLiteral("window-icon"); }
 
     void paint(QPainter& painter) const override {
         const QColor outline(0x1F, 0x2F, 0x3F);
@@ -149,30 +153,32 @@ public:
     }
 };
 
-// An icon painted from a drawing when a size of it is first asked for, not beforehand: the
-// window icon alone would otherwise render nine sizes before the window could show.
+// An icon painted from a drawing when a size of it is asked for, not beforehand: the window
+// icon alone would otherwise render nine sizes before the window could show. Nothing is kept:
+// the window system takes each size once, and holding them would only hold memory.
 class DrawingIconEngine : public QIconEngine {
 public:
     explicit DrawingIconEngine(const Drawing& drawing) : drawing_(drawing) {}
 
     void paint(QPainter* painter, const QRect& rect, QIcon::Mode, QIcon::State) override {
-        painter->drawPixmap(rect,
-                            drawing_.pixmap(rect.size(), painter->device()->devicePixelRatioF()));
+        painter->drawImage(rect, image(rect.size(), painter->device()->devicePixelRatioF()));
     }
     // In pixels of the screen: the icon sets the pixel ratio itself.
     QPixmap pixmap(const QSize& size, QIcon::Mode, QIcon::State) override {
-        return drawing_.pixmap(size, 1);
+        return QPixmap::fromImage(image(size, 1));
     }
-    QList<QSize> availableSizes(QIcon::Mode, QIcon::State) override {
-        QList<QSize> sizes;
-        for (int side : {16, 20, 24, 32, 40, 48, 64, 128, 256})
-            sizes.append(QSize(side, side));
-        return sizes;
-    }
+    QList<QSize> availableSizes(QIcon::Mode, QIcon::State) override { return windowIconSizes(); }
     QIconEngine* clone() const override { return new DrawingIconEngine(drawing_); }
     QString key() const override { return QStringLiteral("drawing"); }
 
 private:
+    // The build's picture of that size where there is one.
+    QImage image(QSize size, qreal ratio) const {
+        if (std::optional<QImage> built = prerenderedPicture(drawing_.pictureName(), size, ratio))
+            return *built;
+        return drawing_.rendered(size, ratio);
+    }
+
     const Drawing& drawing_;
 };
 
@@ -196,6 +202,13 @@ const Drawing& windowIconDrawing() {
 
 QIcon windowIcon() {
     return QIcon(new DrawingIconEngine(windowIconDrawing()));
+}
+
+QList<QSize> windowIconSizes() {
+    QList<QSize> sizes;
+    for (int side : {16, 20, 24, 32, 40, 48, 64, 128, 256})
+        sizes.append(QSize(side, side));
+    return sizes;
 }
 
 } // namespace content

@@ -1,6 +1,8 @@
 #include "content/drawings.h"
 
 #include "content/fonts.h"
+#include "content/geometry.h"
+#include "content/label.h"
 #include "content/spoken.h"
 #include "content/texts.h"
 #include "model/description.h"
@@ -145,12 +147,13 @@ void roundedBox(QPainter& painter, const QRectF& rect, qreal radius, const QBrus
 
 class CardDrawing : public Drawing {
 public:
-    CardDrawing(int compound, const Fills& fills)
+    CardDrawing(int compound, const Fills& fills, QString pictureName)
         : markup_(texts::fromModel(model::kCompoundTable.at(compound).markup)),
-          spoken_(spoken::compound(compound)), fills_(fills) {}
+          spoken_(spoken::compound(compound)), fills_(fills), pictureName_(std::move(pictureName)) {}
 
     QSizeF logicalSize() const override { return {kLogicalWidth, 3102}; }
     QString accessibleName() const override { return spoken_; }
+    QString pictureName() const override { return pictureName_; }
 
     void paint(QPainter& painter) const override {
         const QRectF face(98, 74, 15926 - 98, 3028 - 74);
@@ -170,6 +173,7 @@ private:
     QString markup_;
     QString spoken_;
     const Fills& fills_;
+    QString pictureName_;
     // Measured when first painted, when there are fonts to measure with.
     mutable std::optional<Formula> formula_;
 };
@@ -186,12 +190,13 @@ bool hasPicture(int picture) {
 
 class ReactionDrawing : public Drawing {
 public:
-    ReactionDrawing(int number, const Fills& fills)
+    ReactionDrawing(int number, const Fills& fills, QString pictureName)
         : reaction_(model::reaction(number)), spoken_(texts::fromModel(reaction_.spoken)),
-          fills_(fills) {}
+          fills_(fills), pictureName_(std::move(pictureName)) {}
 
     QSizeF logicalSize() const override { return {kLogicalWidth, reaction_.row->height}; }
     QString accessibleName() const override { return spoken_; }
+    QString pictureName() const override { return pictureName_; }
 
     void paint(QPainter& painter) const override {
         const model::Row& row = *reaction_.row;
@@ -277,23 +282,77 @@ private:
     const model::Reaction& reaction_;
     QString spoken_;
     const Fills& fills_;
+    QString pictureName_;
     mutable std::optional<std::vector<Placed>> laidOut_;
 };
 
+// The window's drawings have pictures from the build, under these names; paper's are drawn
+// straight into the document.
+QString pictureNameOf(const char* kind, int number, const Fills& fills) {
+    return &fills == &kScreenFills ? QStringLiteral("%1-%2").arg(QLatin1String(kind)).arg(number)
+                                   : QString();
+}
+
 std::array<CardDrawing, model::kCompounds> cards(const Fills& fills) {
-    return {CardDrawing(0, fills), CardDrawing(1, fills), CardDrawing(2, fills),
-            CardDrawing(3, fills), CardDrawing(4, fills)};
+    return {CardDrawing(0, fills, pictureNameOf("card", 0, fills)),
+            CardDrawing(1, fills, pictureNameOf("card", 1, fills)),
+            CardDrawing(2, fills, pictureNameOf("card", 2, fills)),
+            CardDrawing(3, fills, pictureNameOf("card", 3, fills)),
+            CardDrawing(4, fills, pictureNameOf("card", 4, fills))};
 }
 
 std::vector<ReactionDrawing> reactions(const Fills& fills) {
     std::vector<ReactionDrawing> made;
     made.reserve(model::kReactions);
     for (int number = 0; number < model::kReactions; ++number)
-        made.emplace_back(number, fills);
+        made.emplace_back(number, fills, pictureNameOf("reaction", number, fills));
     return made;
 }
 
+// ---- Titles -------------------------------------------------------------------------------------
+
+// A title's tab, drawn in pixels of the window: its text is set as the window's own texts are, not
+// stretched.
+class TitleDrawing : public Drawing {
+public:
+    explicit TitleDrawing(int section)
+        : caption_(texts::sectionTitle(section)),
+          pixels_(toPixels(model::kTitleRect).size()),
+          pictureName_(QStringLiteral("title-%1").arg(section)) {}
+
+    QSizeF logicalSize() const override { return pixels_; }
+    QString accessibleName() const override { return caption_; }
+    QString pictureName() const override { return pictureName_; }
+
+    // Its border is a crisp pixel line, as the window draws its other texts' borders.
+    void paint(QPainter& painter) const override {
+        painter.setRenderHint(QPainter::Antialiasing, false);
+        paintLabel(painter, QRect(QPoint(0, 0), pixels_), titleStyle(), caption_);
+    }
+
+protected:
+    bool isOpaque() const override { return true; }
+
+private:
+    QString caption_;
+    QSize pixels_;
+    QString pictureName_;
+};
+
 } // namespace
+
+const Drawing* titleDrawing(int section) {
+    static const std::array<std::optional<TitleDrawing>, model::kSections> titles = [] {
+        std::array<std::optional<TitleDrawing>, model::kSections> made;
+        for (int s = 0; s < model::kSections; ++s) {
+            if (!model::section(s).title.empty())
+                made[s].emplace(s);
+        }
+        return made;
+    }();
+    const auto& title = titles.at(section);
+    return title ? &*title : nullptr;
+}
 
 const Drawing& cardDrawing(int compound) {
     static const std::array<CardDrawing, model::kCompounds> drawings = cards(kScreenFills);

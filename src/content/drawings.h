@@ -23,6 +23,10 @@ const Drawing& reactionDrawing(int picture);
 const Drawing& paperCardDrawing(int compound);
 const Drawing& paperReactionDrawing(int picture);
 
+// The tab of a section's title: its caption, white on blue, in the size the window shows it; none
+// for a section without a title.
+const Drawing* titleDrawing(int section);
+
 // The character height of a reaction picture's formulas, in the picture's logical units; 0 for a
 // picture that does not exist.
 int reactionFormulaHeight(int picture);
@@ -45,5 +49,7 @@ QCursor handCursor();
 // to 256 pixels.
 const Drawing& windowIconDrawing();
 QIcon windowIcon();
+// The sizes the icon offers the window system, in pixels.
+QList<QSize> windowIconSizes();
 
 } // namespace content

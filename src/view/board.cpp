@@ -1,7 +1,6 @@
 #include "view/board.h"
 
 #include "content/drawings.h"
-#include "content/fonts.h"
 #include "content/geometry.h"
 #include "content/look.h"
 #include "content/texts.h"
@@ -38,11 +37,6 @@ protected:
     }
 };
 
-LabelStyle gradeStyle() {
-    return {content::controlFont(24, true), look::kGradeText, look::kGradeBack,
-            Qt::AlignRight | Qt::AlignVCenter, false, true};
-}
-
 QPointF twips(QPointF pixels) {
     return pixels * content::kTwipsPerPixel;
 }
@@ -50,7 +44,7 @@ QPointF twips(QPointF pixels) {
 } // namespace
 
 Board::Board(model::Worksheet& worksheet, QWidget* parent)
-    : QWidget(parent), worksheet_(worksheet), grade_(gradeStyle(), QString()) {
+    : QWidget(parent), worksheet_(worksheet), grade_(content::gradeStyle(), QString()) {
     setAttribute(Qt::WA_OpaquePaintEvent);
     setMouseTracking(true);
     setFixedSize(content::toPixels(content::kClientArea).size());
@@ -131,11 +125,6 @@ void Board::updateGrade() {
     update(gradeShown_.adjusted(-1, -1, 1, 1));
     update(shown.adjusted(-1, -1, 1, 1));
     gradeShown_ = shown;
-}
-
-void Board::makeBoxes() {
-    for (SectionView* section : sections_)
-        section->makeBoxes();
 }
 
 void Board::paintEvent(QPaintEvent* event) {

@@ -66,9 +66,6 @@ public:
     // The grade's box in pixels; empty while it is hidden.
     QRect gradeRect() const;
 
-    // Makes the coefficient boxes' line edits, which the first frame does without.
-    void makeBoxes();
-
 signals:
     void sectionShown(int section);
     // A card was taken up from the palette, and the drag that carried it has ended.

@@ -1,26 +1,13 @@
 #pragma once
 
-#include <QColor>
-#include <QFont>
+#include "content/label.h"
+
 #include <QPixmap>
 #include <QString>
-
-#include <optional>
 
 class QPainter;
 
 namespace view {
-
-// How a text of the window is set: a title's tab, a note, the grade.
-struct LabelStyle {
-    QFont font;
-    QColor text;
-    // None lets what lies below show through.
-    std::optional<QColor> back;
-    Qt::Alignment alignment = Qt::AlignLeft | Qt::AlignTop;
-    bool wordWrap = false;
-    bool border = false;
-};
 
 // A text painted in its box. One on a background of its own is drawn into a picture the second
 // time it is painted at a size, and every later repaint copies that: laying out and drawing a
@@ -28,21 +15,19 @@ struct LabelStyle {
 // The first time it is drawn straight away, as most texts are painted just once.
 class PaintedLabel {
 public:
-    PaintedLabel(LabelStyle style, QString text);
+    PaintedLabel(content::LabelStyle style, QString text);
 
     const QString& text() const { return text_; }
     void setText(const QString& text);
 
     void paint(QPainter& painter, const QRect& pixels) const;
     // The size, in pixels, of the box that just holds the text on one line, border included.
-    QSize fittedSize() const;
+    QSize fittedSize() const { return content::fittedLabelSize(style_, text_); }
     // Lets go of the picture, for a text no longer on the screen.
     void release() const;
 
 private:
-    void paintText(QPainter& painter, const QRect& pixels) const;
-
-    LabelStyle style_;
+    content::LabelStyle style_;
     QString text_;
     mutable QPixmap rendered_;
     mutable bool paintedOnce_ = false;

@@ -19,23 +19,11 @@ namespace look = content::look;
 
 namespace {
 
-LabelStyle titleStyle() {
-    return {content::controlFont(9.75, true), look::kTitleText, look::kTitleBack, Qt::AlignCenter,
-            false, true};
-}
-
-LabelStyle noteStyle() {
-    return {content::controlFont(9.75, false), look::kText, look::kGround,
-            Qt::AlignLeft | Qt::AlignTop, true, false};
-}
-
 } // namespace
 
 SectionView::SectionView(model::Worksheet& worksheet, int section, QWidget* viewport)
     : QWidget(viewport), worksheet_(worksheet), section_(section),
-      note_(noteStyle(), content::texts::note(section)) {
-    if (!model::section(section).title.empty())
-        title_.emplace(titleStyle(), content::texts::sectionTitle(section));
+      note_(content::noteStyle(), content::texts::note(section)) {
     setAttribute(Qt::WA_OpaquePaintEvent);
     setMouseTracking(true);
     setGeometry(content::toPixels(content::sectionBox(section)));
@@ -123,10 +111,10 @@ void SectionView::paintEvent(QPaintEvent* event) {
     const QRect frame = content::toPixels(model::section(section_).frame);
     painter.fillRect(frame, look::kFrameFill);
     content::fillFrame(painter, frame, look::kFrameBorderWidth, look::kFrameBorder);
-    if (title_) {
+    if (const content::Drawing* title = content::titleDrawing(section_)) {
         const QRect tab = content::toPixels(model::kTitleRect);
         if (tab.intersects(dirty))
-            title_->paint(painter, tab);
+            title->draw(painter, tab);
     }
     for (int reaction = 0; reaction < model::kReactions; ++reaction) {
         if (model::reaction(reaction).section != section_)
@@ -158,8 +146,8 @@ void SectionView::hideEvent(QHideEvent* event) {
             content::reactionDrawing(reaction).releasePixmaps();
     }
     note_.release();
-    if (title_)
-        title_->release();
+    if (const content::Drawing* title = content::titleDrawing(section_))
+        title->releasePixmaps();
 }
 
 } // namespace view

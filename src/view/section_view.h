@@ -6,7 +6,6 @@
 #include <QWidget>
 
 #include <array>
-#include <optional>
 
 class QLineEdit;
 
@@ -29,7 +28,7 @@ public:
     int section() const { return section_; }
 
     // The line edit of a coefficient box of this section, or nullptr while the boxes are not
-    // made yet; the first frame does without them.
+    // made yet: they are made when a reaction of the section first shows them.
     QLineEdit* boxEdit(int box) const { return edits_.at(box); }
     bool hasBoxes() const;
     void makeBoxes();
@@ -51,7 +50,6 @@ private:
 
     model::Worksheet& worksheet_;
     int section_;
-    std::optional<PaintedLabel> title_;
     PaintedLabel note_;
     std::array<QLineEdit*, model::kCoefficientBoxes> edits_{};
 };

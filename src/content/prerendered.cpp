@@ -1,0 +1,208 @@
+#include "content/prerendered.h"
+
+#include <QResource>
+
+#include <cstdint>
+#include <cstring>
+
+namespace content {
+
+namespace {
+
+constexpr std::uint32_t kLiteral = 0x8000'0000u;
+constexpr char kMagic[4] = {'R', 'U', 'N', 'S'};
+const QString kResource = QStringLiteral(":/pictures/drawings.runs");
+
+void put(QByteArray& out, std::uint32_t word) {
+    out.append(reinterpret_cast<const char*>(&word), sizeof word);
+}
+
+// Reads words from the archive and says when there are not enough: a damaged archive is no
+// picture, never a read past its end.
+class Reader {
+public:
+    explicit Reader(QByteArrayView data) : data_(data) {}
+
+    bool word(std::uint32_t& value) {
+        if (data_.size() - at_ < qsizetype(sizeof value))
+            return false;
+        std::memcpy(&value, data_.data() + at_, sizeof value);
+        at_ += sizeof value;
+        return true;
+    }
+    bool bytes(qsizetype count, QByteArrayView& into) {
+        if (count < 0 || data_.size() - at_ < count)
+            return false;
+        into = data_.sliced(at_, count);
+        at_ += count;
+        return true;
+    }
+
+private:
+    QByteArrayView data_;
+    qsizetype at_ = 0;
+};
+
+QByteArray encodeRuns(const QImage& image) {
+    const auto* pixels = reinterpret_cast<const std::uint32_t*>(image.constBits());
+    const qsizetype count = qsizetype(image.width()) * image.height();
+    QByteArray out;
+    qsizetype i = 0;
+    while (i < count) {
+        qsizetype run = 1;
+        while (i + run < count && pixels[i + run] == pixels[i])
+            ++run;
+        if (run >= 3) {
+            put(out, std::uint32_t(run));
+            put(out, pixels[i]);
+            i += run;
+            continue;
+        }
+        // Pixels as they are, up to where a run of three begins.
+        qsizetype end = i;
+        while (end < count) {
+            qsizetype same = 1;
+            while (end + same < count && pixels[end + same] == pixels[end])
+                ++same;
+            if (same >= 3)
+                break;
+            end += same;
+        }
+        put(out, kLiteral | std::uint32_t(end - i));
+        out.append(reinterpret_cast<const char*>(pixels + i), (end - i) * 4);
+        i = end;
+    }
+    return out;
+}
+
+bool decodeRuns(QByteArrayView runs, QImage& into) {
+    auto* pixels = reinterpret_cast<std::uint32_t*>(into.bits());
+    const qsizetype count = qsizetype(into.width()) * into.height();
+    Reader reader(runs);
+    qsizetype filled = 0;
+    std::uint32_t word = 0;
+    while (filled < count) {
+        if (!reader.word(word))
+            return false;
+        const qsizetype n = qsizetype(word & ~kLiteral);
+        if (n == 0 || n > count - filled)
+            return false;
+        if (word & kLiteral) {
+            QByteArrayView literal;
+            if (!reader.bytes(n * 4, literal))
+                return false;
+            std::memcpy(pixels + filled, literal.data(), size_t(n) * 4);
+        } else {
+            std::uint32_t value = 0;
+            if (!reader.word(value))
+                return false;
+            std::fill(pixels + filled, pixels + filled + n, value);
+        }
+        filled += n;
+    }
+    return true;
+}
+
+std::uint32_t hundredths(qreal ratio) {
+    return std::uint32_t(qRound(ratio * 100));
+}
+
+} // namespace
+
+// The archive: the magic word and the number of pictures; an index with, for each picture, its
+// name's length and name, its ratio in hundredths, its width and height, and where its runs lie
+// and how long they are; then the runs. A look-up reads the index alone, and a picture only its
+// own runs, so that the pictures a program never shows are never read.
+QByteArray packPictures(const std::vector<Prerendered>& pictures) {
+    std::vector<QByteArray> runs;
+    QByteArray index;
+    for (const Prerendered& picture : pictures) {
+        runs.push_back(
+            encodeRuns(picture.image.convertToFormat(QImage::Format_ARGB32_Premultiplied)));
+        const QByteArray name = picture.name.toUtf8();
+        put(index, std::uint32_t(name.size()));
+        index.append(name);
+        put(index, hundredths(picture.ratio));
+        put(index, std::uint32_t(picture.size.width()));
+        put(index, std::uint32_t(picture.size.height()));
+        put(index, 0); // where the runs lie, filled in below
+        put(index, std::uint32_t(runs.back().size()));
+    }
+    QByteArray out(kMagic, sizeof kMagic);
+    put(out, std::uint32_t(pictures.size()));
+    const qsizetype indexAt = out.size();
+    out.append(index);
+    qsizetype entry = indexAt;
+    for (size_t i = 0; i < runs.size(); ++i) {
+        std::uint32_t nameLength = 0;
+        std::memcpy(&nameLength, out.constData() + entry, sizeof nameLength);
+        const qsizetype offsetAt = entry + 4 + nameLength + 3 * 4;
+        const std::uint32_t offset = std::uint32_t(out.size());
+        std::memcpy(out.data() + offsetAt, &offset, sizeof offset);
+        out.append(runs[i]);
+        entry = offsetAt + 2 * 4;
+    }
+    return out;
+}
+
+namespace {
+
+// The runs of one picture in an archive.
+std::optional<QByteArrayView> findRuns(QByteArrayView archive, const QString& name, QSize size,
+                                       qreal ratio) {
+    if (!archive.startsWith(QByteArrayView(kMagic, sizeof kMagic)))
+        return std::nullopt;
+    const QByteArray wanted = name.toUtf8();
+    Reader reader(archive.sliced(sizeof kMagic));
+    std::uint32_t count = 0;
+    if (!reader.word(count))
+        return std::nullopt;
+    for (std::uint32_t i = 0; i < count; ++i) {
+        std::uint32_t nameLength = 0, entryRatio = 0, width = 0, height = 0, offset = 0, length = 0;
+        QByteArrayView entryName;
+        if (!reader.word(nameLength) || !reader.bytes(nameLength, entryName) ||
+            !reader.word(entryRatio) || !reader.word(width) || !reader.word(height) ||
+            !reader.word(offset) || !reader.word(length))
+            return std::nullopt;
+        if (entryName != wanted || entryRatio != hundredths(ratio) ||
+            QSize(int(width), int(height)) != size)
+            continue;
+        if (offset > archive.size() || length > archive.size() - offset)
+            return std::nullopt;
+        return archive.sliced(offset, length);
+    }
+    return std::nullopt;
+}
+
+QByteArrayView resourceArchive() {
+    const QResource resource(kResource);
+    if (!resource.isValid() || resource.compressionAlgorithm() != QResource::NoCompression)
+        return {};
+    return QByteArrayView(reinterpret_cast<const char*>(resource.data()), resource.size());
+}
+
+} // namespace
+
+std::optional<QImage> unpackPicture(QByteArrayView archive, const QString& name, QSize size,
+                                    qreal ratio) {
+    const std::optional<QByteArrayView> runs = findRuns(archive, name, size, ratio);
+    if (!runs)
+        return std::nullopt;
+    QImage image(size * ratio, QImage::Format_ARGB32_Premultiplied);
+    if (image.isNull() || !decodeRuns(*runs, image))
+        return std::nullopt;
+    image.setDevicePixelRatio(ratio);
+    return image;
+}
+
+std::optional<QImage> prerenderedPicture(const QString& name, QSize size, qreal ratio) {
+    if (name.isEmpty())
+        return std::nullopt;
+    return unpackPicture(resourceArchive(), name, size, ratio);
+}
+
+bool hasPrerenderedPicture(const QString& name, QSize size, qreal ratio) {
+    return !name.isEmpty() && findRuns(resourceArchive(), name, size, ratio).has_value();
+}
+
+} // namespace content
