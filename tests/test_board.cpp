@@ -402,6 +402,21 @@ private slots:
         QCOMPARE(shownBoxes(), (QList<int>{12, 13, 14, 15}));
     }
 
+    // A coefficient box's line edit lies on the pixels its twips round to, edge by edge.
+    void aBoxLiesOnItsPixels_data() {
+        QTest::addColumn<int>("box");
+        QTest::addColumn<QRect>("pixels");
+        QTest::newRow("box 0 at 1800, 960") << 0 << QRect(120, 64, 29, 22);
+        QTest::newRow("box 13 at 3060, 1800") << 13 << QRect(204, 120, 29, 22);
+        QTest::newRow("box 19 at 9240, 2940") << 19 << QRect(616, 196, 29, 22);
+    }
+    void aBoxLiesOnItsPixels() {
+        QFETCH(int, box);
+        QFETCH(QRect, pixels);
+        WindowFixture f;
+        QCOMPARE(f.box(box)->geometry(), pixels);
+    }
+
     // Hovering tells how a palette card is moved and how a placed compound is taken out; over
     // anything else no hint shows.
     void hintsTellWhatTheMouseDoesHere() {
