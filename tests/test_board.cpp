@@ -157,9 +157,9 @@ private slots:
     void aColumnGivesTheCardItShows() {
         QFETCH(int, column);
         WindowFixture f;
-        f.usePalette({Ammonia, Propanoic, Water, GeneralAcid, Ethanoic});
         const std::array<int, model::kCompounds> shown{Ammonia, Propanoic, Water, GeneralAcid,
                                                        Ethanoic};
+        f.usePalette(shown);
         f.press(onPaletteColumn(column));
         QVERIFY(f.board.isDragging());
         QCOMPARE(f.board.drag()->compound(), shown[column]);
@@ -402,7 +402,7 @@ private slots:
         QCOMPARE(shownBoxes(), (QList<int>{12, 13, 14, 15}));
     }
 
-    // A coefficient box's line edit lies on the pixels its twips round to, edge by edge.
+    // A coefficient box's line edit lies at its twips, fifteen to a pixel, in its section.
     void aBoxLiesOnItsPixels_data() {
         QTest::addColumn<int>("box");
         QTest::addColumn<QRect>("pixels");

@@ -412,8 +412,8 @@ private slots:
         f.moveTo({6000, 800});
         f.moveTo(atPixel(kept.x(), kept.y()));
         QVERIFY(f.board.isDragging());
-        // Above the board's top a half pixel rounds away from zero, so only the geometry's own
-        // rounding says where the card lies there.
+        // Where the geometry puts the card beside the pointer; near the top its top edge lies
+        // above the board.
         QCOMPARE(f.board.ghost().place(),
                  content::toPixels(content::ghostAt(atPixel(kept.x(), kept.y()))));
 
@@ -422,6 +422,24 @@ private slots:
         f.releaseAt(f.onPicture(0, 3000));
         QCOMPARE(blanksOf(f), before);
         verifySettled(f);
+    }
+
+    // The dragged card keeps its size wherever the pointer is, up to the edge zone: near the
+    // window's top, where its top edge lies above the board, as well as lower down.
+    void theDraggedCardKeepsItsSize_data() {
+        QTest::addColumn<int>("row");
+        for (int row : {12, 13, 14, 15, 16, 300, 536})
+            QTest::addRow("pointer on pixel row %d", row) << row;
+    }
+    void theDraggedCardKeepsItsSize() {
+        QFETCH(int, row);
+        WindowFixture f;
+        f.grab(Water);
+        f.moveTo(atPixel(400, row));
+        QVERIFY(f.board.isDragging());
+        QVERIFY(f.board.ghost().place());
+        QCOMPARE(f.board.ghost().place()->size(), QSize(149, 29));
+        f.releaseAt({6000, 800});
     }
 
     // Over the scroll bar the card waits on its column and the drag goes on; beyond it the card

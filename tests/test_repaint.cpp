@@ -5,7 +5,6 @@
 #include "content/geometry.h"
 #include "content/look.h"
 #include "support/window_fixture.h"
-#include "view/ghost.h"
 #include "view/section_view.h"
 
 #include <QAction>
