@@ -1,5 +1,7 @@
-// On a scaled screen every drawing is rendered for the device pixel ratio, never blown up.
+// On a scaled screen the window keeps its size in twips and its pixels multiply: every drawing is
+// rendered for the device pixel ratio, never blown up, and the pointer finds the same places.
 #include "content/drawings.h"
+#include "content/geometry.h"
 #include "support/window_fixture.h"
 
 #include <QApplication>
@@ -8,13 +10,14 @@
 
 namespace {
 
-// The drawing as it lies on the white window: its transparent corners show the background.
-QImage onWhite(const QPixmap& pixmap) {
+// The drawing as it lies on the white window: its transparent corners show the ground.
+QImage onWhite(const QPixmap& pixmap, int times = 1) {
     QImage image(pixmap.size(), QImage::Format_RGB32);
     image.setDevicePixelRatio(pixmap.devicePixelRatio());
     image.fill(Qt::white);
     QPainter painter(&image);
-    painter.drawPixmap(0, 0, pixmap);
+    for (int i = 0; i < times; ++i)
+        painter.drawPixmap(0, 0, pixmap);
     return image;
 }
 
@@ -38,38 +41,36 @@ class HighDpiTest : public QObject {
     Q_OBJECT
 
 private slots:
-    // The window keeps its size and its twips; only the pixels behind them multiply.
+    // The window keeps its size in logical pixels; only the pixels behind them multiply.
     void theWindowKeepsItsGeometry() {
         QCOMPARE(qApp->devicePixelRatio(), 2.0);
         WindowFixture f;
-        QCOMPARE(f.ui.Form1.widget()->size(), QSize(915, 548));
-        QCOMPARE(f.ui.PicContainer.width(), 13095.0f);
-        QCOMPARE(f.ui.ImgMolecular(0).width(), 2235.0f);
+        QCOMPARE(f.board.size(), QSize(915, 548));
+        QCOMPARE(f.board.viewport()->geometry(), QRect(8, 60, 873, 473));
     }
 
-    // A palette card on screen is its drawing rendered at ratio 2, pixel for pixel.
+    // A palette column is its card's drawing rendered at ratio 2, stacked eighteen deep, pixel
+    // for pixel.
     void cardsArePaintedAtTheScreensRatio() {
         WindowFixture f;
         f.window->show();
         QVERIFY(QTest::qWaitForWindowExposed(f.window.get()));
-        const QImage screen = f.ui.Form1.widget()->grab().toImage();
-        QCOMPARE(screen.devicePixelRatio(), 2.0);
-        const int compound = 2;
-        const auto& card = f.ui.ImgMolecular(compound);
-        const QRect logical = f.ui.Form1.toPixels(card.rect());
+        const QImage board = f.board.grab().toImage().convertToFormat(QImage::Format_RGB32);
+        QCOMPARE(board.devicePixelRatio(), 2.0);
+        const QRect logical =
+            content::toPixels(content::paletteCard(f.worksheet.columnOf(Propanoic)));
         const QRect device(logical.topLeft() * 2, logical.size() * 2);
-        const QImage shown = screen.copy(device).convertToFormat(QImage::Format_RGB32);
-        const QPixmap sharp = content::cardDrawing(compound).pixmap(logical.size(), 2);
+        const QPixmap sharp = content::cardDrawing(Propanoic).pixmap(logical.size(), 2);
         QCOMPARE(sharp.size(), device.size());
-        // Eighteen cards lie stacked there, so only inside the rounded corners are they opaque.
-        const QRect inner = QRect(QPoint(0, 0), device.size()).adjusted(8, 8, -8, -8);
-        QCOMPARE(meanDifference(shown.copy(inner), onWhite(sharp).copy(inner)), 0.0);
+        QImage shown = board.copy(device);
+        shown.setDevicePixelRatio(2);
+        QCOMPARE(meanDifference(shown, onWhite(sharp, model::kCardsPerCompound)), 0.0);
     }
 
     // The ratio-2 card is the ratio-1 card with more detail: alike when reduced, clearly unlike
     // the ratio-1 card blown up.
     void aSharpCardIsNotABlownUpOne() {
-        const auto& drawing = content::cardDrawing(3);
+        const content::Drawing& drawing = content::cardDrawing(GeneralAcid);
         const QSize size(149, 29);
         const QImage sharp = onWhite(drawing.pixmap(size, 2));
         const QImage plain = onWhite(drawing.pixmap(size, 1));
@@ -79,6 +80,19 @@ private slots:
         const double unlike = meanDifference(sharp, blownUp);
         QVERIFY2(alike < 12, qPrintable(QString::number(alike)));
         QVERIFY2(unlike > 2 * alike, qPrintable(QString("%1 vs %2").arg(unlike).arg(alike)));
+    }
+
+    // The pointer's logical pixels are the same twips on a scaled screen: a drop a pixel left of
+    // picture 5's split line fills its left blank, one on the line its right blank.
+    void theSplitLineLiesWhereItDoesUnscaled() {
+        WindowFixture f;
+        f.window->show();
+        QVERIFY(QTest::qWaitForWindowExposed(f.window.get()));
+        f.showSection(3);
+        f.dropAt(Water, f.onPicture(5, 6900 - content::kTwipsPerPixel));
+        f.dropAt(Ethanoic, f.onPicture(5, 6900));
+        QCOMPARE(f.worksheet.compoundIn(6), int(Water));
+        QCOMPARE(f.worksheet.compoundIn(7), int(Ethanoic));
     }
 };
 
