@@ -2,8 +2,8 @@
 // button, drags along random paths that end anywhere, releases, double-clicks, keys on the
 // blanks, typing and pasting into the coefficient boxes, scrolling, checks, restarts and a window
 // that loses the input in the middle of a drag. After every event the worksheet must hold what
-// the rules say it holds and the window must agree with it; after every action what is really on
-// the screen is looked at too.
+// the rules say it holds and the window must agree with it; now and then what is really on the
+// screen is looked at too.
 //
 // RANDOM_ACTION_SEEDS, RANDOM_ACTION_STEPS and RANDOM_ACTION_FIRST_SEED set how many seeds run,
 // how many actions each, and the first seed (20, 1000 and 1 unless set).
@@ -24,6 +24,7 @@
 #include <QLineEdit>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QScopeGuard>
 #include <QScrollBar>
 #include <QTest>
 #include <QWheelEvent>
@@ -498,6 +499,8 @@ public:
     Monkey(WindowFixture& f, unsigned seed) : f_(f), random_(seed) {
         // What another seed left on the clipboard must not reach this one.
         QGuiApplication::clipboard()->clear();
+        // Nor a button another seed left held.
+        QTestPrivate::qtestMouseButtons = Qt::NoButton;
         f_.worksheet.restart(random_());
         want_ = fresh(f_.board.sectionInView());
     }
@@ -506,6 +509,10 @@ public:
         failure_.clear();
         if (want_.dragged != kNone)
             return duringDrag();
+        // A button held on the window's way is the pointer's until it comes up: turning the
+        // section under it meanwhile is another story (see the case of the second button).
+        if (viaWindow_)
+            return chance(0.6) ? move(target()) : release(target(), Qt::LeftButton);
         // Now and then a careful stretch, so that whole sections, and the whole worksheet, come
         // out right before a check; or a greedy one that puts one compound everywhere, so that
         // its column runs empty.
@@ -550,6 +557,14 @@ public:
     }
 
     const QString& failure() const { return failure_; }
+
+    // The screen is looked at after every check and restart, and after one action in five
+    // besides: a frame that missed a change keeps missing it until that place is painted again.
+    bool screenDue() {
+        const bool due = screenDue_ || chance(0.2);
+        screenDue_ = false;
+        return due;
+    }
 
     // What is on the screen agrees with the worksheet: every palette column shows its compound's
     // card while it has one left and nothing once it has none, every blank of the section in
@@ -855,32 +870,27 @@ private:
 
     // A press on a palette card with a card left takes it up at once, whatever the button, and
     // hides what the last check revealed; anything else a press does nothing to.
-    QString press(QPoint p, Qt::MouseButton b) {
-        const QString d = named(b) + " press at " + describe(p);
-        const QPointF t = twipsAt(p);
-        State want = want_;
-        if (want.dragged == kNone) {
-            for (int column = 0; column < kCompounds; ++column) {
-                const int compound = f_.worksheet.compoundInColumn(column);
-                if (!contains(content::paletteCard(column), t) || cardsHome(want, compound) == 0)
-                    continue;
-                want.grade.reset();
-                want.notes.fill(false);
-                if (!withinEdgeZone(t)) {
-                    want.dragged = compound;
-                    want.pointer = t;
-                    want.parked = false;
-                }
+    State pressed(State want, QPointF t) const {
+        if (want.dragged != kNone)
+            return want;
+        for (int column = 0; column < kCompounds; ++column) {
+            const int compound = f_.worksheet.compoundInColumn(column);
+            if (!contains(content::paletteCard(column), t) || cardsHome(want, compound) == 0)
+                continue;
+            want.grade.reset();
+            want.notes.fill(false);
+            if (!withinEdgeZone(t)) {
+                want.dragged = compound;
+                want.pointer = t;
+                want.parked = false;
             }
         }
-        QTest::mousePress(&f_.board, b, {}, p);
-        settle(d, want);
-        return d;
+        return want;
     }
 
     // While a button is held the card follows the pointer; over the scroll bar it waits at home;
     // in the edge zone, or with no button held, the drag ends and the card goes home.
-    static State afterMove(State want, QPointF t, Qt::MouseButtons held) {
+    static State moved(State want, QPointF t, Qt::MouseButtons held) {
         if (want.dragged == kNone)
             return want;
         if (held == Qt::NoButton || withinEdgeZone(t)) {
@@ -892,6 +902,71 @@ private:
         return want;
     }
 
+    // A release ends the drag: the card goes into the blank under the pointer, or home.
+    static State released(State want, QPointF t) {
+        if (want.dragged == kNone)
+            return want;
+        const int blank = spotAt(want, t).blank;
+        if (blank != kNone)
+            placeInto(want, blank, want.dragged);
+        want.dragged = kNone;
+        return want;
+    }
+
+    // A double-click on a placed compound takes it out; nothing else takes a double-click.
+    static State doubleClicked(State want, QPointF t) {
+        const Spot spot = spotAt(want, t);
+        if (want.dragged == kNone && spot.kind == Spot::Placed)
+            takeOut(want, spot.blank);
+        return want;
+    }
+
+    // Half the gestures that start with a left press on the board itself (not on a box or the
+    // scroll bar) while no button is held go through the window as the window system delivers
+    // them: the press to the widget under the pointer, and every event after it, whatever the
+    // button, to the widget that took it, until the left button comes up. The other gestures, and
+    // what lies beyond the window, go to the board straight away, where that hold sends them too.
+    // (A right press that starts a gesture on the window's way would open the scroll bar's or a
+    // box's own menu.)
+    QWindow* window() const { return f_.window->windowHandle(); }
+    QPoint inWindow(QPoint p) const { return f_.board.mapTo(f_.window.get(), p); }
+    bool windowTakes(QPoint p) const {
+        const QPoint w = inWindow(p);
+        return viaWindow_ && w.x() < f_.window->width() && w.y() < f_.window->height();
+    }
+    static QString route(bool window) { return window ? " through the window" : ""; }
+
+    bool startsThroughWindow(QPoint p, Qt::MouseButton b) {
+        const QPointF t = twipsAt(p);
+        viaWindow_ = b == Qt::LeftButton && QRect(QPoint(), f_.board.size()).contains(p) &&
+                     !contains(content::kScrollBar, t) && spotAt(want_, t).kind != Spot::Box &&
+                     chance(0.5);
+        return viaWindow_;
+    }
+
+    // No mouse presses a button that is down already; another one, if any is up, instead. On the
+    // window's way a press somewhere new comes after a move there, as the window system splits
+    // it, so a drag follows the pointer there first.
+    QString press(QPoint p, Qt::MouseButton b) {
+        const Qt::MouseButtons held = QTestPrivate::qtestMouseButtons;
+        for (Qt::MouseButton other : {Qt::LeftButton, Qt::RightButton, Qt::MiddleButton}) {
+            if (held & b)
+                b = other;
+        }
+        if (held & b)
+            return move(p);
+        const bool viaWindow = held == Qt::NoButton ? startsThroughWindow(p, b) : windowTakes(p);
+        const QString d = named(b) + " press at " + describe(p) + route(viaWindow);
+        const QPointF t = twipsAt(p);
+        const State want = pressed(viaWindow ? moved(want_, t, held) : want_, t);
+        if (viaWindow)
+            QTest::mousePress(window(), b, {}, inWindow(p));
+        else
+            QTest::mousePress(&f_.board, b, {}, p);
+        settle(d, want);
+        return d;
+    }
+
     void sendMove(QPoint p, Qt::MouseButtons held) {
         QMouseEvent event(QEvent::MouseMove, QPointF(p), f_.board.mapToGlobal(QPointF(p)),
                           Qt::NoButton, held, Qt::NoModifier);
@@ -900,11 +975,14 @@ private:
 
     QString move(QPoint p) {
         const Qt::MouseButtons held = QTestPrivate::qtestMouseButtons;
-        const QString d = "move to " + describe(p) + " with " + named(held);
-        const State want = afterMove(want_, twipsAt(p), held);
+        const bool viaWindow = held != Qt::NoButton && windowTakes(p);
+        const QString d = "move to " + describe(p) + " with " + named(held) + route(viaWindow);
+        const State want = moved(want_, twipsAt(p), held);
         // Qt Test turns a move with no button into a move of the desktop's pointer.
         if (held == Qt::NoButton)
             sendMove(p, Qt::NoButton);
+        else if (viaWindow)
+            QTest::mouseMove(window(), inWindow(p));
         else
             QTest::mouseMove(&f_.board, p);
         settle(d, want);
@@ -914,45 +992,56 @@ private:
     // A move with no button held after a release the window never saw.
     QString moveReleased(QPoint p) {
         const QString d = "move to " + describe(p) + " after a release elsewhere";
-        const State want = afterMove(want_, twipsAt(p), Qt::NoButton);
+        const State want = moved(want_, twipsAt(p), Qt::NoButton);
         sendMove(p, Qt::NoButton);
         QTestPrivate::qtestMouseButtons = Qt::NoButton;
+        viaWindow_ = false;
         settle(d, want);
         return d;
     }
 
-    // A release ends the drag: the card goes into the blank under the pointer, or home.
+    // A release of a button that is up reaches the board alone.
     QString release(QPoint p, Qt::MouseButton b) {
-        const QString d = named(b) + " release at " + describe(p);
-        State want = want_;
-        if (want.dragged != kNone) {
-            const int blank = spotAt(want, twipsAt(p)).blank;
-            if (blank != kNone)
-                placeInto(want, blank, want.dragged);
-            want.dragged = kNone;
-        }
-        QTest::mouseRelease(&f_.board, b, {}, p);
+        const Qt::MouseButtons held = QTestPrivate::qtestMouseButtons;
+        const bool viaWindow = (held & b) && windowTakes(p);
+        if (b == Qt::LeftButton)
+            viaWindow_ = false;
+        const QString d = named(b) + " release at " + describe(p) + route(viaWindow);
+        const QPointF t = twipsAt(p);
+        const State want = released(viaWindow ? moved(want_, t, held) : want_, t);
+        if (viaWindow)
+            QTest::mouseRelease(window(), b, {}, inWindow(p));
+        else
+            QTest::mouseRelease(&f_.board, b, {}, p);
         settle(d, want);
         return d;
     }
 
-    // A double-click on a placed compound takes it out; nothing else takes a double-click.
+    // A double-click event alone, as it reaches the board.
     QString doubleClickEvent(QPoint p) {
         const QString d = "double-click at " + describe(p);
-        State want = want_;
-        const Spot spot = spotAt(want, twipsAt(p));
-        if (want.dragged == kNone && spot.kind == Spot::Placed)
-            takeOut(want, spot.blank);
+        const State want = doubleClicked(want_, twipsAt(p));
         QTest::mouseDClick(&f_.board, Qt::LeftButton, {}, p);
         settle(d, want);
         return d;
     }
 
+    // The mouse's own sequence: press, release, press, double-click, release.
     QString doubleClick() {
         const QPoint p = chance(0.75) ? onPlaced() : target();
         if (chance(0.3))
             return doubleClickEvent(p) + "; " + release(p, Qt::LeftButton);
-        // The mouse's own sequence.
+        if (QTestPrivate::qtestMouseButtons == Qt::NoButton &&
+            startsThroughWindow(p, Qt::LeftButton)) {
+            viaWindow_ = false;
+            const QPointF t = twipsAt(p);
+            const State want =
+                released(doubleClicked(pressed(released(pressed(want_, t), t), t), t), t);
+            const QString d = "double-click at " + describe(p) + " through the window";
+            QTest::mouseDClick(window(), Qt::LeftButton, {}, inWindow(p));
+            settle(d, want);
+            return d;
+        }
         QString d = press(p, Qt::LeftButton);
         for (const auto& next : std::initializer_list<std::function<QString()>>{
                  [&] { return release(p, Qt::LeftButton); },
@@ -1392,6 +1481,7 @@ private:
             want.notes[s] = want.notes[s] || marking.fullMarks[s];
         f_.window->checkAction->trigger();
         settle("check", want);
+        screenDue_ = true;
         return "check";
     }
 
@@ -1403,6 +1493,7 @@ private:
         settle("restart", want);
         f_.worksheet.restart(random_());
         settle("restart with the palette drawn by the seed", want);
+        screenDue_ = true;
         return "restart";
     }
 
@@ -1504,6 +1595,8 @@ private:
     int careful_ = 0;
     int hoard_ = 0;
     int hoarded_ = 0;
+    bool viaWindow_ = false;
+    bool screenDue_ = false;
     std::map<int, QImage> gradeLooks_;
 };
 
@@ -1550,7 +1643,7 @@ private slots:
         for (int step = 1; step <= steps; ++step) {
             const QString action = monkey.act();
             QString broken = monkey.failure();
-            if (broken.isEmpty())
+            if (broken.isEmpty() && monkey.screenDue())
                 broken = monkey.brokenOnScreen();
             if (!broken.isEmpty())
                 QFAIL(qPrintable(QString("seed %1, action %2 (%3): %4")
@@ -1578,22 +1671,55 @@ private slots:
         QTest::mousePress(window, Qt::LeftButton, {}, at(f.onPalette(Propanoic)));
         QVERIFY(f.board.isDragging());
         QTest::mouseMove(window, at({3000, 600}));
-        QCOMPARE(f.board.ghost().place(), ghostAt({3000, 600}));
+        QCOMPARE(f.board.ghost().place().value_or(QRect()), ghostAt({3000, 600}));
         const QPointF onGhost(3405, 645);
         QVERIFY(f.board.ghost().place()->contains(WindowFixture::pixels(onGhost)));
         QTest::mouseMove(window, at(onGhost));
-        QCOMPARE(f.board.ghost().place(), ghostAt(onGhost));
+        QCOMPARE(f.board.ghost().place().value_or(QRect()), ghostAt(onGhost));
 
         const QPointF onPicture = f.onPicture(6, 7000);
         QTest::mouseMove(window, at(onPicture));
         const QPointF onItsGhost = onPicture + QPointF(300, 0);
         QVERIFY(f.board.ghost().place()->contains(WindowFixture::pixels(onItsGhost)));
         QTest::mouseMove(window, at(onItsGhost));
-        QCOMPARE(f.board.ghost().place(), ghostAt(onItsGhost));
+        QCOMPARE(f.board.ghost().place().value_or(QRect()), ghostAt(onItsGhost));
         QTest::mouseRelease(window, Qt::LeftButton, {}, at(onItsGhost));
         QVERIFY(!f.board.isDragging());
         QVERIFY(!f.board.ghost().place());
         QCOMPARE(f.worksheet.compoundIn(model::firstBlankOf(6) + 1), int(Propanoic));
+    }
+
+    // A card taken up with a second button while the first, pressed on a section, still holds
+    // the pointer, and the keyboard has turned that section away meanwhile: the card still goes
+    // where the pointer goes, and a release over a blank puts it there. The drag must hold the
+    // pointer itself, as it holds the keys and the wheel.
+    void aCardTakenUpWithASecondButtonFollowsThePointer() {
+        WindowFixture f;
+        QVERIFY(showWindow(f));
+        QWindow* window = f.window->windowHandle();
+        const auto at = [&](QPointF client) {
+            return f.board.mapTo(f.window.get(), WindowFixture::pixels(client));
+        };
+        const auto buttonsUp = qScopeGuard([] { QTestPrivate::qtestMouseButtons = {}; });
+        f.showSection(3);
+        const model::Rect box = content::sectionBox(3);
+        const QPointF besideThePictures(content::kViewport.left + box.left + 11500,
+                                        content::kViewport.top + box.top + 1000);
+        QTest::mousePress(window, Qt::LeftButton, {}, at(besideThePictures));
+        f.window->blankStops().stop(model::firstBlankOf(5))->setFocus();
+        keyClick(Qt::Key_PageDown);
+        QCOMPARE(f.board.sectionInView(), 4);
+
+        QTest::mousePress(window, Qt::RightButton, {}, at(f.onPalette(Ammonia)));
+        QVERIFY(f.board.isDragging());
+        const QPointF onBlank = f.onBlank(13);
+        QTest::mouseMove(window, at(onBlank));
+        QCOMPARE(f.board.ghost().place().value_or(QRect()),
+                 ghostFor(twipsAt(WindowFixture::pixels(onBlank))));
+        QTest::mouseRelease(window, Qt::RightButton, {}, at(onBlank));
+        QVERIFY(!f.board.isDragging());
+        QCOMPARE(f.worksheet.compoundIn(13), int(Ammonia));
+        QTest::mouseRelease(window, Qt::LeftButton, {}, at(onBlank));
     }
 
     // A line break pasted into a box is no empty box: it reads as no number, so the reaction's
