@@ -932,8 +932,12 @@ private:
     QPoint inWindow(QPoint p) const { return f_.board.mapTo(f_.window.get(), p); }
     bool windowTakes(QPoint p) const {
         const QPoint w = inWindow(p);
-        return viaWindow_ && w.x() < f_.window->width() && w.y() < f_.window->height();
+        return viaWindow_ && !w.isNull() && w.x() < f_.window->width() &&
+               w.y() < f_.window->height();
     }
+    // Qt Test takes the point (0, 0) for the middle of the widget; the pixel beside it lies in
+    // the same corner of the edge zone.
+    static QPoint sendable(QPoint p) { return p.isNull() ? QPoint(1, 0) : p; }
     static QString route(bool window) { return window ? " through the window" : ""; }
 
     bool startsThroughWindow(QPoint p, Qt::MouseButton b) {
@@ -948,6 +952,7 @@ private:
     // window's way a press somewhere new comes after a move there, as the window system splits
     // it, so a drag follows the pointer there first.
     QString press(QPoint p, Qt::MouseButton b) {
+        p = sendable(p);
         const Qt::MouseButtons held = QTestPrivate::qtestMouseButtons;
         for (Qt::MouseButton other : {Qt::LeftButton, Qt::RightButton, Qt::MiddleButton}) {
             if (held & b)
@@ -974,6 +979,7 @@ private:
     }
 
     QString move(QPoint p) {
+        p = sendable(p);
         const Qt::MouseButtons held = QTestPrivate::qtestMouseButtons;
         const bool viaWindow = held != Qt::NoButton && windowTakes(p);
         const QString d = "move to " + describe(p) + " with " + named(held) + route(viaWindow);
@@ -991,6 +997,7 @@ private:
 
     // A move with no button held after a release the window never saw.
     QString moveReleased(QPoint p) {
+        p = sendable(p);
         const QString d = "move to " + describe(p) + " after a release elsewhere";
         const State want = moved(want_, twipsAt(p), Qt::NoButton);
         sendMove(p, Qt::NoButton);
@@ -1002,6 +1009,7 @@ private:
 
     // A release of a button that is up reaches the board alone.
     QString release(QPoint p, Qt::MouseButton b) {
+        p = sendable(p);
         const Qt::MouseButtons held = QTestPrivate::qtestMouseButtons;
         const bool viaWindow = (held & b) && windowTakes(p);
         if (b == Qt::LeftButton)
@@ -1019,6 +1027,7 @@ private:
 
     // A double-click event alone, as it reaches the board.
     QString doubleClickEvent(QPoint p) {
+        p = sendable(p);
         const QString d = "double-click at " + describe(p);
         const State want = doubleClicked(want_, twipsAt(p));
         QTest::mouseDClick(&f_.board, Qt::LeftButton, {}, p);
@@ -1028,7 +1037,7 @@ private:
 
     // The mouse's own sequence: press, release, press, double-click, release.
     QString doubleClick() {
-        const QPoint p = chance(0.75) ? onPlaced() : target();
+        const QPoint p = sendable(chance(0.75) ? onPlaced() : target());
         if (chance(0.3))
             return doubleClickEvent(p) + "; " + release(p, Qt::LeftButton);
         if (QTestPrivate::qtestMouseButtons == Qt::NoButton &&
