@@ -1,6 +1,8 @@
 // The drawings: compound cards, reaction pictures with their slots and coefficient marks, the
 // drag icon, the hand cursor and the window icon, looked at as the window renders them.
 #include "content/drawings.h"
+#include "content/geometry.h"
+#include "content/prerendered.h"
 
 #include <QImage>
 #include <QTest>
@@ -11,10 +13,10 @@
 
 using namespace content;
 
+Q_DECLARE_METATYPE(const content::Drawing*)
+
 namespace {
 
-constexpr qreal kCardWidth = 2235;
-constexpr qreal kCardHeight = 435;
 
 // Left, top and width of each reaction picture in its section box, in twips; all are 1110 high.
 constexpr std::array<std::array<qreal, 3>, 11> kPictures{{{1500, 600, 9165},
@@ -303,6 +305,79 @@ private slots:
         QCOMPARE(first.size(), (QSizeF(size) * ratio).toSize());
         QCOMPARE(first.deviceIndependentSize(), QSizeF(size));
         QVERIFY(isGreen(first.toImage().pixel(qRound(5 * ratio), qRound(15 * ratio))));
+    }
+
+    // The pictures the build rendered are the drawings as the program renders them, pixel for
+    // pixel, at the sizes the window shows them and at both pixel ratios the build renders.
+    void theBuildsPicturesAreTheDrawings_data() {
+        QTest::addColumn<const Drawing*>("drawing");
+        QTest::addColumn<QSize>("size");
+        const QSize card = toPixels(paletteCard(0)).size();
+        for (qreal ratio : kPrerenderedRatios) {
+            const QString at = QStringLiteral(" at %1").arg(ratio);
+            for (int compound = 0; compound < model::kCompounds; ++compound)
+                QTest::newRow(qPrintable(QStringLiteral("card %1").arg(compound) + at))
+                    << &cardDrawing(compound) << card;
+            for (int reaction = 0; reaction < model::kReactions; ++reaction)
+                QTest::newRow(qPrintable(QStringLiteral("reaction %1").arg(reaction) + at))
+                    << &reactionDrawing(reaction) << toPixels(reactionPicture(reaction)).size();
+            QTest::newRow(qPrintable(QStringLiteral("title 3") + at))
+                << titleDrawing(3) << toPixels(model::kTitleRect).size();
+        }
+    }
+    void theBuildsPicturesAreTheDrawings() {
+        QFETCH(const Drawing*, drawing);
+        QFETCH(QSize, size);
+        for (qreal ratio : kPrerenderedRatios) {
+            const std::optional<QImage> built =
+                prerenderedPicture(drawing->pictureName(), size, ratio);
+            QVERIFY(built);
+            QCOMPARE(built->devicePixelRatio(), ratio);
+            QCOMPARE(*built, drawing->rendered(size, ratio).convertToFormat(built->format()));
+        }
+        // The window icon comes in every size it offers.
+        for (QSize icon : windowIconSizes())
+            QVERIFY(prerenderedPicture(windowIconDrawing().pictureName(), icon, 1));
+        // A size the build did not render is rendered as the program runs.
+        QVERIFY(!prerenderedPicture(drawing->pictureName(), size + QSize(1, 0), 1));
+        QVERIFY(!prerenderedPicture(drawing->pictureName(), size, 1.5));
+    }
+
+    // An archive gives back each picture it holds under its own name, size and ratio, and no
+    // other; one cut short or damaged gives nothing it does not hold, and is never read past its
+    // end.
+    void anArchiveGivesBackItsOwnPictures() {
+        QImage stripes(4, 3, QImage::Format_ARGB32_Premultiplied);
+        for (int y = 0; y < 3; ++y)
+            for (int x = 0; x < 4; ++x)
+                stripes.setPixel(x, y, x % 2 ? qRgba(0, 0, 0x80, 0x80) : qRgb(0xFF, 0xFF, 0));
+        QImage flat(8, 8, QImage::Format_ARGB32_Premultiplied);
+        flat.fill(qRgb(0, 0xFF, 0));
+        flat.setPixel(7, 7, qRgb(0, 0, 0));
+        const QByteArray archive = packPictures({{"stripes", 1, {4, 3}, stripes},
+                                                 {"flat", 2, {4, 4}, flat},
+                                                 {"stripes", 2, {2, 2}, flat.copy(0, 0, 4, 4)}});
+        QCOMPARE(unpackPicture(archive, "stripes", {4, 3}, 1), std::optional<QImage>(stripes));
+        const std::optional<QImage> sharp = unpackPicture(archive, "flat", {4, 4}, 2);
+        QVERIFY(sharp);
+        QCOMPARE(sharp->devicePixelRatio(), 2.0);
+        QCOMPARE(sharp->size(), QSize(8, 8));
+        QCOMPARE(sharp->pixel(7, 7), qRgb(0, 0, 0));
+        QCOMPARE(sharp->pixel(6, 7), qRgb(0, 0xFF, 0));
+        QVERIFY(unpackPicture(archive, "stripes", {2, 2}, 2));
+        QVERIFY(!unpackPicture(archive, "stripes", {4, 3}, 2));
+        QVERIFY(!unpackPicture(archive, "flat", {4, 4}, 1));
+        QVERIFY(!unpackPicture(archive, "nothing", {4, 3}, 1));
+        for (qsizetype cut = 0; cut < archive.size(); ++cut) {
+            const auto from = unpackPicture(QByteArrayView(archive).first(cut), "flat", {4, 4}, 2);
+            QVERIFY(!from || *from == *sharp);
+        }
+        for (qsizetype at = 0; at < archive.size(); ++at) {
+            QByteArray damaged = archive;
+            damaged[at] = char(damaged[at] ^ 0x5A);
+            const auto from = unpackPicture(damaged, "stripes", {4, 3}, 1);
+            QVERIFY(!from || from->size() == QSize(4, 3));
+        }
     }
 
     // The hand points with its fingertip at the hot spot, white outlined in black, above a dark

@@ -1,7 +1,7 @@
-// The window's first frame paints only what it shows, straight onto the screen: the work that can
-// wait (the icon, the coefficient boxes' line edits, the pictures of the section in view kept
-// ready) is done in the passes of the event loop right after it. A process of its own, so that
-// no other window has drawn anything before.
+// The window's first frame renders no drawing: the pictures of what it shows come from the
+// build, the section in view's alone. The icon waits for the passes of the event loop right after
+// it, and the coefficient boxes' line edits for a reaction that needs them. A process of its own,
+// so that no other window has drawn anything before.
 #include "content/drawings.h"
 #include "support/window_fixture.h"
 #include "view/section_view.h"
@@ -13,13 +13,26 @@
 
 namespace {
 
-using Renders = std::array<int, model::kReactions>;
+using Counts = std::array<int, model::kReactions>;
 
-Renders reactionRenders() {
-    Renders counts{};
+// How often each reaction's picture was rendered, and taken from the build's pictures.
+Counts reactionRenders() {
+    Counts counts{};
     for (int picture = 0; picture < model::kReactions; ++picture)
         counts[picture] = content::reactionDrawing(picture).renderCount();
     return counts;
+}
+Counts reactionLoads() {
+    Counts counts{};
+    for (int picture = 0; picture < model::kReactions; ++picture)
+        counts[picture] = content::reactionDrawing(picture).loadCount();
+    return counts;
+}
+int cardRenders() {
+    int renders = 0;
+    for (int compound = 0; compound < model::kCompounds; ++compound)
+        renders += content::cardDrawing(compound).renderCount();
+    return renders;
 }
 
 bool anyBoxesMade(const view::Board& board) {
@@ -61,49 +74,62 @@ class FirstFrameTest : public QObject {
     Q_OBJECT
 
 private slots:
-    // The first frame makes no line edits, sets no icon and keeps no picture of a reaction; right
-    // after it the icon is set, the boxes are made, hidden, and the reactions of the section in
-    // view are rendered once at the size they show, so that painting them again renders nothing;
-    // the other sections' wait for their first showing.
-    void laterWorkWaitsForTheFirstFrame() {
+    // The first frame renders no drawing, sets no icon and makes no line edit: it takes the
+    // pictures of the palette and of section 0's reactions from the build, once. Right after it
+    // the icon is set; nothing is rendered still, and painting again takes nothing anew. Another
+    // section shown takes its own pictures, and the section left lets go of its pictures, so
+    // that coming back takes them once more.
+    void theFirstFrameRendersNothing() {
         WindowFixture f;
         bool checked = false;
-        Renders atFirstFrame{};
+        Counts rendersAtFirstFrame{};
+        Counts loadsAtFirstFrame{};
+        int cardsAtFirstFrame = -1;
         bool iconAtFirstFrame = true;
         bool boxesAtFirstFrame = true;
         AtFirstFrame probe(*f.window, [&] {
             checked = true;
-            atFirstFrame = reactionRenders();
+            rendersAtFirstFrame = reactionRenders();
+            loadsAtFirstFrame = reactionLoads();
+            cardsAtFirstFrame = cardRenders();
             iconAtFirstFrame = !f.window->windowIcon().isNull();
             boxesAtFirstFrame = anyBoxesMade(f.board);
         });
         f.window->show();
         QVERIFY(QTest::qWaitForWindowExposed(f.window.get()));
         QTRY_VERIFY(checked);
-        QCOMPARE(atFirstFrame, Renders{});
+        const Counts none{};
+        const Counts sectionZeroOnce{1, 1, 1, 0, 0, 0, 0, 0, 0, 0, 0};
+        QCOMPARE(rendersAtFirstFrame, none);
+        QCOMPARE(loadsAtFirstFrame, sectionZeroOnce);
+        QCOMPARE(cardsAtFirstFrame, 0);
         QVERIFY(!iconAtFirstFrame);
         QVERIFY(!boxesAtFirstFrame);
 
-        const Renders sectionZeroOnce{1, 1, 1, 0, 0, 0, 0, 0, 0, 0, 0};
-        QTRY_COMPARE(reactionRenders(), sectionZeroOnce);
         QTRY_VERIFY(!f.window->windowIcon().isNull());
-        QTRY_VERIFY(f.board.sectionView(0)->hasBoxes());
-        QVERIFY(f.board.sectionView(4)->hasBoxes());
-        QLineEdit* box = f.board.sectionView(0)->boxEdit(0);
-        QVERIFY(box);
-        QVERIFY(box->isHidden());
-
         f.window->repaint();
         QTest::qWait(20);
-        QCOMPARE(reactionRenders(), sectionZeroOnce);
-        // Another section shown for the first time is painted straight, as the first frame was.
+        QCOMPARE(reactionRenders(), none);
+        QCOMPARE(reactionLoads(), sectionZeroOnce);
+        QCOMPARE(cardRenders(), 0);
+        QVERIFY(!anyBoxesMade(f.board));
+
         const QColor pictureYellow(0xFF, 0xFF, 0x00);
         const QPoint inPicture7 =
             f.board.mapTo(f.window.get(), WindowFixture::pixels(f.onPicture(7, 100)));
         QVERIFY(f.shown().pixelColor(inPicture7) != pictureYellow);
         f.showSection(3);
         QTRY_COMPARE(f.shown().pixelColor(inPicture7), pictureYellow);
-        QCOMPARE(reactionRenders(), sectionZeroOnce);
+        QCOMPARE(reactionLoads(), (Counts{1, 1, 1, 0, 0, 1, 1, 1, 0, 0, 0}));
+        f.showSection(0);
+        QTRY_COMPARE(reactionLoads(), (Counts{2, 2, 2, 0, 0, 1, 1, 1, 0, 0, 0}));
+        QCOMPARE(reactionRenders(), none);
+
+        // A reaction filled shows its boxes, made then.
+        f.fill(0, Ethanoic);
+        QVERIFY(f.board.sectionView(0)->hasBoxes());
+        QVERIFY(!f.board.sectionView(4)->hasBoxes());
+        QVERIFY(f.board.sectionView(0)->boxEdit(0)->isVisible());
     }
 };
 

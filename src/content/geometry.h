@@ -15,8 +15,10 @@ namespace content {
 
 inline constexpr double kTwipsPerPixel = 15;
 
+// Halves round up, on either side of zero: a card dragged past the window's top edge keeps its
+// height, where rounding halves away from zero would stretch it by a pixel.
 inline int toPixels(double twips) {
-    return int(std::lround(twips / kTwipsPerPixel));
+    return int(std::floor(twips / kTwipsPerPixel + 0.5));
 }
 QRect toPixels(const model::Rect& twips);
 inline QRectF toRectF(const model::Rect& r) {

@@ -252,6 +252,9 @@ void Board::updateCursor(QPointF client) {
 
 void Board::startDrag(int column, QPointF client) {
     drag_ = std::make_unique<Drag>(worksheet_.compoundInColumn(column), *window(), this);
+    // The pointer belongs to the drag until it ends, whichever widget took the button pressed
+    // before it.
+    grabMouse();
     connect(drag_.get(), &Drag::lost, this, [this] { finishDrag(); });
     // What the last check revealed goes as soon as the student begins to change the worksheet.
     worksheet_.hideRevealed();
@@ -286,6 +289,7 @@ void Board::finishDrag(int blank) {
         return;
     const int compound = drag_->compound();
     // Deleted later: the drag may be ending from inside its own handling of an event.
+    releaseMouse();
     drag_->end();
     drag_.release()->deleteLater();
     ghost_->clear();

@@ -33,8 +33,13 @@ SectionView::SectionView(model::Worksheet& worksheet, int section, QWidget* view
             repaint(content::placedCard(blank));
     });
     connect(&worksheet_, &model::Worksheet::noteChanged, this, [this](int changed) {
-        if (changed == section_)
-            repaint(model::section(section_).noteRect);
+        if (changed != section_)
+            return;
+        // A hidden note holds no picture; a shown one keeps its picture while the section is
+        // out of view, for the check that shows it again.
+        if (!worksheet_.isNoteShown(section_))
+            note_.release();
+        repaint(model::section(section_).noteRect);
     });
     connect(&worksheet_, &model::Worksheet::boxesShownChanged, this, &SectionView::showBoxes);
     connect(&worksheet_, &model::Worksheet::coefficientChanged, this, [this](int box) {
@@ -138,14 +143,13 @@ void SectionView::paintEvent(QPaintEvent* event) {
     }
 }
 
-// A section out of view holds no pictures.
+// A section out of view holds no pictures of its drawings.
 void SectionView::hideEvent(QHideEvent* event) {
     QWidget::hideEvent(event);
     for (int reaction = 0; reaction < model::kReactions; ++reaction) {
         if (model::reaction(reaction).section == section_)
             content::reactionDrawing(reaction).releasePixmaps();
     }
-    note_.release();
     if (const content::Drawing* title = content::titleDrawing(section_))
         title->releasePixmaps();
 }
