@@ -20,7 +20,6 @@
 #include <QMetaObject>
 #include <QShortcut>
 
-#include <algorithm>
 
 namespace app {
 
@@ -49,39 +48,18 @@ MainWindow::MainWindow(model::Worksheet& worksheet, content::UrlOpener opener)
     connect(aboutAction, &QAction::triggered, this, &MainWindow::showAbout);
     connect(exitAction, &QAction::triggered, this, &QWidget::close);
 
-    // The icon is given and the pictures of the palette and of the section in view made ready
-    // only after the first frame: the student sees the window sooner, and the first drag finds
-    // its card ready. The coefficient boxes are made when a reaction first needs them.
-    afterFirstFrame_ = {[this] { setWindowIcon(content::windowIcon()); },
-                        [this] {
-                            const QRect card = content::toPixels(content::paletteCard(0));
-                            for (int compound = 0; compound < model::kCompounds; ++compound)
-                                content::cardDrawing(compound).pixmap(card.size(),
-                                                                      devicePixelRatioF());
-                        },
-                        [this] { board_->sectionView(board_->sectionInView())->renderAhead(); }};
-    std::reverse(afterFirstFrame_.begin(), afterFirstFrame_.end());
     board_->installEventFilter(this);
 }
 
+// The icon is given only after the first frame, which is flushed to the screen before the event
+// loop runs the queued call: the student sees the window sooner.
 bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
-    // This paint is part of the first frame, which is flushed to the screen before the event
-    // loop runs the queued call.
     if (!firstFramePainted_ && watched == board_ && event->type() == QEvent::Paint) {
         firstFramePainted_ = true;
-        QMetaObject::invokeMethod(this, &MainWindow::continueAfterFirstFrame, Qt::QueuedConnection);
+        QMetaObject::invokeMethod(
+            this, [this] { setWindowIcon(content::windowIcon()); }, Qt::QueuedConnection);
     }
     return QMainWindow::eventFilter(watched, event);
-}
-
-void MainWindow::continueAfterFirstFrame() {
-    if (afterFirstFrame_.empty())
-        return;
-    const std::function<void()> next = std::move(afterFirstFrame_.back());
-    afterFirstFrame_.pop_back();
-    next();
-    if (!afterFirstFrame_.empty())
-        QMetaObject::invokeMethod(this, &MainWindow::continueAfterFirstFrame, Qt::QueuedConnection);
 }
 
 void MainWindow::buildMenuBar() {

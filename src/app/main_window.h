@@ -5,8 +5,6 @@
 
 #include <QMainWindow>
 
-#include <functional>
-#include <vector>
 
 class QAction;
 
@@ -69,8 +67,6 @@ protected:
 
 private:
     void buildMenuBar();
-    // Does the next piece of the work that the first frame need not wait for.
-    void continueAfterFirstFrame();
 
     model::Worksheet& worksheet_;
     content::UrlOpener opener_;
@@ -84,9 +80,6 @@ private:
     // Placed in the middle of the screen when first shown, not again.
     content::WindowCentring* centring_ = nullptr;
     bool centred_ = false;
-    // The pieces of work done once the first frame is on the screen, each in a pass of its own
-    // through the event loop, so that input arriving meanwhile waits for one piece at most.
-    std::vector<std::function<void()>> afterFirstFrame_;
     bool firstFramePainted_ = false;
 };
 

@@ -11,10 +11,13 @@ void Drawing::draw(QPainter& painter, const QRect& pixels) const {
         return;
     const qreal ratio = painter.device()->devicePixelRatioF();
     const Key key(pixels.width(), pixels.height(), ratio);
-    if (shownManyTimes() || cache_.count(key) ||
-        hasPrerenderedPicture(pictureName(), pixels.size(), ratio) ||
-        !paintedOnce_.insert(key).second) {
+    if (shownManyTimes() || cache_.count(key) || !paintedOnce_.insert(key).second) {
         painter.drawPixmap(pixels.topLeft(), pixmap(pixels.size(), ratio));
+        return;
+    }
+    if (const std::optional<QImage> built =
+            borrowedPrerenderedPicture(pictureName(), pixels.size(), ratio)) {
+        painter.drawImage(pixels.topLeft(), *built);
         return;
     }
     painter.save();

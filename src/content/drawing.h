@@ -39,11 +39,11 @@ public:
     // The same rendered afresh and kept nowhere, for a picture used once.
     QImage rendered(QSize size, qreal devicePixelRatio) const;
 
-    // Draws the drawing stretched to `pixels`, from its pixmap: the picture the build rendered
-    // for that size where there is one, else rendered now. Without a picture from the build, the
-    // first time a size is asked for it is painted straight onto `painter`, unless many places
-    // show it at once; so a first frame allocates no pixmaps it does not need, and whatever is
-    // drawn again is drawn fast.
+    // Draws the drawing stretched to `pixels`. The first time a size is asked for it is copied
+    // straight from the picture the build rendered for that size, or painted straight where there
+    // is none, unless many places show it at once; from then on it comes from its pixmap. So a
+    // first frame and a first showing keep no pixmaps they do not need, and whatever is drawn
+    // again is drawn fast.
     void draw(QPainter& painter, const QRect& pixels) const;
 
     // Number of pixmaps rendered so far for this drawing, and of those taken from the build's

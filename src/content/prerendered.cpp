@@ -4,6 +4,7 @@
 
 #include <cstdint>
 #include <cstring>
+#include <vector>
 
 namespace content {
 
@@ -203,6 +204,27 @@ std::optional<QImage> prerenderedPicture(const QString& name, QSize size, qreal 
 
 bool hasPrerenderedPicture(const QString& name, QSize size, qreal ratio) {
     return !name.isEmpty() && findRuns(resourceArchive(), name, size, ratio).has_value();
+}
+
+// Memory freshly taken from the system costs a fault on every page at its first touch, and a
+// section's pictures are large: a picture painted once is unpacked into memory that has been
+// touched before.
+std::optional<QImage> borrowedPrerenderedPicture(const QString& name, QSize size, qreal ratio) {
+    static std::vector<uchar> memory;
+    const std::optional<QByteArrayView> runs =
+        name.isEmpty() ? std::nullopt : findRuns(resourceArchive(), name, size, ratio);
+    if (!runs)
+        return std::nullopt;
+    const QSize pixels = size * ratio;
+    const size_t bytes = size_t(pixels.width()) * size_t(pixels.height()) * 4;
+    if (memory.size() < bytes)
+        memory.resize(bytes);
+    QImage image(memory.data(), pixels.width(), pixels.height(), pixels.width() * 4,
+                 QImage::Format_ARGB32_Premultiplied);
+    if (image.isNull() || !decodeRuns(*runs, image))
+        return std::nullopt;
+    image.setDevicePixelRatio(ratio);
+    return image;
 }
 
 } // namespace content

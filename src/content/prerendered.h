@@ -40,4 +40,8 @@ std::optional<QImage> unpackPicture(QByteArrayView archive, const QString& name,
 std::optional<QImage> prerenderedPicture(const QString& name, QSize size, qreal ratio);
 bool hasPrerenderedPicture(const QString& name, QSize size, qreal ratio);
 
+// The same picture unpacked into memory that the next call unpacks into again: for a picture
+// painted once and not kept. The image is valid until the next call.
+std::optional<QImage> borrowedPrerenderedPicture(const QString& name, QSize size, qreal ratio);
+
 } // namespace content

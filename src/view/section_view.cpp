@@ -30,16 +30,13 @@ SectionView::SectionView(model::Worksheet& worksheet, int section, QWidget* view
 
     connect(&worksheet_, &model::Worksheet::blankChanged, this, [this](int blank) {
         if (model::sectionOfBlank(blank) == section_)
-            repaint(content::placedCard(blank));
+            updatePlace(content::placedCard(blank));
     });
+    // A note keeps its picture once it has one, hidden or out of view: the check that shows
+    // it again then only copies it.
     connect(&worksheet_, &model::Worksheet::noteChanged, this, [this](int changed) {
-        if (changed != section_)
-            return;
-        // A hidden note holds no picture; a shown one keeps its picture while the section is
-        // out of view, for the check that shows it again.
-        if (!worksheet_.isNoteShown(section_))
-            note_.release();
-        repaint(model::section(section_).noteRect);
+        if (changed == section_)
+            updatePlace(model::section(section_).noteRect);
     });
     connect(&worksheet_, &model::Worksheet::boxesShownChanged, this, &SectionView::showBoxes);
     connect(&worksheet_, &model::Worksheet::coefficientChanged, this, [this](int box) {
@@ -94,16 +91,8 @@ void SectionView::showBoxes(int reaction) {
     }
 }
 
-void SectionView::renderAhead() const {
-    for (int reaction = 0; reaction < model::kReactions; ++reaction) {
-        if (model::reaction(reaction).section == section_)
-            content::reactionDrawing(reaction).pixmap(
-                content::toPixels(content::reactionPicture(reaction)).size(), devicePixelRatioF());
-    }
-}
-
 // One pixel more on every side: antialiased edges and rounding may touch the neighbours.
-void SectionView::repaint(const model::Rect& twips) {
+void SectionView::updatePlace(const model::Rect& twips) {
     update(content::toPixels(twips).adjusted(-1, -1, 1, 1));
 }
 

@@ -33,10 +33,6 @@ public:
     bool hasBoxes() const;
     void makeBoxes();
 
-    // Renders now the pictures of the section's reactions, so that its first showing finds them
-    // ready.
-    void renderAhead() const;
-
 signals:
     void boxesMade();
 
@@ -45,7 +41,7 @@ protected:
     void hideEvent(QHideEvent* event) override;
 
 private:
-    void repaint(const model::Rect& twips);
+    void updatePlace(const model::Rect& twips);
     void showBoxes(int reaction);
 
     model::Worksheet& worksheet_;
