@@ -24,20 +24,6 @@
 
 namespace {
 
-// A point given in a section box's twips, in the client area, for that section in view.
-QPointF inSection(int section, double x, double y) {
-    const model::Rect box = content::sectionBox(section);
-    return {content::kViewport.left + box.left + x, content::kViewport.top + box.top + y};
-}
-
-QPointF middleOf(int section, const model::Rect& r) {
-    return inSection(section, r.left + r.width / 2, r.top + r.height / 2);
-}
-
-QPointF onPlacedCard(int blank) {
-    return middleOf(model::sectionOfBlank(blank), content::placedCard(blank));
-}
-
 QPointF onPaletteColumn(int column) {
     const model::Rect card = content::paletteCard(column);
     return {card.left + card.width / 2, card.top + card.height / 2};
@@ -299,7 +285,7 @@ private slots:
             typed[b] = f.box(b)->text();
 
         f.showSection(section);
-        doubleClick(f, onPlacedCard(blank));
+        doubleClick(f, WindowFixture::onPlacedCard(blank));
         QCOMPARE(f.worksheet.compoundIn(blank), model::kNone);
         QCOMPARE(f.worksheet.cardsLeft(compound), cardsLeft + 1);
         for (int other = 0; other < model::kBlanks; ++other) {
@@ -326,7 +312,7 @@ private slots:
         WindowFixture f;
         f.fill(6, Propanoic);
         f.fill(7, Water);
-        const QPointF nextToIt = inSection(3, content::placedCard(6).left - 30, 1000);
+        const QPointF nextToIt = WindowFixture::inSection(3, content::placedCard(6).left - 30, 1000);
         QCOMPARE(f.board.targetAt(nextToIt).kind, view::Target::Kind::Picture);
         doubleClick(f, nextToIt);
         doubleClick(f, f.onPalette(Propanoic));
@@ -347,9 +333,9 @@ private slots:
         const int partner = model::partnerOf(blank);
         f.fill(partner, GeneralAcid);
         f.fill(blank, Ethanoic);
-        const view::Target target = f.board.targetAt(onPlacedCard(blank));
+        const view::Target target = f.board.targetAt(WindowFixture::onPlacedCard(blank));
         QCOMPARE(target.kind, view::Target::Kind::PlacedCard);
-        f.dropAt(Propanoic, onPlacedCard(blank));
+        f.dropAt(Propanoic, WindowFixture::onPlacedCard(blank));
         QCOMPARE(f.worksheet.compoundIn(blank), int(Propanoic));
         QCOMPARE(f.worksheet.compoundIn(partner), int(GeneralAcid));
         QCOMPARE(f.worksheet.cardsLeft(Ethanoic), model::kCardsPerCompound);
@@ -427,7 +413,7 @@ private slots:
         const QString drag = QStringLiteral("η μεταφορά ξεκινάει με πατημένο κλικ");
         const QString remove = QStringLiteral("αφαιρέστε το με διπλό κλικ");
         QCOMPARE(hintAt(f, f.onPalette(GeneralAcid)), drag);
-        QCOMPARE(hintAt(f, onPlacedCard(3)), remove);
+        QCOMPARE(hintAt(f, WindowFixture::onPlacedCard(3)), remove);
         hintAt(f, f.onPicture(3, 11000));
         QTRY_COMPARE(QToolTip::text(), QString());
         QCOMPARE(hintAt(f, f.onPalette(Water)), drag);
@@ -447,7 +433,7 @@ private slots:
         QVERIFY(showsHand(f.board));
         QTest::mouseMove(&f.board, WindowFixture::pixels({6000, 800}));
         QVERIFY(!f.board.testAttribute(Qt::WA_SetCursor));
-        QTest::mouseMove(&f.board, WindowFixture::pixels(onPlacedCard(5)));
+        QTest::mouseMove(&f.board, WindowFixture::pixels(WindowFixture::onPlacedCard(5)));
         QVERIFY(showsHand(f.board));
         QTest::mouseMove(&f.board, WindowFixture::pixels(f.onPicture(4, 1000)));
         QVERIFY(!f.board.testAttribute(Qt::WA_SetCursor));

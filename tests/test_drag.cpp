@@ -17,23 +17,6 @@ using view::Target;
 
 namespace {
 
-QPointF inSection(int section, double x, double y) {
-    const model::Rect box = content::sectionBox(section);
-    return {content::kViewport.left + box.left + x, content::kViewport.top + box.top + y};
-}
-
-QPointF middleOf(int section, const model::Rect& r) {
-    return inSection(section, r.left + r.width / 2, r.top + r.height / 2);
-}
-
-QPointF onPlacedCard(int blank) {
-    return middleOf(model::sectionOfBlank(blank), content::placedCard(blank));
-}
-
-QPointF onBox(int box) {
-    return middleOf(model::sectionOfBox(box), content::coefficientBox(box));
-}
-
 // The client-area point at a pixel of the board.
 QPointF atPixel(int x, int y) {
     return {x * content::kTwipsPerPixel, y * content::kTwipsPerPixel};
@@ -99,11 +82,11 @@ QPointF arrange(WindowFixture& f, Spot spot, int section) {
     case Spot::PlacedCard:
         // The left blank of picture 6, in section 3.
         f.fill(8, Ethanoic);
-        return onPlacedCard(8);
+        return WindowFixture::onPlacedCard(8);
     case Spot::Box:
         f.fill(12, Ethanoic);
         f.fill(13, Ammonia);
-        return onBox(9);
+        return WindowFixture::onBox(9);
     default:
         break;
     }
@@ -121,11 +104,11 @@ QPointF arrange(WindowFixture& f, Spot spot, int section) {
     case Spot::ViewportMargin:
         return {6000, content::kViewport.top + box.top / 2};
     case Spot::Frame:
-        return inSection(section, 11500, box.height / 2);
+        return WindowFixture::inSection(section, 11500, box.height / 2);
     case Spot::Title:
-        return middleOf(section, model::kTitleRect);
+        return WindowFixture::middleOf(section, model::kTitleRect);
     case Spot::Note:
-        return middleOf(section, model::section(section).noteRect);
+        return WindowFixture::middleOf(section, model::section(section).noteRect);
     case Spot::Picture:
         return f.onPicture(section == 2 ? 4 : 8, 3000);
     case Spot::ScrollBar:
@@ -225,22 +208,22 @@ private slots:
                                                     << K::ScrollBar << none << none;
         QTest::newRow("the viewport beside the section") << 0 << false << QPointF(449.9, 3000)
                                                          << K::Nothing << none << none;
-        QTest::newRow("picture 0's left edge") << 0 << false << inSection(0, 1500, 700)
+        QTest::newRow("picture 0's left edge") << 0 << false << WindowFixture::inSection(0, 1500, 700)
                                                << K::Picture << 0 << 0;
-        QTest::newRow("a hair left of picture 0") << 0 << false << inSection(0, 1499.9, 700)
+        QTest::newRow("a hair left of picture 0") << 0 << false << WindowFixture::inSection(0, 1499.9, 700)
                                                   << K::Nothing << none << none;
-        QTest::newRow("picture 0's right edge") << 0 << false << inSection(0, 10665, 700)
+        QTest::newRow("picture 0's right edge") << 0 << false << WindowFixture::inSection(0, 10665, 700)
                                                 << K::Nothing << none << none;
-        QTest::newRow("hidden box 9 over picture 8") << 4 << false << onBox(9) << K::Picture << 8
+        QTest::newRow("hidden box 9 over picture 8") << 4 << false << WindowFixture::onBox(9) << K::Picture << 8
                                                      << 12;
-        QTest::newRow("hidden box 11 over picture 8") << 4 << false << onBox(11) << K::Picture << 8
+        QTest::newRow("hidden box 11 over picture 8") << 4 << false << WindowFixture::onBox(11) << K::Picture << 8
                                                       << 13;
-        QTest::newRow("box 8") << 4 << true << onBox(8) << K::Box << 8 << 12;
-        QTest::newRow("box 10, the product's") << 4 << true << onBox(10) << K::Box << 10 << 12;
-        QTest::newRow("box 11, ammonia's") << 4 << true << onBox(11) << K::Box << 11 << 13;
-        QTest::newRow("ammonia's placed card") << 4 << true << onPlacedCard(13) << K::PlacedCard
+        QTest::newRow("box 8") << 4 << true << WindowFixture::onBox(8) << K::Box << 8 << 12;
+        QTest::newRow("box 10, the product's") << 4 << true << WindowFixture::onBox(10) << K::Box << 10 << 12;
+        QTest::newRow("box 11, ammonia's") << 4 << true << WindowFixture::onBox(11) << K::Box << 11 << 13;
+        QTest::newRow("ammonia's placed card") << 4 << true << WindowFixture::onPlacedCard(13) << K::PlacedCard
                                                << 13 << 13;
-        QTest::newRow("picture 9 below it") << 4 << true << inSection(4, 12000, 1500)
+        QTest::newRow("picture 9 below it") << 4 << true << WindowFixture::inSection(4, 12000, 1500)
                                             << K::Picture << 9 << 15;
     }
     void whatLiesAtAPoint() {
@@ -314,9 +297,9 @@ private slots:
             f.box(b)->setText(QString::number(b));
         const model::Blanks before = blanksOf(f);
         const int replaced = before[blank];
-        QCOMPARE(f.board.targetAt(onBox(box)).kind, Target::Kind::Box);
+        QCOMPARE(f.board.targetAt(WindowFixture::onBox(box)).kind, Target::Kind::Box);
 
-        dragThroughWindow(f, Water, {{6000, 1500}, onBox(box)});
+        dragThroughWindow(f, Water, {{6000, 1500}, WindowFixture::onBox(box)});
         model::Blanks expected = before;
         expected[blank] = Water;
         QCOMPARE(blanksOf(f), expected);
@@ -339,7 +322,7 @@ private slots:
         f.fill(16, GeneralAcid);
         f.fill(17, Ammonia);
         f.fill(14, Propanoic);
-        f.dropAt(Water, onBox(10));
+        f.dropAt(Water, WindowFixture::onBox(10));
         QCOMPARE(f.worksheet.compoundIn(12), int(Water));
         QList<int> shown;
         for (int b = 0; b < model::kCoefficientBoxes; ++b) {

@@ -68,18 +68,30 @@ void WindowFixture::dropAt(int compound, QPointF client) {
     releaseAt(client);
 }
 
-QPointF WindowFixture::onPicture(int reaction, double x, double y) const {
-    const model::Rect section = content::sectionBox(model::reaction(reaction).section);
-    const model::Rect& picture = content::reactionPicture(reaction);
-    return {content::kViewport.left + section.left + picture.left + x,
-            content::kViewport.top + section.top + picture.top + y};
+QPointF WindowFixture::inSection(int section, double x, double y) {
+    const model::Rect box = content::sectionBox(section);
+    return {content::kViewport.left + box.left + x, content::kViewport.top + box.top + y};
 }
 
-QPointF WindowFixture::onBlank(int blank) const {
-    const model::Rect section = content::sectionBox(model::sectionOfBlank(blank));
-    const model::Rect slot = content::slotOf(blank);
-    return {content::kViewport.left + section.left + slot.left + slot.width / 2,
-            content::kViewport.top + section.top + slot.top + slot.height / 2};
+QPointF WindowFixture::middleOf(int section, const model::Rect& r) {
+    return inSection(section, r.left + r.width / 2, r.top + r.height / 2);
+}
+
+QPointF WindowFixture::onPicture(int reaction, double x, double y) {
+    const model::Rect& picture = content::reactionPicture(reaction);
+    return inSection(model::reaction(reaction).section, picture.left + x, picture.top + y);
+}
+
+QPointF WindowFixture::onBlank(int blank) {
+    return middleOf(model::sectionOfBlank(blank), content::slotOf(blank));
+}
+
+QPointF WindowFixture::onPlacedCard(int blank) {
+    return middleOf(model::sectionOfBlank(blank), content::placedCard(blank));
+}
+
+QPointF WindowFixture::onBox(int box) {
+    return middleOf(model::sectionOfBox(box), content::coefficientBox(box));
 }
 
 void WindowFixture::fill(int blank, int compound) {

@@ -47,10 +47,16 @@ struct WindowFixture {
     void grab(int compound, Qt::MouseButton button = Qt::LeftButton);
     // Drags a card of `compound` to `client`, by way of the viewport, and lets it go there.
     void dropAt(int compound, QPointF client);
-    // A point given in a reaction picture's twips, in the client area, for the section in view.
-    QPointF onPicture(int reaction, double x, double y = 555) const;
-    // The middle of a blank's green slot; its section must be in view.
-    QPointF onBlank(int blank) const;
+    // Points of a section box, given in its twips, in the client area, for that section in view:
+    // any point; the middle of a rectangle of the section; a point of a reaction picture given in
+    // the picture's twips; the middle of a blank's green slot, of the card that lies on a blank,
+    // of a coefficient box.
+    static QPointF inSection(int section, double x, double y);
+    static QPointF middleOf(int section, const model::Rect& r);
+    static QPointF onPicture(int reaction, double x, double y = 555);
+    static QPointF onBlank(int blank);
+    static QPointF onPlacedCard(int blank);
+    static QPointF onBox(int box);
     // Drops a card of `compound` into a blank, bringing its section into view first.
     void fill(int blank, int compound);
     void showSection(int section) { board.showSection(section); }
