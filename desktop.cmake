@@ -30,18 +30,20 @@ add_custom_command(
     COMMENT "Rendering the icon for the icon theme")
 add_custom_target(desktop_icons ALL DEPENDS ${icon_files})
 
-# The printable worksheet, drawn by the program's own painter. The program looks for it under
-# share/ beside its bin/ directory, so the name and place here are the ones it expects.
+# The printable worksheet and its answer key, drawn by the program's own painter. The program
+# looks for them under share/ beside its bin/ directory, so the names and place here are the ones
+# it expects.
 qt_add_executable(export_worksheet tools/export_worksheet.cpp)
 target_link_libraries(export_worksheet PRIVATE worksheet_core)
 set(worksheet_document ${CMAKE_BINARY_DIR}/${WORKSHEET_BINARY}-worksheet.pdf)
+set(answer_key ${CMAKE_BINARY_DIR}/${WORKSHEET_BINARY}-answers.pdf)
 add_custom_command(
-    OUTPUT ${worksheet_document}
+    OUTPUT ${worksheet_document} ${answer_key}
     COMMAND ${CMAKE_COMMAND} -E env QT_QPA_PLATFORM=offscreen
-            $<TARGET_FILE:export_worksheet> ${worksheet_document}
+            $<TARGET_FILE:export_worksheet> ${worksheet_document} ${answer_key}
     DEPENDS export_worksheet
-    COMMENT "Drawing the printable worksheet")
-add_custom_target(worksheet_document ALL DEPENDS ${worksheet_document})
+    COMMENT "Drawing the printable worksheet and its answer key")
+add_custom_target(worksheet_document ALL DEPENDS ${worksheet_document} ${answer_key})
 
 # Manual pages and the changelog are installed compressed, as Debian wants them; -n leaves the
 # name and time out of the gzip header, so that the same sources give the same package.
@@ -86,7 +88,8 @@ foreach(size IN LISTS WORKSHEET_ICON_SIZES)
             DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/${size}x${size}/apps
             RENAME ${WORKSHEET_APP_ID}.png)
 endforeach()
-install(FILES ${worksheet_document} DESTINATION ${CMAKE_INSTALL_DATADIR}/${WORKSHEET_BINARY})
+install(FILES ${worksheet_document} ${answer_key}
+        DESTINATION ${CMAKE_INSTALL_DATADIR}/${WORKSHEET_BINARY})
 install(FILES ${gzip_dir}/man/${WORKSHEET_BINARY}.1.gz DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
 install(FILES ${gzip_dir}/man/el/${WORKSHEET_BINARY}.1.gz
         DESTINATION ${CMAKE_INSTALL_MANDIR}/el/man1)

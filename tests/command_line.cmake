@@ -29,7 +29,7 @@ foreach(arguments IN ITEMS "--version" "-v" "-platform;offscreen;-style=Fusion;-
 endforeach()
 
 run(60 --help)
-if(NOT result EQUAL 0 OR NOT out MATCHES "^Usage: ${BINARY} \\[options\\]\n.*--help.*--version")
+if(NOT result EQUAL 0 OR NOT out MATCHES "^Usage: ${BINARY} \\[options\\]\n.*--help.*--version.*--answers")
     message(FATAL_ERROR "--help: status ${result}, printed '${out}' '${err}'")
 endif()
 

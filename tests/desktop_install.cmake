@@ -22,7 +22,8 @@ set(metainfo ${PREFIX}/share/metainfo/${APP_ID}.metainfo.xml)
 set(manual_pages ${PREFIX}/share/man/man1/${BINARY}.1.gz ${PREFIX}/share/man/el/man1/${BINARY}.1.gz)
 set(changelog ${PREFIX}/share/doc/${BINARY}/changelog.gz)
 set(worksheet ${PREFIX}/share/${BINARY}/${BINARY}-worksheet.pdf)
-set(expected ${PREFIX}/bin/${BINARY} ${desktop} ${metainfo} ${worksheet}
+set(answers ${PREFIX}/share/${BINARY}/${BINARY}-answers.pdf)
+set(expected ${PREFIX}/bin/${BINARY} ${desktop} ${metainfo} ${worksheet} ${answers}
              ${PREFIX}/share/icons/hicolor/scalable/apps/${APP_ID}.svg
              ${manual_pages} ${changelog} ${PREFIX}/share/doc/${BINARY}/copyright)
 foreach(size IN LISTS ICON_SIZES)
@@ -45,12 +46,16 @@ endif()
 
 find_program(PDFINFO pdfinfo)
 if(PDFINFO)
-    execute_process(COMMAND ${PDFINFO} ${worksheet} OUTPUT_VARIABLE info RESULT_VARIABLE result)
-    if(NOT result EQUAL 0 OR NOT info MATCHES "\nPage size: +[0-9.]+ x [0-9.]+ pts \\(A4\\)\n")
-        message(FATAL_ERROR "pdfinfo does not read ${worksheet} as A4:\n${info}")
-    endif()
+    foreach(document IN ITEMS ${worksheet} ${answers})
+        execute_process(COMMAND ${PDFINFO} ${document} OUTPUT_VARIABLE info
+                        RESULT_VARIABLE result)
+        if(NOT result EQUAL 0 OR NOT info MATCHES "\nPage size: +[0-9.]+ x [0-9.]+ pts \\(A4\\)\n"
+           OR NOT info MATCHES "\nPages: +1\n")
+            message(FATAL_ERROR "pdfinfo does not read ${document} as one A4 page:\n${info}")
+        endif()
+    endforeach()
 else()
-    message(STATUS "pdfinfo is not installed: the worksheet's page size not checked")
+    message(STATUS "pdfinfo is not installed: the documents' pages not checked")
 endif()
 
 find_program(DESKTOP_FILE_VALIDATE desktop-file-validate)

@@ -176,6 +176,41 @@ private slots:
         QVERIFY(!QApplication::activeModalWidget());
     }
 
+    // The answer key takes the worksheet's road with a file of its own: written into the cache
+    // from the build tree, opened where it is installed, beside the program's prefix first.
+    void theAnswerKeyIsFoundAsTheWorksheetIs() {
+        std::vector<QUrl> opened;
+        const content::UrlOpener recorder = [&](const QUrl& url) {
+            opened.push_back(url);
+            return true;
+        };
+        app::openDocument(content::Sheet::AnswerKey, recorder);
+        const QString cached = scratch_->filePath("cache/" + QCoreApplication::applicationName() +
+                                                  "/organic-acid-preparations-answers.pdf");
+        QCOMPARE(opened, std::vector<QUrl>{QUrl::fromLocalFile(cached)});
+        QVERIFY(isPdf(cached));
+        QVERIFY(!QFileInfo::exists(scratch_->filePath(
+            "cache/" + QCoreApplication::applicationName() + "/organic-acid-preparations-worksheet.pdf")));
+
+        const QString key = app::documentInData(content::Sheet::AnswerKey);
+        QVERIFY(key.endsWith("/organic-acid-preparations-answers.pdf"));
+        const QString bin = scratch_->filePath("prefix/bin");
+        const QString beside = scratch_->filePath("prefix/share/" + key);
+        const QString elsewhere = scratch_->filePath("data/" + key);
+        makeFile(beside);
+        makeFile(elsewhere);
+        QCOMPARE(app::installedDocument(content::Sheet::AnswerKey, bin), beside);
+        QCOMPARE(app::installedDocument(content::Sheet::Worksheet, bin), QString());
+        QVERIFY(QFile::remove(beside));
+        QCOMPARE(app::installedDocument(content::Sheet::AnswerKey, bin), elsewhere);
+        opened.clear();
+        app::openDocument(content::Sheet::AnswerKey, [](const QUrl&) -> bool {
+            throw std::runtime_error("no handler");
+        });
+        app::openDocument(content::Sheet::AnswerKey, recorder);
+        QCOMPARE(opened, std::vector<QUrl>{QUrl::fromLocalFile(elsewhere)});
+    }
+
     // The cached copy is written once, and again only when it is older than the program.
     void theCachedDocumentIsWrittenAgainOnlyWhenOlderThanTheProgram() {
         WindowFixture f;
@@ -217,11 +252,11 @@ private slots:
         const QString elsewhere = scratch_->filePath("data/" + kInstalledDocument);
         makeFile(beside);
         makeFile(elsewhere);
-        QCOMPARE(app::installedWorksheetDocument(bin), beside);
+        QCOMPARE(app::installedDocument(content::Sheet::Worksheet, bin), beside);
         QVERIFY(QFile::remove(beside));
-        QCOMPARE(app::installedWorksheetDocument(bin), elsewhere);
+        QCOMPARE(app::installedDocument(content::Sheet::Worksheet, bin), elsewhere);
         QVERIFY(QFile::remove(elsewhere));
-        QCOMPARE(app::installedWorksheetDocument(bin), QString());
+        QCOMPARE(app::installedDocument(content::Sheet::Worksheet, bin), QString());
     }
 
     // With no document installed and no cache to write one into, the command opens nothing and

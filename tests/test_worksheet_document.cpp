@@ -1,12 +1,18 @@
-// The printable worksheet as a PDF reader and a printer see it, read back with poppler's tools:
-// its pages, its text layer in reading order, its fonts and the absence of any raster.
+// The printable worksheet and its answer key as a PDF reader and a printer see them, read back
+// with poppler's tools: their pages, their text layers in reading order, their fonts and the
+// absence of any raster; and the key's answers, read where it writes them, marked as the check
+// marks a worksheet.
 #include "content/worksheet_document.h"
+#include "model/marking.h"
 
 #include <QProcess>
+#include <QRectF>
 #include <QRegularExpression>
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
+
+#include <algorithm>
 
 class WorksheetDocumentTest : public QObject {
     Q_OBJECT
@@ -15,13 +21,19 @@ private slots:
     void initTestCase() {
         QVERIFY(scratch_.isValid());
         QVERIFY(content::writeWorksheetDocument(path()));
+        QVERIFY(content::writeWorksheetDocument(keyPath(), content::Sheet::AnswerKey));
     }
 
-    // The whole worksheet fits one portrait A4 sheet at legible sizes.
+    // The whole worksheet fits one portrait A4 sheet at legible sizes, and so does its key.
+    void isOnePortraitA4Page_data() { eachDocument(); }
     void isOnePortraitA4Page() {
-        const QString info = run("pdfinfo", {path()});
-        for (const char* line : {"Page size: +595(\\.\\d+)? x 84[12](\\.\\d+)? pts \\(A4\\)",
-                                 "Pages: +1", "Page rot: +0", "Title: +Παρασκευές οργανικών οξέων"})
+        QFETCH(QString, document);
+        QFETCH(QString, title);
+        const QString info = run("pdfinfo", {document});
+        for (const QString& line :
+             {QStringLiteral("Page size: +595(\\.\\d+)? x 84[12](\\.\\d+)? pts \\(A4\\)"),
+              QStringLiteral("Pages: +1"), QStringLiteral("Page rot: +0"),
+              QStringLiteral("Title: +") + title})
             QVERIFY2(info.contains(QRegularExpression(QStringLiteral("(?m)^%1$").arg(line))),
                      qPrintable(line + ("\n" + info)));
     }
@@ -90,8 +102,11 @@ private slots:
     }
 
     // Every font travels with the document, so that every printer sets the same Greek.
+    void everyFontIsEmbedded_data() { eachDocument(); }
     void everyFontIsEmbedded() {
-        const QStringList rows = run("pdffonts", {path()}).split('\n', Qt::SkipEmptyParts).mid(2);
+        QFETCH(QString, document);
+        const QStringList rows =
+            run("pdffonts", {document}).split('\n', Qt::SkipEmptyParts).mid(2);
         QVERIFY(!rows.isEmpty());
         for (const QString& row : rows)
             QVERIFY2(row.contains(QRegularExpression(" yes +(yes|no) +yes +\\d+ +\\d+$")),
@@ -99,14 +114,124 @@ private slots:
     }
 
     // Vector throughout: not a picture of a page, nor any other image.
+    void holdsNoImage_data() { eachDocument(); }
     void holdsNoImage() {
+        QFETCH(QString, document);
         const QStringList rows =
-            run("pdfimages", {"-list", path()}).split('\n', Qt::SkipEmptyParts);
+            run("pdfimages", {"-list", document}).split('\n', Qt::SkipEmptyParts);
         QCOMPARE(rows.size(), qsizetype(2));
     }
 
+    // The key's text reads its title, the total where the student's details stand, and then,
+    // reaction by reaction, the compound of every blank and the coefficients in their order.
+    void theKeyReadsItsAnswersInOrder() {
+        const QString text = run("pdftotext", {"-raw", keyPath(), "-"});
+        const QStringList expected{
+            "Παρασκευές οργανικών οξέων — Λύσεις", "Σύνολο μονάδων: 100",
+            "C4H10", "CH3COOH", "1 2", "CH3CHO + O2", "CH3COOH", "2 1 2",
+            "CH3OH + CO", "CH3COOH", "1 1 1", "25 μονάδες",
+            "CH3COOH H2O", "6 μονάδες", "οποιαδήποτε σειρά",
+            "CνH2ν+1COOH", "3 μονάδες",
+            "CH3COOH H2O", "CH3CH2COOH H2O", "CνH2ν+1COOH H2O", "18 μονάδες",
+            "CH3COOH NH3", "1 2 1 1", "CH3CH2COOH NH3", "1 2 1 1",
+            "CνH2ν+1COOH NH3", "1 2 1 1", "48 μονάδες"};
+        qsizetype from = 0;
+        for (const QString& part : expected) {
+            const qsizetype at = text.indexOf(part, from);
+            QVERIFY2(at >= 0, qPrintable("missing or out of order: " + part + "\n" + text));
+            from = at + part.size();
+        }
+        QVERIFY2(!run("pdftotext", {"-raw", path(), "-"}).contains("Λύσεις"), "the worksheet");
+    }
+
+    // The key and the worksheet come from one description: the compounds and numbers the key
+    // writes where a student writes them, read back from its page, are what the check gives full
+    // marks for; the worksheet leaves those places empty, and every other word of its page lies
+    // where the key has it.
+    void theKeysAnswersEarnFullMarks() {
+        const QList<Word> key = words(keyPath());
+        const QList<Word> sheet = words(path());
+        const content::AnswerPlaces places = content::answerPlaces();
+        model::Blanks blanks;
+        blanks.fill(model::kNone);
+        for (int blank = 0; blank < model::kBlanks; ++blank) {
+            QCOMPARE(places.cards[blank].page, 0);
+            const QString written = wordsIn(key, places.cards[blank].points);
+            for (int compound = 0; compound < model::kCompounds; ++compound) {
+                const model::CompoundRecord& record = model::kCompoundTable[compound];
+                if (written == QString::fromUtf16(record.formula.data(),
+                                                  qsizetype(record.formula.size())))
+                    blanks[blank] = compound;
+            }
+            QVERIFY2(blanks[blank] != model::kNone,
+                     qPrintable(QString("blank %1 reads '%2'").arg(blank).arg(written)));
+            QCOMPARE(wordsIn(sheet, places.cards[blank].points), QString());
+        }
+        model::BoxTexts texts;
+        for (int box = 0; box < model::kCoefficientBoxes; ++box) {
+            texts[box] = wordsIn(key, places.numbers[box].points);
+            QVERIFY2(!texts[box].isEmpty(), qPrintable(QString("box %1").arg(box)));
+            QCOMPARE(wordsIn(sheet, places.numbers[box].points), QString());
+        }
+        const model::Marking marking = model::mark(blanks, texts);
+        QCOMPARE(marking.grade, 100);
+        QVERIFY(marking.emptied.empty() && marking.cleared.empty());
+        for (const Word& word : sheet) {
+            const bool alsoOnTheKey = std::any_of(key.begin(), key.end(), [&](const Word& k) {
+                return k.text == word.text && (k.box.center() - word.box.center()).manhattanLength() < 0.5;
+            });
+            QVERIFY2(alsoOnTheKey || word.text == "Όνομα:" || word.text == "Τάξη:" ||
+                         word.text == "Ημερομηνία:" || word.text.startsWith("Παρασκευές") ||
+                         word.text.startsWith("οργανικών") || word.text.startsWith("οξέων"),
+                     qPrintable(word.text));
+        }
+    }
+
 private:
+    // Both documents, for the tests that hold for each.
+    void eachDocument() {
+        QTest::addColumn<QString>("document");
+        QTest::addColumn<QString>("title");
+        QTest::newRow("worksheet") << path() << "Παρασκευές οργανικών οξέων";
+        QTest::newRow("answer key") << keyPath() << "Παρασκευές οργανικών οξέων — Λύσεις";
+    }
+
     QString path() const { return scratch_.filePath("worksheet.pdf"); }
+    QString keyPath() const { return scratch_.filePath("answers.pdf"); }
+
+    struct Word {
+        QRectF box;
+        QString text;
+    };
+
+    // The words of a page and where they stand, in points from its top left corner.
+    static QList<Word> words(const QString& document) {
+        const QRegularExpression word("<word xMin=\"([\\d.]+)\" yMin=\"([\\d.]+)\" xMax=\"([\\d.]+)\" "
+                                      "yMax=\"([\\d.]+)\">([^<]*)</word>");
+        QList<Word> found;
+        for (const QRegularExpressionMatch& match :
+             word.globalMatch(run("pdftotext", {"-bbox", document, "-"}))) {
+            const QPointF from(match.captured(1).toDouble(), match.captured(2).toDouble());
+            const QPointF to(match.captured(3).toDouble(), match.captured(4).toDouble());
+            found.append({QRectF(from, to), match.captured(5)});
+        }
+        return found;
+    }
+
+    // The words whose middles lie in `place`, left to right, joined.
+    static QString wordsIn(const QList<Word>& page, const QRectF& place) {
+        QList<Word> inside;
+        for (const Word& word : page) {
+            if (place.contains(word.box.center()))
+                inside.append(word);
+        }
+        std::sort(inside.begin(), inside.end(),
+                  [](const Word& a, const Word& b) { return a.box.left() < b.box.left(); });
+        QStringList texts;
+        for (const Word& word : inside)
+            texts << word.text;
+        return texts.join(QString());
+    }
 
     // The standard output of one of poppler's tools, which must succeed.
     static QString run(const QString& tool, const QStringList& arguments) {

@@ -1,5 +1,5 @@
-// Writes the printable worksheet that the program installs: the same document the menu command
-// opens, from the same drawings.
+// Writes the printable worksheet and its answer key that the program installs: the same
+// documents the menu command and --answers open, from the same drawings.
 #include "content/worksheet_document.h"
 
 #include <QGuiApplication>
@@ -8,14 +8,20 @@
 
 int main(int argc, char* argv[]) {
     QGuiApplication app(argc, argv);
-    if (argc != 2) {
-        std::fprintf(stderr, "usage: %s OUTPUT.pdf\n", argv[0]);
+    if (argc != 3) {
+        std::fprintf(stderr, "usage: %s WORKSHEET.pdf ANSWERS.pdf\n", argv[0]);
         return 2;
     }
-    const QString path = QString::fromLocal8Bit(argv[1]);
-    if (!content::writeWorksheetDocument(path)) {
-        std::fprintf(stderr, "cannot write %s\n", argv[1]);
-        return 1;
+    const struct {
+        const char* path;
+        content::Sheet sheet;
+    } documents[] = {{argv[1], content::Sheet::Worksheet}, {argv[2], content::Sheet::AnswerKey}};
+    for (const auto& document : documents) {
+        if (!content::writeWorksheetDocument(QString::fromLocal8Bit(document.path),
+                                             document.sheet)) {
+            std::fprintf(stderr, "cannot write %s\n", document.path);
+            return 1;
+        }
     }
     return 0;
 }

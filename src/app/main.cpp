@@ -1,5 +1,6 @@
 #include "app/greek_standard_texts.h"
 #include "app/main_window.h"
+#include "app/worksheet_document_file.h"
 #include "content/fonts.h"
 #include "model/worksheet.h"
 
@@ -48,9 +49,16 @@ QString helpText(const QCommandLineParser& parser) {
            text.mid(text.indexOf(QLatin1Char('\n')));
 }
 
-// Answers --help, --version and a mistaken command line, and gives the exit status; nothing when
-// the window is to open. It runs before there is a QApplication, which would need a display.
-std::optional<int> answerCommandLine(int argc, char* argv[]) {
+// What the command line asks for: an exit at once with a status, the answer key opened, or the
+// window.
+struct Request {
+    std::optional<int> exitStatus;
+    bool answers = false;
+};
+
+// Answers --help, --version and a mistaken command line with the exit status. It runs before
+// there is an application object, which would need a display.
+Request readCommandLine(int argc, char* argv[]) {
     QStringList arguments;
     for (int i = 0; i < argc; ++i)
         arguments << QString::fromLocal8Bit(argv[i]);
@@ -66,8 +74,13 @@ std::optional<int> answerCommandLine(int argc, char* argv[]) {
                                   QStringLiteral("Shows this help and exits."));
     const QCommandLineOption version({QStringLiteral("v"), QStringLiteral("version")},
                                      QStringLiteral("Shows the name and version and exits."));
+    const QCommandLineOption answers(
+        QStringLiteral("answers"),
+        QStringLiteral("Opens the answer key, the printable worksheet filled in, in the desktop's "
+                       "PDF viewer, and exits."));
     parser.addOption(help);
     parser.addOption(version);
+    parser.addOption(answers);
     const auto addQtOption = [&parser](const char* name, const QString& valueName) {
         QCommandLineOption option(QString::fromLatin1(name), QString(), valueName);
         option.setFlags(QCommandLineOption::HiddenFromHelp);
@@ -81,14 +94,14 @@ std::optional<int> answerCommandLine(int argc, char* argv[]) {
     if (parser.parse(arguments) && parser.positionalArguments().isEmpty()) {
         if (parser.isSet(help)) {
             print(stdout, helpText(parser));
-            return 0;
+            return {0};
         }
         if (parser.isSet(version)) {
             print(stdout, QCoreApplication::applicationName() + QLatin1Char(' ') +
                               QCoreApplication::applicationVersion() + QLatin1Char('\n'));
-            return 0;
+            return {0};
         }
-        return std::nullopt;
+        return {std::nullopt, parser.isSet(answers)};
     }
     // The worksheet opens no files, so any argument left over is a mistake too.
     const QString error =
@@ -97,7 +110,7 @@ std::optional<int> answerCommandLine(int argc, char* argv[]) {
             : parser.errorText();
     print(stderr, QCoreApplication::applicationName() + QStringLiteral(": ") + error +
                       QStringLiteral("\n\n") + helpText(parser));
-    return kUsageError;
+    return {kUsageError};
 }
 
 } // namespace
@@ -105,8 +118,15 @@ std::optional<int> answerCommandLine(int argc, char* argv[]) {
 int main(int argc, char* argv[]) {
     QCoreApplication::setApplicationName(QStringLiteral(WORKSHEET_BINARY));
     QCoreApplication::setApplicationVersion(QStringLiteral(WORKSHEET_VERSION));
-    if (const std::optional<int> status = answerCommandLine(argc, argv))
-        return *status;
+    const Request request = readCommandLine(argc, argv);
+    if (request.exitStatus)
+        return *request.exitStatus;
+    // The desktop opens the key; nothing that fails there is the worksheet's to report.
+    if (request.answers) {
+        QGuiApplication app(argc, argv);
+        app::openDocument(content::Sheet::AnswerKey, content::desktopUrlOpener());
+        return 0;
+    }
 
     QApplication app(argc, argv);
     // The menu bar and the standard dialogs get the program's Greek-capable face too, whatever

@@ -85,15 +85,8 @@ void MainWindow::showHelp() {
                                  lines[2]);
 }
 
-// Whatever goes wrong in finding, writing or opening the document is no concern of the
-// worksheet's.
 void MainWindow::openWorksheetDocument() {
-    try {
-        const QString file = worksheetDocumentFile();
-        if (!file.isEmpty())
-            opener_(QUrl::fromLocalFile(file));
-    } catch (...) {
-    }
+    openDocument(content::Sheet::Worksheet, opener_);
 }
 
 void MainWindow::showAbout() {

@@ -1,7 +1,5 @@
 #include "app/worksheet_document_file.h"
 
-#include "content/worksheet_document.h"
-
 #include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
@@ -16,28 +14,34 @@ bool isReadableFile(const QString& path) {
     return info.isFile() && info.isReadable();
 }
 
-QString cachedWorksheetDocument() {
+QString cachedDocument(content::Sheet sheet) {
     const QString dir = QStandardPaths::writableLocation(QStandardPaths::CacheLocation);
     if (dir.isEmpty() || !QDir().mkpath(dir))
         return {};
-    const QString path = QDir(dir).filePath(QFileInfo(kWorksheetDocumentInData).fileName());
+    const QString path = QDir(dir).filePath(QFileInfo(documentInData(sheet)).fileName());
     // A copy older than the program may show drawings that the program has changed since.
     const QFileInfo cached(path);
     const QFileInfo program(QCoreApplication::applicationFilePath());
     if (isReadableFile(path) && cached.lastModified() >= program.lastModified())
         return path;
-    return content::writeWorksheetDocument(path) ? path : QString();
+    return content::writeWorksheetDocument(path, sheet) ? path : QString();
 }
 
 } // namespace
 
-QString installedWorksheetDocument(const QString& programDir) {
-    const QString beside =
-        QDir::cleanPath(programDir + QStringLiteral("/../share/") + kWorksheetDocumentInData);
+QString documentInData(content::Sheet sheet) {
+    return sheet == content::Sheet::AnswerKey
+               ? QStringLiteral("organic-acid-preparations/organic-acid-preparations-answers.pdf")
+               : QStringLiteral(
+                     "organic-acid-preparations/organic-acid-preparations-worksheet.pdf");
+}
+
+QString installedDocument(content::Sheet sheet, const QString& programDir) {
+    const QString inData = documentInData(sheet);
+    const QString beside = QDir::cleanPath(programDir + QStringLiteral("/../share/") + inData);
     if (isReadableFile(beside))
         return beside;
-    const QStringList found =
-        QStandardPaths::locateAll(QStandardPaths::GenericDataLocation, kWorksheetDocumentInData);
+    const QStringList found = QStandardPaths::locateAll(QStandardPaths::GenericDataLocation, inData);
     for (const QString& path : found) {
         if (isReadableFile(path))
             return path;
@@ -45,9 +49,18 @@ QString installedWorksheetDocument(const QString& programDir) {
     return {};
 }
 
-QString worksheetDocumentFile() {
-    const QString installed = installedWorksheetDocument(QCoreApplication::applicationDirPath());
-    return installed.isEmpty() ? cachedWorksheetDocument() : installed;
+QString documentFile(content::Sheet sheet) {
+    const QString installed = installedDocument(sheet, QCoreApplication::applicationDirPath());
+    return installed.isEmpty() ? cachedDocument(sheet) : installed;
+}
+
+void openDocument(content::Sheet sheet, const content::UrlOpener& opener) {
+    try {
+        const QString file = documentFile(sheet);
+        if (!file.isEmpty())
+            opener(QUrl::fromLocalFile(file));
+    } catch (...) {
+    }
 }
 
 } // namespace app

@@ -2,6 +2,7 @@
 
 #include "content/drawings.h"
 #include "content/fonts.h"
+#include "content/geometry.h"
 #include "content/paper_texts.h"
 #include "content/texts.h"
 #include "content/look.h"
@@ -113,7 +114,21 @@ void paintDetails(QPainter& painter, const QFont& font, Column column, qreal bas
     }
 }
 
-Block headerBlock(Column column) {
+QString titleOf(Sheet sheet) {
+    return sheet == Sheet::AnswerKey ? paper::kAnswerKeyTitle.arg(texts::kCaption)
+                                     : texts::kCaption;
+}
+
+int totalMarks() {
+    int total = 0;
+    for (int section = 0; section < model::kSections; ++section)
+        total += model::fullMarksOf(section);
+    return total;
+}
+
+// The key takes the worksheet's lines for the student's details for the total: the rest of the
+// page keeps its places.
+Block headerBlock(Column column, Sheet sheet) {
     const QFont title = paperFont(18, true);
     const QFont details = paperFont(11, false);
     const QFont instructions = paperFont(10, false);
@@ -125,8 +140,16 @@ Block headerBlock(Column column) {
         instructionsTop + wrappedHeight(instructions, column.width, paper::kInstructions, 0);
     return {height, [=](QPainter& painter, qreal top) {
                 paintText(painter, title, QRectF(column.left, top, column.width, titleHeight),
-                          Qt::AlignHCenter, texts::kCaption);
-                paintDetails(painter, details, column, top + detailsTop + detailMetrics.ascent());
+                          Qt::AlignHCenter, titleOf(sheet));
+                const qreal baseline = top + detailsTop + detailMetrics.ascent();
+                if (sheet == Sheet::AnswerKey) {
+                    painter.setFont(details);
+                    painter.setPen(Qt::black);
+                    painter.drawText(QPointF(column.left, baseline),
+                                     paper::kTotal.arg(totalMarks()));
+                } else {
+                    paintDetails(painter, details, column, baseline);
+                }
                 paintText(painter, instructions,
                           QRectF(column.left, top + instructionsTop, column.width,
                                  height - instructionsTop),
@@ -160,52 +183,145 @@ Block compoundsBlock(Column column) {
             }};
 }
 
-// A section in its frame, its title on the frame's top edge, its pictures one under another,
+// Where a picture's places lie on paper: a rectangle of the window, given in twips of the
+// picture's section box, carried into the picture as printed.
+QRectF onPaper(const QRectF& printed, int reaction, const model::Rect& inWindow) {
+    const model::Rect& picture = reactionPicture(reaction);
+    const qreal sx = printed.width() / picture.width;
+    const qreal sy = printed.height() / picture.height;
+    return QRectF(printed.left() + (inWindow.left - picture.left) * sx,
+                  printed.top() + (inWindow.top - picture.top) * sy, inWindow.width * sx,
+                  inWindow.height * sy);
+}
+
+// The coefficient mark of a box on paper, from the drawing's own marks.
+QRectF markOnPaper(const QRectF& printed, int box) {
+    const int reaction = model::reactionOfBox(box);
+    const model::Reaction& drawn = model::reaction(reaction);
+    const model::Mark& mark = drawn.marks.at(box - model::firstBoxOf(reaction));
+    const qreal sx = printed.width() / 16000;
+    const qreal sy = printed.height() / drawn.row->height;
+    return QRectF(printed.left() + mark.span.left * sx, printed.top() + mark.band.top * sy,
+                  (mark.span.right - mark.span.left) * sx, (mark.band.bottom - mark.band.top) * sy);
+}
+
+// A section in its frame: its title on the frame's top edge, its pictures one under another,
 // each `pictureHeight` high and centred.
-Block sectionBlock(Column column, int section, qreal pictureHeight) {
+struct SectionLayout {
     std::vector<int> pictures;
+    QString title;
+    QSizeF tab;
+    qreal frameTop = 0;
+    qreal picturesTop = 0;
+    qreal height = 0;
+
+    QRectF picture(Column column, size_t index, qreal pictureHeight, qreal top) const {
+        const qreal width = pictureHeight * aspectOf(pictures[index]);
+        return QRectF(column.left + (column.width - width) / 2,
+                      top + picturesTop + qreal(index) * (pictureHeight + kPictureGap), width,
+                      pictureHeight);
+    }
+};
+
+QFont titleFont() {
+    return paperFont(10, true);
+}
+
+SectionLayout sectionLayout(int section, qreal pictureHeight) {
+    SectionLayout layout;
     for (int picture = 0; picture < model::kReactions; ++picture) {
         if (model::reaction(picture).section == section)
-            pictures.push_back(picture);
+            layout.pictures.push_back(picture);
     }
-    const QString title = texts::sectionTitle(section);
-    const QFont titleFont = paperFont(10, true);
-    const QFontMetricsF titleMetrics(titleFont);
-    const QSizeF tab = title.isEmpty()
-                           ? QSizeF()
-                           : QSizeF(titleMetrics.horizontalAdvance(title), titleMetrics.height())
-                                 .grownBy(kTitlePadding);
-    const qreal frameTop = tab.height() / 2;
-    const qreal picturesTop = frameTop + std::max(kFramePadding, tab.height() / 2 + kPictureGap);
-    const qreal height = picturesTop + qreal(pictures.size()) * (pictureHeight + kPictureGap) -
-                         kPictureGap + kFramePadding;
-    return {height, [=](QPainter& painter, qreal top) {
+    layout.title = texts::sectionTitle(section);
+    const QFontMetricsF titleMetrics(titleFont());
+    layout.tab = layout.title.isEmpty() ? QSizeF()
+                                        : QSizeF(titleMetrics.horizontalAdvance(layout.title),
+                                                 titleMetrics.height())
+                                              .grownBy(kTitlePadding);
+    layout.frameTop = layout.tab.height() / 2;
+    layout.picturesTop = layout.frameTop + std::max(kFramePadding, layout.tab.height() / 2 + kPictureGap);
+    layout.height = layout.picturesTop +
+                    qreal(layout.pictures.size()) * (pictureHeight + kPictureGap) - kPictureGap +
+                    kFramePadding;
+    return layout;
+}
+
+// What the key writes into a picture: the right compound's card in each blank, as the window
+// lays it there after a right drop, and the ratio's numbers in the coefficient marks.
+void paintAnswers(QPainter& painter, const QRectF& printed, int reaction) {
+    const int firstBlank = model::firstBlankOf(reaction);
+    for (int blank = firstBlank; blank < firstBlank + model::reaction(reaction).blankCount;
+         ++blank)
+        paintDrawing(painter, paperCardDrawing(model::blankRecord(blank).answer),
+                     onPaper(printed, reaction, placedCard(blank)));
+    const model::Reaction& drawn = model::reaction(reaction);
+    const int firstBox = model::firstBoxOf(reaction);
+    for (int box = firstBox; box < firstBox + drawn.boxCount; ++box) {
+        const QRectF mark = markOnPaper(printed, box);
+        paintText(painter, paperFont(mark.height() * 0.6 / kTwipsPerPoint, true), mark,
+                  Qt::AlignCenter, QString::number(drawn.ratio.at(box - firstBox)));
+    }
+}
+
+// The section's full marks, on a tab at the right of the frame's top edge, and, for a section of
+// pairs, below the frame, that they go either way round.
+void paintMarking(QPainter& painter, Column column, int section, const SectionLayout& layout,
+                  qreal top) {
+    const QString points = paper::kSectionPoints.arg(model::fullMarksOf(section));
+    const QFont font = titleFont();
+    const QSizeF size = QSizeF(QFontMetricsF(font).horizontalAdvance(points),
+                               QFontMetricsF(font).height())
+                            .grownBy(kTitlePadding);
+    const QRectF tab(QPointF(column.left + column.width - kTitleIndent - size.width(),
+                             top + layout.frameTop - size.height() / 2),
+                     size);
+    painter.fillRect(tab, Qt::white);
+    painter.setPen(QPen(look::kFrameBorder, kFrameLineWidth));
+    painter.setBrush(Qt::NoBrush);
+    painter.drawRect(tab);
+    paintText(painter, font, tab, Qt::AlignCenter, points);
+    const bool pairs = std::any_of(layout.pictures.begin(), layout.pictures.end(),
+                                   [](int picture) { return model::hasTwoBlanks(picture); });
+    if (pairs)
+        paintText(painter, paperFont(7.5, false),
+                  QRectF(column.left, top + layout.height + 20, column.width, kBlockGap),
+                  Qt::AlignLeft, paper::kEitherOrder);
+}
+
+Block sectionBlock(Column column, int section, qreal pictureHeight, Sheet sheet) {
+    const SectionLayout layout = sectionLayout(section, pictureHeight);
+    return {layout.height, [=](QPainter& painter, qreal top) {
                 painter.setPen(QPen(look::kFrameBorder, kFrameLineWidth));
                 painter.setBrush(Qt::NoBrush);
-                painter.drawRect(
-                    QRectF(column.left, top + frameTop, column.width, height - frameTop));
-                if (!title.isEmpty()) {
-                    const QRectF tabRect(QPointF(column.left + kTitleIndent, top), tab);
+                painter.drawRect(QRectF(column.left, top + layout.frameTop, column.width,
+                                        layout.height - layout.frameTop));
+                if (!layout.title.isEmpty()) {
+                    const QRectF tabRect(QPointF(column.left + kTitleIndent, top), layout.tab);
                     painter.fillRect(tabRect, look::kTitleBack);
-                    paintText(painter, titleFont, tabRect, Qt::AlignCenter, title, look::kTitleText);
+                    paintText(painter, titleFont(), tabRect, Qt::AlignCenter, layout.title,
+                              look::kTitleText);
                 }
-                qreal y = top + picturesTop;
-                for (int picture : pictures) {
-                    const qreal width = pictureHeight * aspectOf(picture);
-                    paintDrawing(
-                        painter, paperReactionDrawing(picture),
-                        QRectF(column.left + (column.width - width) / 2, y, width, pictureHeight));
-                    y += pictureHeight + kPictureGap;
+                for (size_t i = 0; i < layout.pictures.size(); ++i) {
+                    const QRectF printed = layout.picture(column, i, pictureHeight, top);
+                    paintDrawing(painter, paperReactionDrawing(layout.pictures[i]), printed);
+                    if (sheet == Sheet::AnswerKey)
+                        paintAnswers(painter, printed, layout.pictures[i]);
                 }
+                if (sheet == Sheet::AnswerKey)
+                    paintMarking(painter, column, section, layout, top);
             }};
 }
 
-std::vector<Block> sheet(Column column, qreal pictureHeight) {
-    std::vector<Block> blocks{headerBlock(column), compoundsBlock(column)};
+// The blocks of a sheet, in order: the header, the compounds, then a section each. Both sheets
+// lay out alike, so that the key lies over the worksheet place for place.
+std::vector<Block> blocksOf(Column column, qreal pictureHeight, Sheet sheet = Sheet::Worksheet) {
+    std::vector<Block> blocks{headerBlock(column, sheet), compoundsBlock(column)};
     for (int section = 0; section < model::kSections; ++section)
-        blocks.push_back(sectionBlock(column, section, pictureHeight));
+        blocks.push_back(sectionBlock(column, section, pictureHeight, sheet));
     return blocks;
 }
+constexpr size_t kFirstSectionBlock = 2;
 
 struct Placement {
     int page;
@@ -244,7 +360,7 @@ qreal pictureHeight(Column column, qreal top, qreal bottom) {
     // Should the two ever cross, pictures that fit the paper matter more.
     const qreal least = std::min(legible, most);
     const auto lastPage = [&](qreal height) {
-        return placeOnPages(sheet(column, height), top, bottom).back().page;
+        return placeOnPages(blocksOf(column, height), top, bottom).back().page;
     };
     const int fewest = lastPage(least);
     if (lastPage(most) == fewest)
@@ -258,23 +374,38 @@ qreal pictureHeight(Column column, qreal top, qreal bottom) {
     return fits;
 }
 
+// The page in twips: the printable column and its top and bottom margins, and the pictures'
+// height.
+struct Page {
+    QSizeF size;
+    Column column;
+    qreal top;
+    qreal bottom;
+    qreal pictureHeight;
+};
+
+Page pageLayout() {
+    const QSizeF size = QPageSize(QPageSize::A4).size(QPageSize::Point) * kTwipsPerPoint;
+    const Column column{kMargin, size.width() - 2 * kMargin};
+    const qreal top = kMargin;
+    const qreal bottom = size.height() - kMargin;
+    return {size, column, top, bottom, pictureHeight(column, top, bottom)};
+}
+
 } // namespace
 
-bool writeWorksheetDocument(const QString& path) {
+bool writeWorksheetDocument(const QString& path, Sheet sheet) {
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly))
         return false;
-    const QPageSize a4(QPageSize::A4);
     QPdfWriter writer(&file);
-    writer.setPageLayout(QPageLayout(a4, QPageLayout::Portrait, QMarginsF()));
-    writer.setTitle(texts::kCaption);
+    writer.setPageLayout(
+        QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait, QMarginsF()));
+    writer.setTitle(titleOf(sheet));
 
-    const QSizeF page = a4.size(QPageSize::Point) * kTwipsPerPoint;
-    const Column column{kMargin, page.width() - 2 * kMargin};
-    const qreal top = kMargin;
-    const qreal bottom = page.height() - kMargin;
-    const std::vector<Block> blocks = sheet(column, pictureHeight(column, top, bottom));
-    const std::vector<Placement> placed = placeOnPages(blocks, top, bottom);
+    const Page page = pageLayout();
+    const std::vector<Block> blocks = blocksOf(page.column, page.pictureHeight, sheet);
+    const std::vector<Placement> placed = placeOnPages(blocks, page.top, page.bottom);
 
     QPainter painter;
     if (!painter.begin(&writer))
@@ -288,6 +419,33 @@ bool writeWorksheetDocument(const QString& path) {
         blocks[i].paint(painter, placed[i].top);
     }
     return painter.end() && file.commit();
+}
+
+AnswerPlaces answerPlaces() {
+    const Page page = pageLayout();
+    const std::vector<Placement> placed =
+        placeOnPages(blocksOf(page.column, page.pictureHeight), page.top, page.bottom);
+    AnswerPlaces places;
+    const auto inPoints = [](const QRectF& twips) {
+        return QRectF(twips.topLeft() / kTwipsPerPoint, twips.size() / kTwipsPerPoint);
+    };
+    for (int section = 0; section < model::kSections; ++section) {
+        const Placement& at = placed[kFirstSectionBlock + size_t(section)];
+        const SectionLayout layout = sectionLayout(section, page.pictureHeight);
+        for (size_t i = 0; i < layout.pictures.size(); ++i) {
+            const int reaction = layout.pictures[i];
+            const QRectF printed = layout.picture(page.column, i, page.pictureHeight, at.top);
+            const int firstBlank = model::firstBlankOf(reaction);
+            for (int blank = firstBlank;
+                 blank < firstBlank + model::reaction(reaction).blankCount; ++blank)
+                places.cards[size_t(blank)] = {
+                    at.page, inPoints(onPaper(printed, reaction, placedCard(blank)))};
+            const int firstBox = model::firstBoxOf(reaction);
+            for (int box = firstBox; box < firstBox + model::reaction(reaction).boxCount; ++box)
+                places.numbers[size_t(box)] = {at.page, inPoints(markOnPaper(printed, box))};
+        }
+    }
+    return places;
 }
 
 } // namespace content
