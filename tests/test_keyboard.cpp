@@ -238,7 +238,7 @@ private slots:
     }
 
     // F10 highlights the first command; the arrows walk the commands past the separator,
-    // wrapping round; Enter gives the command; Escape and F10 hand the focus back.
+    // wrapping round either way; Enter gives the command; Escape and F10 hand the focus back.
     void theMenuBarWorksFromTheKeyboard() {
         WindowFixture f;
         showActive(f);
@@ -261,6 +261,8 @@ private slots:
         QCOMPARE(bar.activeAction(), f.window->exitAction);
         key(Qt::Key_Right);
         QCOMPARE(bar.activeAction(), f.window->helpAction);
+        key(Qt::Key_Left);
+        QCOMPARE(bar.activeAction(), f.window->exitAction);
         key(Qt::Key_Escape);
         QCOMPARE(focused(), stop);
         QCOMPARE(bar.activeAction(), nullptr);
