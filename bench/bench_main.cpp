@@ -109,8 +109,10 @@ void measureSettled(const std::filesystem::path& dir, const Platform& platform, 
     const std::string worksheet = (dir / "worksheet_settled").string();
     const std::string baseline = (dir / "empty_window_settled").string();
     for (int i = 0; i < runs; ++i) {
-        pair.worksheetSettledMiB.push_back(bench::residentWhenSettled(worksheet, platform.environment));
-        pair.baselineSettledMiB.push_back(bench::residentWhenSettled(baseline, platform.environment));
+        pair.worksheetSettledMiB.push_back(
+            bench::residentWhenSettled(worksheet, platform.environment));
+        pair.baselineSettledMiB.push_back(
+            bench::residentWhenSettled(baseline, platform.environment));
     }
 }
 
@@ -229,8 +231,7 @@ int main(int argc, char* argv[]) {
         QTextStream out(stdout);
         out << "Start-up and peak RSS: " << options.startups
             << " whole runs of each program on each platform, exec to exit. Settled RSS: "
-            << options.settled
-            << " runs of each, read from outside once every section was shown.\n"
+            << options.settled << " runs of each, read from outside once every section was shown.\n"
             << "Actions on the real window, offscreen: " << actions.restart.handlers.size()
             << " restarts, " << actions.drop.handlers.size() << " drops and "
             << actions.check.handlers.size() << " checks; " << actions.dragStep.handlers.size()
@@ -255,8 +256,7 @@ int main(int argc, char* argv[]) {
                            bench::summarize(startups[i].baseline.peakRssMiB), 1.08, 1);
         for (size_t i = 0; i < platforms.size(); ++i)
             table.compared(QStringLiteral("RSS settled, every section seen, ") + platforms[i].label,
-                           QStringLiteral("MiB"),
-                           bench::summarize(startups[i].worksheetSettledMiB),
+                           QStringLiteral("MiB"), bench::summarize(startups[i].worksheetSettledMiB),
                            bench::summarize(startups[i].baselineSettledMiB), 1.08, 1);
         const auto action = [&](const QString& figure, const bench::ActionTimes& times,
                                 std::optional<double> below,

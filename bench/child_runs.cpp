@@ -73,8 +73,8 @@ namespace {
 
 // Starts `program` with its standard output on `output` (a file descriptor, or /dev/null) and
 // its error output captured.
-pid_t spawn(std::vector<std::string> command, const std::vector<std::string>& overrides,
-            int output, const ErrorCapture& errors) {
+pid_t spawn(std::vector<std::string> command, const std::vector<std::string>& overrides, int output,
+            const ErrorCapture& errors) {
     std::vector<std::string> environment = environmentWith(overrides);
     std::vector<char*> envp;
     for (std::string& assignment : environment)

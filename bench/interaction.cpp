@@ -103,8 +103,9 @@ public:
             const model::Reaction& reaction = model::reaction(number);
             for (int i = 0; i < reaction.boxCount; ++i) {
                 const int box = model::firstBoxOf(number) + i;
-                board_.sectionView(reaction.section)->boxEdit(box)->setText(
-                    QString::number(reaction.ratio[i]));
+                board_.sectionView(reaction.section)
+                    ->boxEdit(box)
+                    ->setText(QString::number(reaction.ratio[i]));
             }
         }
         processRepaint();
@@ -120,9 +121,8 @@ public:
         window_.restartAction->trigger();
         showSection(0);
         grab(0);
-        const model::Rect section = content::translated(content::sectionBox(0),
-                                                        content::kViewport.left,
-                                                        content::kViewport.top);
+        const model::Rect section = content::translated(
+            content::sectionBox(0), content::kViewport.left, content::kViewport.top);
         const model::Rect& reaction = content::reactionPicture(1);
         const double y = section.top + reaction.top + reaction.height / 2;
         const double left = section.left + 150;

@@ -1,6 +1,6 @@
 #include "content/about_window.h"
-#include "content/links.h"
 #include "content/geometry.h"
+#include "content/links.h"
 
 #include <QApplication>
 #include <QLabel>

@@ -122,8 +122,7 @@ private slots:
             QCOMPARE(cards[f.worksheet.columnOf(compound)], spoken::compound(compound));
 
         // The point under a card finds that card.
-        const QRect card =
-            content::toPixels(content::paletteCard(f.worksheet.columnOf(Propanoic)));
+        const QRect card = content::toPixels(content::paletteCard(f.worksheet.columnOf(Propanoic)));
         f.window->show();
         QVERIFY(QTest::qWaitForWindowExposed(f.window.get()));
         const QPoint middle = f.board.mapToGlobal(card.center());
@@ -146,8 +145,7 @@ private slots:
                               "Αιθανάλη, CH3CHO, και οξυγόνο, O2, με καταλύτες",
                               "Μεθανόλη, CH3OH, και μονοξείδιο του άνθρακα, CO, με καταλύτες"}));
         f.fill(1, Ethanoic);
-        QVERIFY(
-            namedChildren(section0, QAccessible::Graphic).contains(spoken::compound(Ethanoic)));
+        QVERIFY(namedChildren(section0, QAccessible::Graphic).contains(spoken::compound(Ethanoic)));
         f.showSection(0);
         QTest::keyClick(f.window->blankStops().stop(1), Qt::Key_Delete);
         QVERIFY(
@@ -214,7 +212,8 @@ private slots:
     // follows the section in view.
     void sectionsAreNamed() {
         WindowFixture f;
-        QCOMPARE(f.board.scrollBar()->accessibleName(), QString("Ενότητα 1 από 5, Βιομηχανική παρασκευή"));
+        QCOMPARE(f.board.scrollBar()->accessibleName(),
+                 QString("Ενότητα 1 από 5, Βιομηχανική παρασκευή"));
         f.showSection(2);
         QCOMPARE(f.board.scrollBar()->accessibleName(),
                  QString("Ενότητα 3 από 5, Ανώτερα οξέα από τα λίπη"));
@@ -358,8 +357,7 @@ private slots:
         QCOMPARE(listening.said(), QStringList{spoken::compound(compound)});
         listening.heard.clear();
         key(first, Qt::Key_Space);
-        QCOMPARE(listening.said(),
-                 QStringList{spoken::compound(f.worksheet.compoundIn(0))});
+        QCOMPARE(listening.said(), QStringList{spoken::compound(f.worksheet.compoundIn(0))});
         listening.heard.clear();
         key(first, Qt::Key_Delete);
         QCOMPARE(listening.said(), QStringList{spoken::kEmptyBlank});
@@ -458,9 +456,9 @@ private slots:
         listening.heard.clear();
         f.window->restartAction->trigger();
         QCOMPARE(QApplication::focusWidget(), first);
-        QCOMPARE(listening.said(), QStringList{blankName(0, spoken::kOnlyBlank,
-                                                         spoken::kEmptyBlank) +
-                                               " | " + spoken::kBlankKeys});
+        QCOMPARE(listening.said(),
+                 QStringList{blankName(0, spoken::kOnlyBlank, spoken::kEmptyBlank) + " | " +
+                             spoken::kBlankKeys});
     }
 };
 

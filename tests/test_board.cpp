@@ -1,10 +1,10 @@
 // The board as the student finds it and works it outside a drag: the start-up state, the sections
 // and the scroll bar that turns them, restarts, what a placed compound does under the pointer
 // (hints, the hand, a double-click), and the coefficient boxes that complete reactions show.
-#include "content/drawings.h"
-#include "content/geometry.h"
 #include "assistive/blank_stops.h"
 #include "assistive/keyboard_stop.h"
+#include "content/drawings.h"
+#include "content/geometry.h"
 #include "support/window_fixture.h"
 #include "view/drag.h"
 #include "view/ghost.h"
@@ -87,8 +87,8 @@ QString hintAt(WindowFixture& f, QPointF client) {
 
 // The pointing hand of the cards, known by its fingertip.
 bool showsHand(const QWidget& widget) {
-    return widget.testAttribute(Qt::WA_SetCursor) &&
-           widget.cursor().shape() == Qt::BitmapCursor && widget.cursor().hotSpot() == QPoint(12, 1);
+    return widget.testAttribute(Qt::WA_SetCursor) && widget.cursor().shape() == Qt::BitmapCursor &&
+           widget.cursor().hotSpot() == QPoint(12, 1);
 }
 
 } // namespace
@@ -121,9 +121,8 @@ private slots:
             const QRect card = content::toPixels(content::paletteCard(column));
             QVERIFY2(board.copy(card) ==
                          stackOnWhite(compound, model::kCardsPerCompound, card.size()),
-                     qPrintable(QString("column %1 does not show compound %2")
-                                    .arg(column)
-                                    .arg(compound)));
+                     qPrintable(
+                         QString("column %1 does not show compound %2").arg(column).arg(compound)));
         }
     }
 
@@ -197,13 +196,17 @@ private slots:
             return f.board.sectionInView() == section;
         };
 
-        QTest::mouseClick(bar, Qt::LeftButton, {}, partOf(bar, QStyle::SC_ScrollBarAddLine).center());
+        QTest::mouseClick(bar, Qt::LeftButton, {},
+                          partOf(bar, QStyle::SC_ScrollBarAddLine).center());
         QVERIFY(showsOnly(1));
-        QTest::mouseClick(bar, Qt::LeftButton, {}, partOf(bar, QStyle::SC_ScrollBarAddPage).center());
+        QTest::mouseClick(bar, Qt::LeftButton, {},
+                          partOf(bar, QStyle::SC_ScrollBarAddPage).center());
         QVERIFY(showsOnly(2));
-        QTest::mouseClick(bar, Qt::LeftButton, {}, partOf(bar, QStyle::SC_ScrollBarSubLine).center());
+        QTest::mouseClick(bar, Qt::LeftButton, {},
+                          partOf(bar, QStyle::SC_ScrollBarSubLine).center());
         QVERIFY(showsOnly(1));
-        QTest::mouseClick(bar, Qt::LeftButton, {}, partOf(bar, QStyle::SC_ScrollBarSubPage).center());
+        QTest::mouseClick(bar, Qt::LeftButton, {},
+                          partOf(bar, QStyle::SC_ScrollBarSubPage).center());
         QVERIFY(showsOnly(0));
 
         const QPoint thumb = partOf(bar, QStyle::SC_ScrollBarSlider).center();
@@ -312,7 +315,8 @@ private slots:
         WindowFixture f;
         f.fill(6, Propanoic);
         f.fill(7, Water);
-        const QPointF nextToIt = WindowFixture::inSection(3, content::placedCard(6).left - 30, 1000);
+        const QPointF nextToIt =
+            WindowFixture::inSection(3, content::placedCard(6).left - 30, 1000);
         QCOMPARE(f.board.targetAt(nextToIt).kind, view::Target::Kind::Picture);
         doubleClick(f, nextToIt);
         doubleClick(f, f.onPalette(Propanoic));
@@ -452,8 +456,9 @@ private slots:
             {0,
              {stops.stop(0), box(0), box(1), stops.stop(1), box(2), box(3), box(4), stops.stop(2),
               box(5), box(6), box(7)}},
-            {3, {stops.stop(6), stops.stop(7), stops.stop(8), stops.stop(9), stops.stop(10),
-                 stops.stop(11)}},
+            {3,
+             {stops.stop(6), stops.stop(7), stops.stop(8), stops.stop(9), stops.stop(10),
+              stops.stop(11)}},
             {4,
              {stops.stop(12), stops.stop(13), box(8), box(9), box(10), box(11), stops.stop(14),
               stops.stop(15), box(12), box(13), box(14), box(15), stops.stop(16), stops.stop(17),

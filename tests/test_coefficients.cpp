@@ -11,7 +11,8 @@ using model::readCoefficient;
 namespace {
 
 bool coefficientsRight(int reaction, const QStringList& texts) {
-    return model::coefficientsRight(model::reaction(reaction), {texts.data(), size_t(texts.size())});
+    return model::coefficientsRight(model::reaction(reaction),
+                                    {texts.data(), size_t(texts.size())});
 }
 
 } // namespace
@@ -98,8 +99,8 @@ void CoefficientsTest::onlySpacesMakeABoxEmpty_data() {
     QTest::newRow("a line break") << QString("\r\n") << std::optional<std::int16_t>(0);
     QTest::newRow("a tab among spaces") << QString(" \t  ") << std::optional<std::int16_t>(0);
     QTest::newRow("a tab before the number") << QString("\t2") << std::optional<std::int16_t>(2);
-    QTest::newRow("blanks before the number") << QString("  \n\t 4")
-                                              << std::optional<std::int16_t>(4);
+    QTest::newRow("blanks before the number")
+        << QString("  \n\t 4") << std::optional<std::int16_t>(4);
     QTest::newRow("a line break after it") << QString("3\n") << std::optional<std::int16_t>(3);
 }
 

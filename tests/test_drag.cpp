@@ -194,37 +194,39 @@ private slots:
         QTest::addColumn<int>("blank");
         using K = Target::Kind;
         constexpr int none = model::kNone;
-        QTest::newRow("a palette card's left edge") << 0 << false << QPointF(277.5, 450)
-                                                    << K::PaletteCard << 0 << none;
-        QTest::newRow("a hair left of it") << 0 << false << QPointF(277.4, 450) << K::Nothing
-                                           << none << none;
-        QTest::newRow("a hair inside its right edge") << 0 << false << QPointF(2512.4, 450)
-                                                      << K::PaletteCard << 0 << none;
-        QTest::newRow("its right edge") << 0 << false << QPointF(2512.5, 450) << K::Nothing << none
-                                        << none;
-        QTest::newRow("its bottom edge") << 0 << false << QPointF(1000, 667.5) << K::Nothing
-                                         << none << none;
-        QTest::newRow("the scroll bar's left edge") << 0 << false << QPointF(13320, 3000)
-                                                    << K::ScrollBar << none << none;
-        QTest::newRow("the viewport beside the section") << 0 << false << QPointF(449.9, 3000)
-                                                         << K::Nothing << none << none;
-        QTest::newRow("picture 0's left edge") << 0 << false << WindowFixture::inSection(0, 1500, 700)
-                                               << K::Picture << 0 << 0;
-        QTest::newRow("a hair left of picture 0") << 0 << false << WindowFixture::inSection(0, 1499.9, 700)
-                                                  << K::Nothing << none << none;
-        QTest::newRow("picture 0's right edge") << 0 << false << WindowFixture::inSection(0, 10665, 700)
-                                                << K::Nothing << none << none;
-        QTest::newRow("hidden box 9 over picture 8") << 4 << false << WindowFixture::onBox(9) << K::Picture << 8
-                                                     << 12;
-        QTest::newRow("hidden box 11 over picture 8") << 4 << false << WindowFixture::onBox(11) << K::Picture << 8
-                                                      << 13;
+        QTest::newRow("a palette card's left edge")
+            << 0 << false << QPointF(277.5, 450) << K::PaletteCard << 0 << none;
+        QTest::newRow("a hair left of it")
+            << 0 << false << QPointF(277.4, 450) << K::Nothing << none << none;
+        QTest::newRow("a hair inside its right edge")
+            << 0 << false << QPointF(2512.4, 450) << K::PaletteCard << 0 << none;
+        QTest::newRow("its right edge")
+            << 0 << false << QPointF(2512.5, 450) << K::Nothing << none << none;
+        QTest::newRow("its bottom edge")
+            << 0 << false << QPointF(1000, 667.5) << K::Nothing << none << none;
+        QTest::newRow("the scroll bar's left edge")
+            << 0 << false << QPointF(13320, 3000) << K::ScrollBar << none << none;
+        QTest::newRow("the viewport beside the section")
+            << 0 << false << QPointF(449.9, 3000) << K::Nothing << none << none;
+        QTest::newRow("picture 0's left edge")
+            << 0 << false << WindowFixture::inSection(0, 1500, 700) << K::Picture << 0 << 0;
+        QTest::newRow("a hair left of picture 0")
+            << 0 << false << WindowFixture::inSection(0, 1499.9, 700) << K::Nothing << none << none;
+        QTest::newRow("picture 0's right edge")
+            << 0 << false << WindowFixture::inSection(0, 10665, 700) << K::Nothing << none << none;
+        QTest::newRow("hidden box 9 over picture 8")
+            << 4 << false << WindowFixture::onBox(9) << K::Picture << 8 << 12;
+        QTest::newRow("hidden box 11 over picture 8")
+            << 4 << false << WindowFixture::onBox(11) << K::Picture << 8 << 13;
         QTest::newRow("box 8") << 4 << true << WindowFixture::onBox(8) << K::Box << 8 << 12;
-        QTest::newRow("box 10, the product's") << 4 << true << WindowFixture::onBox(10) << K::Box << 10 << 12;
-        QTest::newRow("box 11, ammonia's") << 4 << true << WindowFixture::onBox(11) << K::Box << 11 << 13;
-        QTest::newRow("ammonia's placed card") << 4 << true << WindowFixture::onPlacedCard(13) << K::PlacedCard
-                                               << 13 << 13;
-        QTest::newRow("picture 9 below it") << 4 << true << WindowFixture::inSection(4, 12000, 1500)
-                                            << K::Picture << 9 << 15;
+        QTest::newRow("box 10, the product's")
+            << 4 << true << WindowFixture::onBox(10) << K::Box << 10 << 12;
+        QTest::newRow("box 11, ammonia's")
+            << 4 << true << WindowFixture::onBox(11) << K::Box << 11 << 13;
+        QTest::newRow("ammonia's placed card")
+            << 4 << true << WindowFixture::onPlacedCard(13) << K::PlacedCard << 13 << 13;
+        QTest::newRow("picture 9 below it")
+            << 4 << true << WindowFixture::inSection(4, 12000, 1500) << K::Picture << 9 << 15;
     }
     void whatLiesAtAPoint() {
         QFETCH(int, section);
@@ -458,8 +460,8 @@ private slots:
         QTest::addColumn<Target::Kind>("kind");
         QTest::newRow("window background") << Spot::Background << 0 << Target::Kind::Nothing;
         QTest::newRow("palette gap") << Spot::PaletteGap << 4 << Target::Kind::Nothing;
-        QTest::newRow("another palette card") << Spot::PaletteCard << 0
-                                              << Target::Kind::PaletteCard;
+        QTest::newRow("another palette card")
+            << Spot::PaletteCard << 0 << Target::Kind::PaletteCard;
         QTest::newRow("viewport margin") << Spot::ViewportMargin << 2 << Target::Kind::Nothing;
         QTest::newRow("frame of section 0") << Spot::Frame << 0 << Target::Kind::Nothing;
         QTest::newRow("frame of section 3") << Spot::Frame << 3 << Target::Kind::Nothing;

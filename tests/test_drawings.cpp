@@ -17,7 +17,6 @@ Q_DECLARE_METATYPE(const content::Drawing*)
 
 namespace {
 
-
 // Left, top and width of each reaction picture in its section box, in twips; all are 1110 high.
 constexpr std::array<std::array<qreal, 3>, 11> kPictures{{{1500, 600, 9165},
                                                           {1440, 1740, 9165},

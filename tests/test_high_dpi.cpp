@@ -75,7 +75,8 @@ private slots:
         const QImage sharp = onWhite(drawing.pixmap(size, 2));
         const QImage plain = onWhite(drawing.pixmap(size, 1));
         const QImage reduced = sharp.scaled(size, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
-        const QImage blownUp = plain.scaled(size * 2, Qt::IgnoreAspectRatio, Qt::FastTransformation);
+        const QImage blownUp =
+            plain.scaled(size * 2, Qt::IgnoreAspectRatio, Qt::FastTransformation);
         const double alike = meanDifference(reduced, plain);
         const double unlike = meanDifference(sharp, blownUp);
         QVERIFY2(alike < 12, qPrintable(QString::number(alike)));

@@ -338,7 +338,8 @@ private slots:
                 for (int slot = first; slot < first + model::reaction(picture).blankCount; ++slot) {
                     key(Qt::Key_Tab);
                     QCOMPARE(focused(), f.window->blankStops().stop(slot));
-                    const QString wanted = content::spoken::compound(model::blankRecord(slot).answer);
+                    const QString wanted =
+                        content::spoken::compound(model::blankRecord(slot).answer);
                     for (int presses = 0; !heard().endsWith(wanted); ++presses) {
                         QVERIFY2(presses < model::kCompounds, qPrintable(heard()));
                         key(Qt::Key_Space);

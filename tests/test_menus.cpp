@@ -57,8 +57,7 @@ void halfFinished(WindowFixture& f) {
 }
 
 // Runs `inside` once the modal window that `trigger` opens is up, then returns.
-void whileModal(const std::function<void()>& trigger,
-                const std::function<void(QWidget*)>& inside) {
+void whileModal(const std::function<void()>& trigger, const std::function<void(QWidget*)>& inside) {
     bool ran = false;
     QTimer::singleShot(0, [&] {
         QWidget* modal = QApplication::activeModalWidget();
@@ -121,8 +120,8 @@ private slots:
             QVERIFY(!action->menu());
             QVERIFY(action->isEnabled() && action->isVisible() && !action->isCheckable());
         }
-        QCOMPARE(captions, (QStringList{"Βοήθεια", "Έλεγχος", "Απ' την αρχή", "Φύλλο εργασίας",
-                                        "|", "Περί...", "Έξοδος"}));
+        QCOMPARE(captions, (QStringList{"Βοήθεια", "Έλεγχος", "Απ' την αρχή", "Φύλλο εργασίας", "|",
+                                        "Περί...", "Έξοδος"}));
         QCOMPARE(actions[4], f.window->separatorAction);
     }
 
@@ -189,8 +188,9 @@ private slots:
                                                   "/organic-acid-preparations-answers.pdf");
         QCOMPARE(opened, std::vector<QUrl>{QUrl::fromLocalFile(cached)});
         QVERIFY(isPdf(cached));
-        QVERIFY(!QFileInfo::exists(scratch_->filePath(
-            "cache/" + QCoreApplication::applicationName() + "/organic-acid-preparations-worksheet.pdf")));
+        QVERIFY(
+            !QFileInfo::exists(scratch_->filePath("cache/" + QCoreApplication::applicationName() +
+                                                  "/organic-acid-preparations-worksheet.pdf")));
 
         const QString key = app::documentInData(content::Sheet::AnswerKey);
         QVERIFY(key.endsWith("/organic-acid-preparations-answers.pdf"));
@@ -204,9 +204,8 @@ private slots:
         QVERIFY(QFile::remove(beside));
         QCOMPARE(app::installedDocument(content::Sheet::AnswerKey, bin), elsewhere);
         opened.clear();
-        app::openDocument(content::Sheet::AnswerKey, [](const QUrl&) -> bool {
-            throw std::runtime_error("no handler");
-        });
+        app::openDocument(content::Sheet::AnswerKey,
+                          [](const QUrl&) -> bool { throw std::runtime_error("no handler"); });
         app::openDocument(content::Sheet::AnswerKey, recorder);
         QCOMPARE(opened, std::vector<QUrl>{QUrl::fromLocalFile(elsewhere)});
     }

@@ -15,7 +15,6 @@ using model::Propanoic;
 using model::Water;
 using Cause = model::Worksheet::Cause;
 
-
 namespace {
 
 // The blanks that a spy on blankChanged heard, with their causes.
@@ -96,8 +95,8 @@ private slots:
             if (blank != 12)
                 QCOMPARE(worksheet.compoundIn(blank), model::kNone);
         }
-        QCOMPARE(changes(spy), (QList<QPair<int, Cause>>{{12, Cause::Student},
-                                                         {12, Cause::Student}}));
+        QCOMPARE(changes(spy),
+                 (QList<QPair<int, Cause>>{{12, Cause::Student}, {12, Cause::Student}}));
         // The same compound again changes nothing.
         QVERIFY(worksheet.place(12, Water));
         QCOMPARE(spy.size(), 2);
@@ -139,7 +138,8 @@ private slots:
         QSignalSpy spy(&worksheet, &model::Worksheet::boxesShownChanged);
         for (int blank : blanks)
             worksheet.place(blank, Ethanoic);
-        QCOMPARE(worksheet.isComplete(reaction), blanks.size() == model::reaction(reaction).blankCount);
+        QCOMPARE(worksheet.isComplete(reaction),
+                 blanks.size() == model::reaction(reaction).blankCount);
         QCOMPARE(firstArguments(spy), shown ? QList<int>{reaction} : QList<int>{});
         for (int box = 0; box < model::kCoefficientBoxes; ++box)
             QCOMPARE(worksheet.isBoxShown(box), shown && model::reactionOfBox(box) == reaction);
@@ -211,11 +211,11 @@ private slots:
     // stay shown; the notes of the sections at full marks and the grade appear.
     void theCheckAppliesItsMarking() {
         model::Worksheet worksheet;
-        worksheet.place(0, Water);        // wrong: back, boxes 0-1 emptied and hidden
-        worksheet.place(1, Ethanoic);     // right, coefficients wrong: boxes 2-4 emptied
-        worksheet.place(5, GeneralAcid);  // right: section 2 at full marks
+        worksheet.place(0, Water);       // wrong: back, boxes 0-1 emptied and hidden
+        worksheet.place(1, Ethanoic);    // right, coefficients wrong: boxes 2-4 emptied
+        worksheet.place(5, GeneralAcid); // right: section 2 at full marks
         worksheet.place(12, Ethanoic);
-        worksheet.place(13, Ethanoic);    // twice in a pair: the second goes
+        worksheet.place(13, Ethanoic); // twice in a pair: the second goes
         worksheet.setCoefficient(0, "1");
         worksheet.setCoefficient(2, "1");
         worksheet.setCoefficient(8, "5");
@@ -223,7 +223,8 @@ private slots:
         QSignalSpy checked(&worksheet, &model::Worksheet::checked);
         const model::Marking marking = worksheet.check();
         QCOMPARE(marking.grade, 3 + 3 + 4);
-        QCOMPARE(changes(blanks), (QList<QPair<int, Cause>>{{0, Cause::Check}, {13, Cause::Check}}));
+        QCOMPARE(changes(blanks),
+                 (QList<QPair<int, Cause>>{{0, Cause::Check}, {13, Cause::Check}}));
         QCOMPARE(worksheet.compoundIn(0), model::kNone);
         QCOMPARE(worksheet.compoundIn(13), model::kNone);
         QCOMPARE(worksheet.compoundIn(12), int(Ethanoic));
@@ -314,14 +315,14 @@ private slots:
         QTest::addColumn<int>("side");
         QTest::addColumn<int>("answer");
         QTest::addColumn<int>("points");
-        const int rows[][6] = {{0, 0, 0, 0, Ethanoic, 3},     {1, 1, 0, 0, Ethanoic, 3},
-                               {2, 2, 0, 0, Ethanoic, 3},     {3, 3, 1, 0, Ethanoic, 3},
-                               {4, 3, 1, 1, Water, 3},        {5, 4, 2, 0, GeneralAcid, 3},
-                               {6, 5, 3, 0, Ethanoic, 3},     {7, 5, 3, 1, Water, 3},
-                               {8, 6, 3, 0, Propanoic, 3},    {9, 6, 3, 1, Water, 3},
-                               {10, 7, 3, 0, GeneralAcid, 3}, {11, 7, 3, 1, Water, 3},
-                               {12, 8, 4, 0, Ethanoic, 4},    {13, 8, 4, 1, Ammonia, 4},
-                               {14, 9, 4, 0, Propanoic, 4},   {15, 9, 4, 1, Ammonia, 4},
+        const int rows[][6] = {{0, 0, 0, 0, Ethanoic, 3},      {1, 1, 0, 0, Ethanoic, 3},
+                               {2, 2, 0, 0, Ethanoic, 3},      {3, 3, 1, 0, Ethanoic, 3},
+                               {4, 3, 1, 1, Water, 3},         {5, 4, 2, 0, GeneralAcid, 3},
+                               {6, 5, 3, 0, Ethanoic, 3},      {7, 5, 3, 1, Water, 3},
+                               {8, 6, 3, 0, Propanoic, 3},     {9, 6, 3, 1, Water, 3},
+                               {10, 7, 3, 0, GeneralAcid, 3},  {11, 7, 3, 1, Water, 3},
+                               {12, 8, 4, 0, Ethanoic, 4},     {13, 8, 4, 1, Ammonia, 4},
+                               {14, 9, 4, 0, Propanoic, 4},    {15, 9, 4, 1, Ammonia, 4},
                                {16, 10, 4, 0, GeneralAcid, 4}, {17, 10, 4, 1, Ammonia, 4}};
         for (const auto& row : rows)
             QTest::addRow("blank %d", row[0])
@@ -360,10 +361,10 @@ private slots:
 
     // The sections' full marks, which make the grade a percentage.
     void sectionsAddUpToAHundred() {
-        QCOMPARE((std::array<int, 5>{model::fullMarksOf(0), model::fullMarksOf(1),
-                                     model::fullMarksOf(2), model::fullMarksOf(3),
-                                     model::fullMarksOf(4)}),
-                 (std::array<int, 5>{25, 6, 3, 18, 48}));
+        QCOMPARE(
+            (std::array<int, 5>{model::fullMarksOf(0), model::fullMarksOf(1), model::fullMarksOf(2),
+                                model::fullMarksOf(3), model::fullMarksOf(4)}),
+            (std::array<int, 5>{25, 6, 3, 18, 48}));
     }
 };
 

@@ -105,8 +105,7 @@ private slots:
     void everyFontIsEmbedded_data() { eachDocument(); }
     void everyFontIsEmbedded() {
         QFETCH(QString, document);
-        const QStringList rows =
-            run("pdffonts", {document}).split('\n', Qt::SkipEmptyParts).mid(2);
+        const QStringList rows = run("pdffonts", {document}).split('\n', Qt::SkipEmptyParts).mid(2);
         QVERIFY(!rows.isEmpty());
         for (const QString& row : rows)
             QVERIFY2(row.contains(QRegularExpression(" yes +(yes|no) +yes +\\d+ +\\d+$")),
@@ -126,15 +125,34 @@ private slots:
     // reaction by reaction, the compound of every blank and the coefficients in their order.
     void theKeyReadsItsAnswersInOrder() {
         const QString text = run("pdftotext", {"-raw", keyPath(), "-"});
-        const QStringList expected{
-            "Παρασκευές οργανικών οξέων — Λύσεις", "Σύνολο μονάδων: 100",
-            "C4H10", "CH3COOH", "1 2", "CH3CHO + O2", "CH3COOH", "2 1 2",
-            "CH3OH + CO", "CH3COOH", "1 1 1", "25 μονάδες",
-            "CH3COOH H2O", "6 μονάδες", "οποιαδήποτε σειρά",
-            "CνH2ν+1COOH", "3 μονάδες",
-            "CH3COOH H2O", "CH3CH2COOH H2O", "CνH2ν+1COOH H2O", "18 μονάδες",
-            "CH3COOH NH3", "1 2 1 1", "CH3CH2COOH NH3", "1 2 1 1",
-            "CνH2ν+1COOH NH3", "1 2 1 1", "48 μονάδες"};
+        const QStringList expected{"Παρασκευές οργανικών οξέων — Λύσεις",
+                                   "Σύνολο μονάδων: 100",
+                                   "C4H10",
+                                   "CH3COOH",
+                                   "1 2",
+                                   "CH3CHO + O2",
+                                   "CH3COOH",
+                                   "2 1 2",
+                                   "CH3OH + CO",
+                                   "CH3COOH",
+                                   "1 1 1",
+                                   "25 μονάδες",
+                                   "CH3COOH H2O",
+                                   "6 μονάδες",
+                                   "οποιαδήποτε σειρά",
+                                   "CνH2ν+1COOH",
+                                   "3 μονάδες",
+                                   "CH3COOH H2O",
+                                   "CH3CH2COOH H2O",
+                                   "CνH2ν+1COOH H2O",
+                                   "18 μονάδες",
+                                   "CH3COOH NH3",
+                                   "1 2 1 1",
+                                   "CH3CH2COOH NH3",
+                                   "1 2 1 1",
+                                   "CνH2ν+1COOH NH3",
+                                   "1 2 1 1",
+                                   "48 μονάδες"};
         qsizetype from = 0;
         for (const QString& part : expected) {
             const qsizetype at = text.indexOf(part, from);
@@ -159,8 +177,8 @@ private slots:
             const QString written = wordsIn(key, places.cards[blank].points);
             for (int compound = 0; compound < model::kCompounds; ++compound) {
                 const model::CompoundRecord& record = model::kCompoundTable[compound];
-                if (written == QString::fromUtf16(record.formula.data(),
-                                                  qsizetype(record.formula.size())))
+                if (written ==
+                    QString::fromUtf16(record.formula.data(), qsizetype(record.formula.size())))
                     blanks[blank] = compound;
             }
             QVERIFY2(blanks[blank] != model::kNone,
@@ -178,7 +196,8 @@ private slots:
         QVERIFY(marking.emptied.empty() && marking.cleared.empty());
         for (const Word& word : sheet) {
             const bool alsoOnTheKey = std::any_of(key.begin(), key.end(), [&](const Word& k) {
-                return k.text == word.text && (k.box.center() - word.box.center()).manhattanLength() < 0.5;
+                return k.text == word.text &&
+                       (k.box.center() - word.box.center()).manhattanLength() < 0.5;
             });
             QVERIFY2(alsoOnTheKey || word.text == "Όνομα:" || word.text == "Τάξη:" ||
                          word.text == "Ημερομηνία:" || word.text.startsWith("Παρασκευές") ||
@@ -206,8 +225,9 @@ private:
 
     // The words of a page and where they stand, in points from its top left corner.
     static QList<Word> words(const QString& document) {
-        const QRegularExpression word("<word xMin=\"([\\d.]+)\" yMin=\"([\\d.]+)\" xMax=\"([\\d.]+)\" "
-                                      "yMax=\"([\\d.]+)\">([^<]*)</word>");
+        const QRegularExpression word(
+            "<word xMin=\"([\\d.]+)\" yMin=\"([\\d.]+)\" xMax=\"([\\d.]+)\" "
+            "yMax=\"([\\d.]+)\">([^<]*)</word>");
         QList<Word> found;
         for (const QRegularExpressionMatch& match :
              word.globalMatch(run("pdftotext", {"-bbox", document, "-"}))) {

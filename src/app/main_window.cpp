@@ -20,7 +20,6 @@
 #include <QMetaObject>
 #include <QShortcut>
 
-
 namespace app {
 
 MainWindow::MainWindow(model::Worksheet& worksheet, content::UrlOpener opener)
@@ -42,8 +41,7 @@ MainWindow::MainWindow(model::Worksheet& worksheet, content::UrlOpener opener)
     // The separator item only separates: it has no command.
     connect(helpAction, &QAction::triggered, this, &MainWindow::showHelp);
     connect(checkAction, &QAction::triggered, &worksheet_, [this] { worksheet_.check(); });
-    connect(restartAction, &QAction::triggered, &worksheet_,
-            [this] { worksheet_.restart(); });
+    connect(restartAction, &QAction::triggered, &worksheet_, [this] { worksheet_.restart(); });
     connect(sheetAction, &QAction::triggered, this, &MainWindow::openWorksheetDocument);
     connect(aboutAction, &QAction::triggered, this, &MainWindow::showAbout);
     connect(exitAction, &QAction::triggered, this, &QWidget::close);

@@ -5,7 +5,6 @@
 
 #include <QMainWindow>
 
-
 class QAction;
 
 namespace model {

@@ -41,7 +41,8 @@ QString installedDocument(content::Sheet sheet, const QString& programDir) {
     const QString beside = QDir::cleanPath(programDir + QStringLiteral("/../share/") + inData);
     if (isReadableFile(beside))
         return beside;
-    const QStringList found = QStandardPaths::locateAll(QStandardPaths::GenericDataLocation, inData);
+    const QStringList found =
+        QStandardPaths::locateAll(QStandardPaths::GenericDataLocation, inData);
     for (const QString& path : found) {
         if (isReadableFile(path))
             return path;

@@ -23,9 +23,8 @@ namespace spoken = content::spoken;
 BlankStops::BlankStops(view::Board& board, Announcer& announcer)
     : QObject(&board), board_(board), worksheet_(board.worksheet()), announcer_(announcer) {
     for (int blank = 0; blank < model::kBlanks; ++blank) {
-        auto* stop =
-            new KeyboardStop(board.sectionView(model::sectionOfBlank(blank)),
-                             content::toPixels(content::slotOf(blank)), announcer);
+        auto* stop = new KeyboardStop(board.sectionView(model::sectionOfBlank(blank)),
+                                      content::toPixels(content::slotOf(blank)), announcer);
         stop->keyPressed = [this, blank](const QKeyEvent& event) {
             return keyPressed(blank, event);
         };
@@ -91,8 +90,7 @@ void BlankStops::blankChanged(int blank, bool byStudent) {
         return;
     const int compound = worksheet_.compoundIn(blank);
     if (stops_[blank] && stops_[blank]->hasFocus())
-        announcer_.say(compound == model::kNone ? spoken::kEmptyBlank
-                                                : spoken::compound(compound));
+        announcer_.say(compound == model::kNone ? spoken::kEmptyBlank : spoken::compound(compound));
     else
         announcer_.say(name);
 }

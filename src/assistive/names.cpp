@@ -29,10 +29,9 @@ const QString& whichProduct(int blank) {
 
 QString blankName(const model::Worksheet& worksheet, int blank) {
     const int compound = worksheet.compoundIn(blank);
-    return spoken::kBlank.arg(fromModel(model::reaction(model::reactionOfBlank(blank)).spoken),
-                              whichBlank(blank),
-                              compound == model::kNone ? spoken::kEmptyBlank
-                                                       : spoken::compound(compound));
+    return spoken::kBlank.arg(
+        fromModel(model::reaction(model::reactionOfBlank(blank)).spoken), whichBlank(blank),
+        compound == model::kNone ? spoken::kEmptyBlank : spoken::compound(compound));
 }
 
 QString boxName(const model::Worksheet& worksheet, int box) {

@@ -180,18 +180,16 @@ Places::Places(view::Board& board, const Announcer& announcer)
 
     new PlaceList(&board);
     grade_ = add(&board, new DrawnPlace(
-                             &board, QAccessible::StaticText, {},
-                             [this] { return gradeName_; },
+                             &board, QAccessible::StaticText, {}, [this] { return gradeName_; },
                              [this] { return worksheet_.grade().has_value(); }, spoken::kGrade));
     grade_->setSizing([this] { return board_.gradeRect(); });
     for (int column = 0; column < model::kCompounds; ++column) {
         paletteCards_[column] = add(
-            &board, new DrawnPlace(
-                        &board, QAccessible::Graphic, toPixels(content::paletteCard(column)),
-                        [this, column] {
-                            return spoken::compound(worksheet_.compoundInColumn(column));
-                        },
-                        [this, column] { return board_.showsCard(column); }));
+            &board,
+            new DrawnPlace(
+                &board, QAccessible::Graphic, toPixels(content::paletteCard(column)),
+                [this, column] { return spoken::compound(worksheet_.compoundInColumn(column)); },
+                [this, column] { return board_.showsCard(column); }));
     }
 
     for (int s = 0; s < model::kSections; ++s) {
@@ -201,41 +199,41 @@ Places::Places(view::Board& board, const Announcer& announcer)
         const auto always = [] { return true; };
         if (!model::section(s).title.empty()) {
             const QString title = content::texts::sectionTitle(s);
-            add(section, new DrawnPlace(section, QAccessible::StaticText,
-                                        toPixels(model::kTitleRect), [title] { return title; },
-                                        always));
+            add(section, new DrawnPlace(
+                             section, QAccessible::StaticText, toPixels(model::kTitleRect),
+                             [title] { return title; }, always));
         }
         for (int r = 0; r < model::kReactions; ++r) {
             if (model::reaction(r).section != s)
                 continue;
             const QString spoken = content::reactionDrawing(r).accessibleName();
-            add(section,
-                new DrawnPlace(section, QAccessible::Graphic, toPixels(content::reactionPicture(r)),
-                               [spoken] { return spoken; }, always));
+            add(section, new DrawnPlace(
+                             section, QAccessible::Graphic, toPixels(content::reactionPicture(r)),
+                             [spoken] { return spoken; }, always));
         }
         for (int blank = 0; blank < model::kBlanks; ++blank) {
             if (model::sectionOfBlank(blank) != s)
                 continue;
-            add(section, new DrawnPlace(
-                             section, QAccessible::Graphic, toPixels(content::placedCard(blank)),
-                             [this, blank] {
-                                 const int compound = worksheet_.compoundIn(blank);
-                                 return compound == model::kNone ? QString()
-                                                                 : spoken::compound(compound);
-                             },
-                             [this, blank] { return worksheet_.compoundIn(blank) != model::kNone; }));
+            add(section,
+                new DrawnPlace(
+                    section, QAccessible::Graphic, toPixels(content::placedCard(blank)),
+                    [this, blank] {
+                        const int compound = worksheet_.compoundIn(blank);
+                        return compound == model::kNone ? QString() : spoken::compound(compound);
+                    },
+                    [this, blank] { return worksheet_.compoundIn(blank) != model::kNone; }));
         }
         const QString note = content::texts::note(s);
-        notes_[s] = add(section, new DrawnPlace(section, QAccessible::StaticText,
-                                                toPixels(model::section(s).noteRect),
-                                                [note] { return note; },
-                                                [this, s] { return worksheet_.isNoteShown(s); }));
+        notes_[s] = add(section, new DrawnPlace(
+                                     section, QAccessible::StaticText,
+                                     toPixels(model::section(s).noteRect), [note] { return note; },
+                                     [this, s] { return worksheet_.isNoteShown(s); }));
     }
 
     const model::Worksheet& worksheet = worksheet_;
     connect(&worksheet, &model::Worksheet::noteChanged, this, [this](int s) {
-        tell(notes_[s], worksheet_.isNoteShown(s) ? QAccessible::ObjectShow
-                                                  : QAccessible::ObjectHide);
+        tell(notes_[s],
+             worksheet_.isNoteShown(s) ? QAccessible::ObjectShow : QAccessible::ObjectHide);
     });
     connect(&worksheet, &model::Worksheet::gradeChanged, this, &Places::gradeChanged);
     // The front card of each column is another one now: announced as new, so that a screen

@@ -1,8 +1,8 @@
 #include "content/about_window.h"
 
 #include "content/fonts.h"
-#include "content/links.h"
 #include "content/geometry.h"
+#include "content/links.h"
 
 #include <QKeyEvent>
 #include <QLabel>
@@ -40,8 +40,7 @@ QRect pixelRect(int left, int top, int width, int height) {
 // Shows a drawing stretched to the widget; the drawing keeps the rendered pixmaps.
 class PictureView : public QWidget {
 public:
-    PictureView(const Drawing& drawing, QWidget* parent)
-        : QWidget(parent), drawing_(drawing) {}
+    PictureView(const Drawing& drawing, QWidget* parent) : QWidget(parent), drawing_(drawing) {}
 
 protected:
     void paintEvent(QPaintEvent*) override {
@@ -122,7 +121,8 @@ AboutWindow::AboutWindow(UrlOpener opener, const QIcon& icon, const QCursor& han
     authorCredit->setToolTip(kCollectionTip + links::kAuthorCreditGenitive);
     // The name keeps its width and grows downwards when it needs more lines.
     QRect creditArea = pixelRect(165, 1260, 3705, 1665);
-    creditArea.setHeight(std::max(creditArea.height(), authorCredit->heightForWidth(creditArea.width())));
+    creditArea.setHeight(
+        std::max(creditArea.height(), authorCredit->heightForWidth(creditArea.width())));
     authorCredit->setGeometry(creditArea);
 
     auto* schoolEmblem = new PictureView(*emblem_, this);

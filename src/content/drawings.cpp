@@ -149,7 +149,8 @@ class CardDrawing : public Drawing {
 public:
     CardDrawing(int compound, const Fills& fills, QString pictureName)
         : markup_(texts::fromModel(model::kCompoundTable.at(compound).markup)),
-          spoken_(spoken::compound(compound)), fills_(fills), pictureName_(std::move(pictureName)) {}
+          spoken_(spoken::compound(compound)), fills_(fills), pictureName_(std::move(pictureName)) {
+    }
 
     QSizeF logicalSize() const override { return {kLogicalWidth, 3102}; }
     QString accessibleName() const override { return spoken_; }
@@ -257,8 +258,8 @@ private:
             (row.bar.top + row.bar.bottom) / 2 + metrics.capHeight(row.formulaHeight) / 2;
         for (const model::TextAt& text : reaction_.texts) {
             if (!text.markup.empty())
-                texts.push_back({Formula(markup(text), row.formulaHeight, metrics),
-                                 {text.x, baseline}});
+                texts.push_back(
+                    {Formula(markup(text), row.formulaHeight, metrics), {text.x, baseline}});
         }
         if (row.labelHeight == 0)
             return texts;
@@ -316,8 +317,7 @@ std::vector<ReactionDrawing> reactions(const Fills& fills) {
 class TitleDrawing : public Drawing {
 public:
     explicit TitleDrawing(int section)
-        : caption_(texts::sectionTitle(section)),
-          pixels_(toPixels(model::kTitleRect).size()),
+        : caption_(texts::sectionTitle(section)), pixels_(toPixels(model::kTitleRect).size()),
           pictureName_(QStringLiteral("title-%1").arg(section)) {}
 
     QSizeF logicalSize() const override { return pixels_; }

@@ -9,18 +9,22 @@
 namespace content {
 
 LabelStyle titleStyle() {
-    return {controlFont(9.75, true), look::kTitleText, look::kTitleBack, Qt::AlignCenter, false,
-            true};
+    return {
+        controlFont(9.75, true), look::kTitleText, look::kTitleBack, Qt::AlignCenter, false, true};
 }
 
 LabelStyle noteStyle() {
-    return {controlFont(9.75, false), look::kText, look::kGround, Qt::AlignLeft | Qt::AlignTop,
-            true, false};
+    return {controlFont(9.75, false),     look::kText, look::kGround,
+            Qt::AlignLeft | Qt::AlignTop, true,        false};
 }
 
 LabelStyle gradeStyle() {
-    return {controlFont(24, true), look::kGradeText, look::kGradeBack,
-            Qt::AlignRight | Qt::AlignVCenter, false, true};
+    return {controlFont(24, true),
+            look::kGradeText,
+            look::kGradeBack,
+            Qt::AlignRight | Qt::AlignVCenter,
+            false,
+            true};
 }
 
 void paintLabel(QPainter& painter, const QRect& pixels, const LabelStyle& style,

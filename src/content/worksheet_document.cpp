@@ -3,9 +3,9 @@
 #include "content/drawings.h"
 #include "content/fonts.h"
 #include "content/geometry.h"
+#include "content/look.h"
 #include "content/paper_texts.h"
 #include "content/texts.h"
-#include "content/look.h"
 #include "model/description.h"
 
 #include <QFontMetricsF>
@@ -235,12 +235,13 @@ SectionLayout sectionLayout(int section, qreal pictureHeight) {
     }
     layout.title = texts::sectionTitle(section);
     const QFontMetricsF titleMetrics(titleFont());
-    layout.tab = layout.title.isEmpty() ? QSizeF()
-                                        : QSizeF(titleMetrics.horizontalAdvance(layout.title),
-                                                 titleMetrics.height())
-                                              .grownBy(kTitlePadding);
+    layout.tab = layout.title.isEmpty()
+                     ? QSizeF()
+                     : QSizeF(titleMetrics.horizontalAdvance(layout.title), titleMetrics.height())
+                           .grownBy(kTitlePadding);
     layout.frameTop = layout.tab.height() / 2;
-    layout.picturesTop = layout.frameTop + std::max(kFramePadding, layout.tab.height() / 2 + kPictureGap);
+    layout.picturesTop =
+        layout.frameTop + std::max(kFramePadding, layout.tab.height() / 2 + kPictureGap);
     layout.height = layout.picturesTop +
                     qreal(layout.pictures.size()) * (pictureHeight + kPictureGap) - kPictureGap +
                     kFramePadding;
@@ -251,8 +252,7 @@ SectionLayout sectionLayout(int section, qreal pictureHeight) {
 // lays it there after a right drop, and the ratio's numbers in the coefficient marks.
 void paintAnswers(QPainter& painter, const QRectF& printed, int reaction) {
     const int firstBlank = model::firstBlankOf(reaction);
-    for (int blank = firstBlank; blank < firstBlank + model::reaction(reaction).blankCount;
-         ++blank)
+    for (int blank = firstBlank; blank < firstBlank + model::reaction(reaction).blankCount; ++blank)
         paintDrawing(painter, paperCardDrawing(model::blankRecord(blank).answer),
                      onPaper(printed, reaction, placedCard(blank)));
     const model::Reaction& drawn = model::reaction(reaction);
@@ -270,9 +270,9 @@ void paintMarking(QPainter& painter, Column column, int section, const SectionLa
                   qreal top) {
     const QString points = paper::kSectionPoints.arg(model::fullMarksOf(section));
     const QFont font = titleFont();
-    const QSizeF size = QSizeF(QFontMetricsF(font).horizontalAdvance(points),
-                               QFontMetricsF(font).height())
-                            .grownBy(kTitlePadding);
+    const QSizeF size =
+        QSizeF(QFontMetricsF(font).horizontalAdvance(points), QFontMetricsF(font).height())
+            .grownBy(kTitlePadding);
     const QRectF tab(QPointF(column.left + column.width - kTitleIndent - size.width(),
                              top + layout.frameTop - size.height() / 2),
                      size);
@@ -399,8 +399,7 @@ bool writeWorksheetDocument(const QString& path, Sheet sheet) {
     if (!file.open(QIODevice::WriteOnly))
         return false;
     QPdfWriter writer(&file);
-    writer.setPageLayout(
-        QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait, QMarginsF()));
+    writer.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait, QMarginsF()));
     writer.setTitle(titleOf(sheet));
 
     const Page page = pageLayout();
@@ -436,8 +435,8 @@ AnswerPlaces answerPlaces() {
             const int reaction = layout.pictures[i];
             const QRectF printed = layout.picture(page.column, i, page.pictureHeight, at.top);
             const int firstBlank = model::firstBlankOf(reaction);
-            for (int blank = firstBlank;
-                 blank < firstBlank + model::reaction(reaction).blankCount; ++blank)
+            for (int blank = firstBlank; blank < firstBlank + model::reaction(reaction).blankCount;
+                 ++blank)
                 places.cards[size_t(blank)] = {
                     at.page, inPoints(onPaper(printed, reaction, placedCard(blank)))};
             const int firstBox = model::firstBoxOf(reaction);

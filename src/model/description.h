@@ -294,8 +294,8 @@ constexpr Reaction oxidised(double top, std::u16string_view spoken, double alcoh
 // Reactions 8 to 10: a nitrile hydrolysed in acid or base to an acid and ammonia,
 // RCN + 2 H2O -> RCOOH + NH3.
 constexpr Reaction hydrolysed(double top, std::u16string_view spoken, std::u16string_view nitrile,
-                              std::u16string_view plainNitrile, Compound acid,
-                              double rightBoxLeft, std::u16string_view spokenForBoxes) {
+                              std::u16string_view plainNitrile, Compound acid, double rightBoxLeft,
+                              std::u16string_view spokenForBoxes) {
     const double boxTop = top + 360;
     return {4,
             {120, top, 12135, 1110},
@@ -388,16 +388,14 @@ inline constexpr std::array<Reaction, 11> kReactionTable{{
      {}},
     // Section 3: primary alcohols oxidised in the laboratory.
     detail::oxidised(600, u"Οξείδωση αιθανόλης, CH3CH2OH", 1525, u"CH_3CH_2OH", Ethanoic),
-    detail::oxidised(1740, u"Οξείδωση προπανόλης, CH3CH2CH2OH", 1113, u"CH_3CH_2CH_2OH",
-                     Propanoic),
+    detail::oxidised(1740, u"Οξείδωση προπανόλης, CH3CH2CH2OH", 1113, u"CH_3CH_2CH_2OH", Propanoic),
     detail::oxidised(2880, u"Οξείδωση αλκοόλης, CνH2ν+1CH2OH", 1255, u"C_νH_{2ν+1}CH_2OH",
                      GeneralAcid),
     // Section 4: nitriles hydrolysed in acid or base.
-    detail::hydrolysed(300, u"Υδρόλυση αιθανονιτριλίου, CH3CN, με H+ ή OH−", u"CH_3CN",
-                       u"CH3CN", Ethanoic, 9240, u"υδρόλυση αιθανονιτριλίου"),
-    detail::hydrolysed(1440, u"Υδρόλυση προπανονιτριλίου, CH3CH2CN, με H+ ή OH−",
-                       u"CH_3CH_2CN", u"CH3CH2CN", Propanoic, 9300,
-                       u"υδρόλυση προπανονιτριλίου"),
+    detail::hydrolysed(300, u"Υδρόλυση αιθανονιτριλίου, CH3CN, με H+ ή OH−", u"CH_3CN", u"CH3CN",
+                       Ethanoic, 9240, u"υδρόλυση αιθανονιτριλίου"),
+    detail::hydrolysed(1440, u"Υδρόλυση προπανονιτριλίου, CH3CH2CN, με H+ ή OH−", u"CH_3CH_2CN",
+                       u"CH3CH2CN", Propanoic, 9300, u"υδρόλυση προπανονιτριλίου"),
     detail::hydrolysed(2580, u"Υδρόλυση νιτριλίου, CνH2ν+1CN, με H+ ή OH−", u"C_νH_{2ν+1}CN",
                        u"CνH2ν+1CN", GeneralAcid, 9240, u"υδρόλυση νιτριλίου"),
 }};
@@ -496,8 +494,7 @@ constexpr int blankFilledFrom(int box) {
 // The blank whose compound the box multiplies, or kNone for a reactant of the drawing.
 constexpr int termBlankOf(int box) {
     const BoxRecord& record = boxRecord(box);
-    return record.termBlank == kNone ? kNone
-                                     : firstBlankOf(reactionOfBox(box)) + record.termBlank;
+    return record.termBlank == kNone ? kNone : firstBlankOf(reactionOfBox(box)) + record.termBlank;
 }
 
 // Full marks of a section: its blanks' points and its reactions' coefficient bonuses.
@@ -523,7 +520,8 @@ constexpr bool descriptionHoldsTogether() {
         if (each.section < previousSection || each.section >= kSections)
             return false;
         previousSection = each.section;
-        if (each.blankCount < 1 || each.blankCount > 2 || (each.split > 0) != (each.blankCount == 2))
+        if (each.blankCount < 1 || each.blankCount > 2 ||
+            (each.split > 0) != (each.blankCount == 2))
             return false;
         if (each.boxCount > 0 && each.ratio.at(each.boxCount - 1) < 1)
             return false;

@@ -137,8 +137,7 @@ void Board::paintEvent(QPaintEvent* event) {
         const QRect card = content::toPixels(content::paletteCard(column));
         if (!card.intersects(dirty))
             continue;
-        const content::Drawing& drawing =
-            content::cardDrawing(worksheet_.compoundInColumn(column));
+        const content::Drawing& drawing = content::cardDrawing(worksheet_.compoundInColumn(column));
         for (int stacked = 0; stacked < stacked_[column]; ++stacked)
             drawing.draw(painter, card);
     }
@@ -173,7 +172,8 @@ Target Board::targetInSection(int section, double x, double y) const {
             return {Target::Kind::Box, box, model::blankFilledFrom(box)};
     }
     for (int blank = 0; blank < model::kBlanks; ++blank) {
-        if (model::sectionOfBlank(blank) == section && worksheet_.compoundIn(blank) != model::kNone &&
+        if (model::sectionOfBlank(blank) == section &&
+            worksheet_.compoundIn(blank) != model::kNone &&
             content::placedCard(blank).contains(x, y))
             return {Target::Kind::PlacedCard, blank, blank};
     }
@@ -229,8 +229,9 @@ bool Board::event(QEvent* event) {
             QToolTip::showText(help->globalPos(), content::texts::kHintDrag, this,
                                content::toPixels(content::paletteCard(target.index)));
         } else if (target.kind == Target::Kind::PlacedCard) {
-            const QRect card = content::toPixels(content::placedCard(target.blank))
-                                   .translated(viewport_->pos() + sections_[sectionInView()]->pos());
+            const QRect card =
+                content::toPixels(content::placedCard(target.blank))
+                    .translated(viewport_->pos() + sections_[sectionInView()]->pos());
             QToolTip::showText(help->globalPos(), content::texts::kHintRemove, this, card);
         } else {
             QToolTip::hideText();

@@ -17,10 +17,6 @@ namespace view {
 
 namespace look = content::look;
 
-namespace {
-
-} // namespace
-
 SectionView::SectionView(model::Worksheet& worksheet, int section, QWidget* viewport)
     : QWidget(viewport), worksheet_(worksheet), section_(section),
       note_(content::noteStyle(), content::texts::note(section)) {
