@@ -127,21 +127,23 @@ void Board::updateGrade() {
     gradeShown_ = shown;
 }
 
+// What to paint is asked of the dirty region, not of its bounding rectangle: the grade and the
+// announcer in the far corners would otherwise repaint every stacked card between them.
 void Board::paintEvent(QPaintEvent* event) {
-    const QRect dirty = event->rect();
+    const QRegion& dirty = event->region();
     QPainter painter(this);
-    painter.fillRect(dirty, look::kGround);
+    painter.fillRect(event->rect(), look::kGround);
     // The cards of a column lie one on another, and their antialiased edges add up: a full
     // stack has a darker rim than its last card alone.
     for (int column = 0; column < model::kCompounds; ++column) {
         const QRect card = content::toPixels(content::paletteCard(column));
-        if (!card.intersects(dirty))
+        if (!dirty.intersects(card))
             continue;
         const content::Drawing& drawing = content::cardDrawing(worksheet_.compoundInColumn(column));
         for (int stacked = 0; stacked < stacked_[column]; ++stacked)
             drawing.draw(painter, card);
     }
-    if (gradeShown_.intersects(dirty))
+    if (dirty.intersects(gradeShown_))
         grade_.paint(painter, gradeShown_);
 }
 

@@ -12,7 +12,14 @@ void PaintedLabel::setText(const QString& text) {
     if (text == text_)
         return;
     text_ = text;
+    fitted_.reset();
     release();
+}
+
+QSize PaintedLabel::fittedSize() const {
+    if (!fitted_)
+        fitted_ = content::fittedLabelSize(style_, text_);
+    return *fitted_;
 }
 
 void PaintedLabel::release() const {

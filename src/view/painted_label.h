@@ -5,6 +5,8 @@
 #include <QPixmap>
 #include <QString>
 
+#include <optional>
+
 class QPainter;
 
 namespace view {
@@ -22,13 +24,15 @@ public:
 
     void paint(QPainter& painter, const QRect& pixels) const;
     // The size, in pixels, of the box that just holds the text on one line, border included.
-    QSize fittedSize() const { return content::fittedLabelSize(style_, text_); }
+    // Measured once per text: the grade's box is asked for its size on every check.
+    QSize fittedSize() const;
     // Lets go of the picture, for a text no longer on the screen.
     void release() const;
 
 private:
     content::LabelStyle style_;
     QString text_;
+    mutable std::optional<QSize> fitted_;
     mutable QPixmap rendered_;
     mutable bool paintedOnce_ = false;
 };
