@@ -3,8 +3,8 @@
 // (hints, the hand, a double-click), and the coefficient boxes that complete reactions show.
 #include "assistive/blank_stops.h"
 #include "assistive/keyboard_stop.h"
-#include "content/drawings.h"
 #include "content/geometry.h"
+#include "support/on_white.h"
 #include "support/window_fixture.h"
 #include "view/drag.h"
 #include "view/ghost.h"
@@ -13,7 +13,6 @@
 #include <QAction>
 #include <QHelpEvent>
 #include <QLineEdit>
-#include <QPainter>
 #include <QScrollBar>
 #include <QStyle>
 #include <QStyleOptionSlider>
@@ -48,17 +47,6 @@ void fillEverythingRight(WindowFixture& f) {
         for (int b = 0; b < reaction.boxCount; ++b)
             f.box(model::firstBoxOf(number) + b)->setText(QString::number(reaction.ratio.at(b)));
     }
-}
-
-// Eighteen cards stacked as a full palette column shows them, on the window's white ground.
-QImage stackOnWhite(int compound, int cards, QSize size) {
-    QImage image(size, QImage::Format_RGB32);
-    image.fill(Qt::white);
-    QPainter painter(&image);
-    const QPixmap card = content::cardDrawing(compound).pixmap(size, 1);
-    for (int i = 0; i < cards; ++i)
-        painter.drawPixmap(0, 0, card);
-    return image;
 }
 
 QStyleOptionSlider sliderOption(const QScrollBar* bar) {
@@ -120,7 +108,7 @@ private slots:
             QCOMPARE(target.index, column);
             const QRect card = content::toPixels(content::paletteCard(column));
             QVERIFY2(board.copy(card) ==
-                         stackOnWhite(compound, model::kCardsPerCompound, card.size()),
+                         cardsOnWhite(compound, card.size(), model::kCardsPerCompound),
                      qPrintable(
                          QString("column %1 does not show compound %2").arg(column).arg(compound)));
         }

@@ -2,24 +2,13 @@
 // rendered for the device pixel ratio, never blown up, and the pointer finds the same places.
 #include "content/drawings.h"
 #include "content/geometry.h"
+#include "support/on_white.h"
 #include "support/window_fixture.h"
 
 #include <QApplication>
-#include <QPainter>
 #include <QTest>
 
 namespace {
-
-// The drawing as it lies on the white window: its transparent corners show the ground.
-QImage onWhite(const QPixmap& pixmap, int times = 1) {
-    QImage image(pixmap.size(), QImage::Format_RGB32);
-    image.setDevicePixelRatio(pixmap.devicePixelRatio());
-    image.fill(Qt::white);
-    QPainter painter(&image);
-    for (int i = 0; i < times; ++i)
-        painter.drawPixmap(0, 0, pixmap);
-    return image;
-}
 
 // Mean difference per channel between two images of one size, 0 to 255.
 double meanDifference(const QImage& a, const QImage& b) {

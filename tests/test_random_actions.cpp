@@ -9,10 +9,10 @@
 // how many actions each, and the first seed (20, 1000 and 1 unless set).
 #include "assistive/blank_stops.h"
 #include "assistive/keyboard_stop.h"
-#include "content/drawings.h"
 #include "content/geometry.h"
 #include "model/coefficients.h"
 #include "model/marking.h"
+#include "support/on_white.h"
 #include "support/window_fixture.h"
 #include "view/drag.h"
 #include "view/ghost.h"
@@ -23,7 +23,6 @@
 #include <QClipboard>
 #include <QLineEdit>
 #include <QMouseEvent>
-#include <QPainter>
 #include <QScopeGuard>
 #include <QScrollBar>
 #include <QTest>
@@ -438,12 +437,7 @@ private:
         const auto key = std::make_tuple(compound, size.width(), size.height());
         auto found = faces.find(key);
         if (found == faces.end()) {
-            QImage face(size, QImage::Format_RGB32);
-            face.fill(Qt::white);
-            QPainter painter(&face);
-            painter.drawPixmap(0, 0, content::cardDrawing(compound).pixmap(size, 1));
-            painter.end();
-            found = faces.emplace(key, face).first;
+            found = faces.emplace(key, cardsOnWhite(compound, size)).first;
         }
         return found->second;
     }

@@ -1,14 +1,13 @@
 // What reaches the screen after each change: the window is read as it was last flushed, not
 // painted afresh, so that a change the board or a section forgets to repaint shows as the old
 // picture left standing.
-#include "content/drawings.h"
 #include "content/geometry.h"
 #include "content/look.h"
+#include "support/on_white.h"
 #include "support/window_fixture.h"
 #include "view/section_view.h"
 
 #include <QAction>
-#include <QPainter>
 #include <QScreen>
 #include <QTest>
 
@@ -38,17 +37,6 @@ QImage shownAt(const WindowFixture& f, const QRect& pixels) {
 QRect onBoard(const WindowFixture& f, int section, const model::Rect& twips) {
     return content::toPixels(twips).translated(f.board.viewport()->pos() +
                                                f.board.sectionView(section)->pos());
-}
-
-// `count` cards of `compound` stacked on the white ground, as the palette and the ghost show them.
-QImage cardsOnWhite(int compound, QSize size, int count = 1) {
-    QImage image(size, QImage::Format_RGB32);
-    image.fill(look::kGround);
-    QPainter painter(&image);
-    const QPixmap card = content::cardDrawing(compound).pixmap(size, 1);
-    for (int i = 0; i < count; ++i)
-        painter.drawPixmap(0, 0, card);
-    return image;
 }
 
 // The share of an image's pixels that are `colour`.
