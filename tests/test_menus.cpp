@@ -176,7 +176,7 @@ private slots:
     }
 
     // The answer key takes the worksheet's road with a file of its own: written into the cache
-    // from the build tree, opened where it is installed, beside the program's prefix first.
+    // from the build tree, opened where it is installed.
     void theAnswerKeyIsFoundAsTheWorksheetIs() {
         std::vector<QUrl> opened;
         const content::UrlOpener recorder = [&](const QUrl& url) {
@@ -194,20 +194,13 @@ private slots:
 
         const QString key = app::documentInData(content::Sheet::AnswerKey);
         QVERIFY(key.endsWith("/organic-acid-preparations-answers.pdf"));
-        const QString bin = scratch_->filePath("prefix/bin");
-        const QString beside = scratch_->filePath("prefix/share/" + key);
-        const QString elsewhere = scratch_->filePath("data/" + key);
-        makeFile(beside);
-        makeFile(elsewhere);
-        QCOMPARE(app::installedDocument(content::Sheet::AnswerKey, bin), beside);
-        QCOMPARE(app::installedDocument(content::Sheet::Worksheet, bin), QString());
-        QVERIFY(QFile::remove(beside));
-        QCOMPARE(app::installedDocument(content::Sheet::AnswerKey, bin), elsewhere);
+        const QString installed = scratch_->filePath("data/" + key);
+        makeFile(installed);
         opened.clear();
         app::openDocument(content::Sheet::AnswerKey,
                           [](const QUrl&) -> bool { throw std::runtime_error("no handler"); });
         app::openDocument(content::Sheet::AnswerKey, recorder);
-        QCOMPARE(opened, std::vector<QUrl>{QUrl::fromLocalFile(elsewhere)});
+        QCOMPARE(opened, std::vector<QUrl>{QUrl::fromLocalFile(installed)});
     }
 
     // The cached copy is written once, and again only when it is older than the program.
@@ -244,18 +237,29 @@ private slots:
         QVERIFY(!QFileInfo::exists(scratch_->filePath("cache")));
     }
 
-    // The share/ directory of the program's own prefix comes before the XDG data directories.
+    // The share/ directory of the program's own prefix comes before the XDG data directories,
+    // for the worksheet and for its key; neither document is taken for the other.
+    void theProgramsOwnPrefixComesFirst_data() {
+        QTest::addColumn<bool>("key");
+        QTest::newRow("worksheet") << false;
+        QTest::newRow("answer key") << true;
+    }
     void theProgramsOwnPrefixComesFirst() {
+        QFETCH(bool, key);
+        const auto sheet = key ? content::Sheet::AnswerKey : content::Sheet::Worksheet;
+        const auto other = key ? content::Sheet::Worksheet : content::Sheet::AnswerKey;
+        const QString inData = app::documentInData(sheet);
         const QString bin = scratch_->filePath("prefix/bin");
-        const QString beside = scratch_->filePath("prefix/share/" + kInstalledDocument);
-        const QString elsewhere = scratch_->filePath("data/" + kInstalledDocument);
+        const QString beside = scratch_->filePath("prefix/share/" + inData);
+        const QString elsewhere = scratch_->filePath("data/" + inData);
         makeFile(beside);
         makeFile(elsewhere);
-        QCOMPARE(app::installedDocument(content::Sheet::Worksheet, bin), beside);
+        QCOMPARE(app::installedDocument(sheet, bin), beside);
+        QCOMPARE(app::installedDocument(other, bin), QString());
         QVERIFY(QFile::remove(beside));
-        QCOMPARE(app::installedDocument(content::Sheet::Worksheet, bin), elsewhere);
+        QCOMPARE(app::installedDocument(sheet, bin), elsewhere);
         QVERIFY(QFile::remove(elsewhere));
-        QCOMPARE(app::installedDocument(content::Sheet::Worksheet, bin), QString());
+        QCOMPARE(app::installedDocument(sheet, bin), QString());
     }
 
     // With no document installed and no cache to write one into, the command opens nothing and
