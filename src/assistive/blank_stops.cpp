@@ -133,12 +133,11 @@ void BlankStops::focusAnew(KeyboardStop* stop) {
     announcer_.say(stop->name(), stop->accessibleDescription());
 }
 
+// The grade's stop is placed and shown already: a check announces its grade before itself.
 void BlankStops::announceCheck(const model::Marking& marking) {
-    grade_->setPlace(board_.gradeRect());
     // All in the name: a reader speaks a label's name when it takes the focus, not its
     // description.
     grade_->setName(spoken::kGradeHeard.arg(marking.grade) + u' ' + checkOutcome(marking));
-    grade_->show();
     focusAnew(grade_);
 }
 
