@@ -49,7 +49,7 @@ private slots:
         const QRect logical =
             content::toPixels(content::paletteCard(f.worksheet.columnOf(Propanoic)));
         const QRect device(logical.topLeft() * 2, logical.size() * 2);
-        const QPixmap sharp = content::cardDrawing(Propanoic).pixmap(logical.size(), 2);
+        const QPixmap sharp = content::cardDrawing(Propanoic).pixmap(device.size(), 2);
         QCOMPARE(sharp.size(), device.size());
         QImage shown = board.copy(device);
         shown.setDevicePixelRatio(2);
@@ -61,7 +61,7 @@ private slots:
     void aSharpCardIsNotABlownUpOne() {
         const content::Drawing& drawing = content::cardDrawing(GeneralAcid);
         const QSize size(149, 29);
-        const QImage sharp = onWhite(drawing.pixmap(size, 2));
+        const QImage sharp = onWhite(drawing.pixmap(size * 2, 2));
         const QImage plain = onWhite(drawing.pixmap(size, 1));
         const QImage reduced = sharp.scaled(size, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
         const QImage blownUp =

@@ -21,7 +21,8 @@ int main(int argc, char* argv[]) {
     std::vector<content::Prerendered> pictures;
     for (qreal ratio : content::kPrerenderedRatios) {
         const auto render = [&](const content::Drawing& drawing, QSize size) {
-            pictures.push_back({drawing.pictureName(), ratio, size, drawing.rendered(size, ratio)});
+            pictures.push_back({drawing.pictureName(), ratio,
+                                drawing.rendered(content::devicePixels(size, ratio), ratio)});
         };
         // A card is the same size on the palette, in a blank and under the pointer.
         const QSize card = content::toPixels(content::paletteCard(0)).size();
@@ -37,7 +38,7 @@ int main(int argc, char* argv[]) {
     }
     // The window's icon, in every size it offers the window system.
     for (QSize size : content::windowIconSizes())
-        pictures.push_back({content::windowIconDrawing().pictureName(), 1, size,
+        pictures.push_back({content::windowIconDrawing().pictureName(), 1,
                             content::windowIconDrawing().rendered(size, 1)});
 
     QSaveFile file(QString::fromLocal8Bit(argv[1]));

@@ -45,7 +45,8 @@ public:
 protected:
     void paintEvent(QPaintEvent*) override {
         QPainter painter(this);
-        painter.drawPixmap(rect(), drawing_.pixmap(size(), devicePixelRatioF()));
+        const qreal ratio = devicePixelRatioF();
+        painter.drawPixmap(rect(), drawing_.pixmap(devicePixels(size(), ratio), ratio));
     }
 
 private:

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QPixmap>
+#include <QRectF>
 #include <QSize>
 #include <QSizeF>
 #include <QString>
@@ -12,6 +13,15 @@
 class QPainter;
 
 namespace content {
+
+// The size in pixels of the device of `logical` pixels at `ratio`: each side rounded, halves up.
+QSize devicePixels(QSize logical, qreal ratio);
+
+// Where `area`, in the painter's coordinates, lies on whole pixels of the device: its corner
+// moved to the nearest, its size `area`'s times the device's pixel ratio, rounded. On a screen
+// scaled by a fraction a widget may begin between two pixels of the device; what is put here
+// does not.
+QRectF onDevicePixels(const QPainter& painter, const QRect& area);
 
 // A scalable picture given in its own logical units, stretched to wherever it is shown; each size
 // and device pixel ratio is rendered once and the pixmap shared by every place that shows the
@@ -33,18 +43,18 @@ public:
     // program runs.
     virtual QString pictureName() const { return {}; }
 
-    // The drawing stretched to `size` device-independent pixels at `devicePixelRatio`, kept
-    // for the next time that size is asked for.
-    QPixmap pixmap(QSize size, qreal devicePixelRatio) const;
+    // The drawing stretched to `pixels` pixels of a device of `devicePixelRatio`, kept for the
+    // next time that size is asked for.
+    QPixmap pixmap(QSize pixels, qreal devicePixelRatio) const;
     // The same rendered afresh and kept nowhere, for a picture used once.
-    QImage rendered(QSize size, qreal devicePixelRatio) const;
+    QImage rendered(QSize pixels, qreal devicePixelRatio) const;
 
-    // Draws the drawing stretched to `pixels`. The first time a size is asked for it is copied
-    // straight from the picture the build rendered for that size, or painted straight where there
-    // is none, unless many places show it at once; from then on it comes from its pixmap. So a
-    // first frame and a first showing keep no pixmaps they do not need, and whatever is drawn
-    // again is drawn fast.
-    void draw(QPainter& painter, const QRect& pixels) const;
+    // Draws the drawing stretched to `area` moved to whole pixels of the device (see
+    // onDevicePixels). The first time a size is asked for it is copied straight from the
+    // picture the build rendered for that size, or painted straight where there is none, unless
+    // many places show it at once; from then on it comes from its pixmap. So a first frame and a
+    // first showing keep no pixmaps they do not need, and whatever is drawn again is drawn fast.
+    void draw(QPainter& painter, const QRect& area) const;
 
     // Number of pixmaps rendered so far for this drawing, and of those taken from the build's
     // pictures (for tests and benchmarks).
@@ -62,6 +72,8 @@ protected:
 
 private:
     using Key = std::tuple<int, int, qreal>;
+    void paintInto(QPainter& painter, const QRectF& target) const;
+
     mutable std::map<Key, QPixmap> cache_;
     // Sizes painted once without a pixmap.
     mutable std::set<Key> paintedOnce_;

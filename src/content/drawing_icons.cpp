@@ -174,9 +174,10 @@ public:
 private:
     // The build's picture of that size where there is one.
     QImage image(QSize size, qreal ratio) const {
-        if (std::optional<QImage> built = prerenderedPicture(drawing_.pictureName(), size, ratio))
+        const QSize pixels = devicePixels(size, ratio);
+        if (std::optional<QImage> built = prerenderedPicture(drawing_.pictureName(), pixels, ratio))
             return *built;
-        return drawing_.rendered(size, ratio);
+        return drawing_.rendered(pixels, ratio);
     }
 
     const Drawing& drawing_;

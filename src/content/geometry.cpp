@@ -2,12 +2,6 @@
 
 namespace content {
 
-QRect toPixels(const model::Rect& twips) {
-    const int left = toPixels(twips.left);
-    const int top = toPixels(twips.top);
-    return QRect(left, top, toPixels(twips.right()) - left, toPixels(twips.bottom()) - top);
-}
-
 model::Rect paletteCard(int column) {
     const double paletteRight = kGradeCorner.x();
     const double vg = (kViewport.top - kCardHeight) / 2;

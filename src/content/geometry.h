@@ -9,18 +9,45 @@
 #include <cmath>
 
 // Where everything lies in the main window. Places are kept in twips, as the worksheet gives
-// them, and turned into pixels in one place: 15 twips a pixel, each edge of a rectangle rounded
-// on its own, so that neighbours meet exactly and a scaled screen only multiplies the pixels.
+// them, and turned into pixels in one place, the zoom: 15 twips a pixel at 100 %, times the zoom.
+// A rectangle's corner and its size are each rounded on their own, halves up, so that a drawing
+// is one size wherever it lies; at 100 % that gives the edges the worksheet was drawn with.
 namespace content {
 
 inline constexpr double kTwipsPerPixel = 15;
 
-// Halves round up, on either side of zero: a card dragged past the window's top edge keeps its
-// height, where rounding halves away from zero would stretch it by a pixel.
+// How large the worksheet is shown: 1 is 100 %.
+class Zoom {
+public:
+    constexpr Zoom() = default;
+    constexpr explicit Zoom(double factor) : factor_(factor) {}
+
+    constexpr double factor() const { return factor_; }
+
+    // Halves round up, on either side of zero: a card dragged past the window's top edge keeps
+    // its height, where rounding halves away from zero would stretch it by a pixel.
+    int toPixels(double twips) const {
+        return int(std::floor(twips * factor_ / kTwipsPerPixel + 0.5));
+    }
+    QRect toPixels(const model::Rect& twips) const {
+        return QRect(toPixels(twips.left), toPixels(twips.top), toPixels(twips.width),
+                     toPixels(twips.height));
+    }
+    QPointF toTwips(QPointF pixels) const { return pixels * kTwipsPerPixel / factor_; }
+
+    friend constexpr bool operator==(Zoom, Zoom) = default;
+
+private:
+    double factor_ = 1;
+};
+
+// At 100 %: the paper, the About window and the pictures the build renders.
 inline int toPixels(double twips) {
-    return int(std::floor(twips / kTwipsPerPixel + 0.5));
+    return Zoom().toPixels(twips);
 }
-QRect toPixels(const model::Rect& twips);
+inline QRect toPixels(const model::Rect& twips) {
+    return Zoom().toPixels(twips);
+}
 inline QRectF toRectF(const model::Rect& r) {
     return QRectF(r.left, r.top, r.width, r.height);
 }

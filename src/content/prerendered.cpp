@@ -44,7 +44,12 @@ private:
     qsizetype at_ = 0;
 };
 
-QByteArray encodeRuns(const QImage& image) {
+} // namespace
+
+QByteArray packRuns(const QImage& picture) {
+    const QImage image = picture.depth() == 32
+                             ? picture
+                             : picture.convertToFormat(QImage::Format_ARGB32_Premultiplied);
     const auto* pixels = reinterpret_cast<const std::uint32_t*>(image.constBits());
     const qsizetype count = qsizetype(image.width()) * image.height();
     QByteArray out;
@@ -76,7 +81,10 @@ QByteArray encodeRuns(const QImage& image) {
     return out;
 }
 
-bool decodeRuns(QByteArrayView runs, QImage& into) {
+bool unpackRuns(QByteArrayView runs, QImage& into) {
+    // Runs are words of four bytes, a pixel each, row after row without a gap.
+    if (into.depth() != 32 || into.bytesPerLine() != qsizetype(into.width()) * 4)
+        return false;
     auto* pixels = reinterpret_cast<std::uint32_t*>(into.bits());
     const qsizetype count = qsizetype(into.width()) * into.height();
     Reader reader(runs);
@@ -104,32 +112,49 @@ bool decodeRuns(QByteArrayView runs, QImage& into) {
     return true;
 }
 
+namespace {
+
 std::uint32_t hundredths(qreal ratio) {
     return std::uint32_t(qRound(ratio * 100));
 }
 
+// 64-bit FNV-1a: the build's fingerprint of its pictures, not a guard against anyone.
+std::uint64_t fingerprint(QByteArrayView bytes) {
+    std::uint64_t hash = 0xcbf29ce484222325u;
+    for (char byte : bytes) {
+        hash ^= std::uint8_t(byte);
+        hash *= 0x100000001b3u;
+    }
+    return hash;
+}
+
+constexpr qsizetype kEditionAt = sizeof kMagic;
+constexpr qsizetype kHeaderSize = kEditionAt + 8;
+
 } // namespace
 
-// The archive: the magic word and the number of pictures; an index with, for each picture, its
-// name's length and name, its ratio in hundredths, its width and height, and where its runs lie
-// and how long they are; then the runs. A look-up reads the index alone, and a picture only its
-// own runs, so that the pictures a program never shows are never read.
+// The archive: the magic word, the edition (a fingerprint of all that follows) and the number of
+// pictures; an index with, for each picture, its name's length and name, its ratio in
+// hundredths, its width and height in device pixels, and where its runs lie and how long they
+// are; then the runs. A look-up reads the index alone, and a picture only its own runs, so that
+// the pictures a program never shows are never read.
 QByteArray packPictures(const std::vector<Prerendered>& pictures) {
     std::vector<QByteArray> runs;
     QByteArray index;
     for (const Prerendered& picture : pictures) {
         runs.push_back(
-            encodeRuns(picture.image.convertToFormat(QImage::Format_ARGB32_Premultiplied)));
+            packRuns(picture.image.convertToFormat(QImage::Format_ARGB32_Premultiplied)));
         const QByteArray name = picture.name.toUtf8();
         put(index, std::uint32_t(name.size()));
         index.append(name);
         put(index, hundredths(picture.ratio));
-        put(index, std::uint32_t(picture.size.width()));
-        put(index, std::uint32_t(picture.size.height()));
+        put(index, std::uint32_t(picture.image.width()));
+        put(index, std::uint32_t(picture.image.height()));
         put(index, 0); // where the runs lie, filled in below
         put(index, std::uint32_t(runs.back().size()));
     }
     QByteArray out(kMagic, sizeof kMagic);
+    out.append(QByteArray(8, '\0'));
     put(out, std::uint32_t(pictures.size()));
     const qsizetype indexAt = out.size();
     out.append(index);
@@ -143,18 +168,26 @@ QByteArray packPictures(const std::vector<Prerendered>& pictures) {
         out.append(runs[i]);
         entry = offsetAt + 2 * 4;
     }
+    const std::uint64_t edition = fingerprint(QByteArrayView(out).sliced(kHeaderSize));
+    std::memcpy(out.data() + kEditionAt, &edition, sizeof edition);
     return out;
+}
+
+QByteArray archiveEdition(QByteArrayView archive) {
+    if (archive.size() < kHeaderSize || !archive.startsWith(QByteArrayView(kMagic, sizeof kMagic)))
+        return {};
+    return archive.sliced(kEditionAt, 8).toByteArray().toHex();
 }
 
 namespace {
 
 // The runs of one picture in an archive.
-std::optional<QByteArrayView> findRuns(QByteArrayView archive, const QString& name, QSize size,
+std::optional<QByteArrayView> findRuns(QByteArrayView archive, const QString& name, QSize pixels,
                                        qreal ratio) {
-    if (!archive.startsWith(QByteArrayView(kMagic, sizeof kMagic)))
+    if (archive.size() < kHeaderSize || !archive.startsWith(QByteArrayView(kMagic, sizeof kMagic)))
         return std::nullopt;
     const QByteArray wanted = name.toUtf8();
-    Reader reader(archive.sliced(sizeof kMagic));
+    Reader reader(archive.sliced(kHeaderSize));
     std::uint32_t count = 0;
     if (!reader.word(count))
         return std::nullopt;
@@ -166,7 +199,7 @@ std::optional<QByteArrayView> findRuns(QByteArrayView archive, const QString& na
             !reader.word(offset) || !reader.word(length))
             return std::nullopt;
         if (entryName != wanted || entryRatio != hundredths(ratio) ||
-            QSize(int(width), int(height)) != size)
+            QSize(int(width), int(height)) != pixels)
             continue;
         if (offset > archive.size() || length > archive.size() - offset)
             return std::nullopt;
@@ -184,47 +217,46 @@ QByteArrayView resourceArchive() {
 
 } // namespace
 
-std::optional<QImage> unpackPicture(QByteArrayView archive, const QString& name, QSize size,
+std::optional<QImage> unpackPicture(QByteArrayView archive, const QString& name, QSize pixels,
                                     qreal ratio) {
-    const std::optional<QByteArrayView> runs = findRuns(archive, name, size, ratio);
+    const std::optional<QByteArrayView> runs = findRuns(archive, name, pixels, ratio);
     if (!runs)
         return std::nullopt;
-    QImage image(size * ratio, QImage::Format_ARGB32_Premultiplied);
-    if (image.isNull() || !decodeRuns(*runs, image))
+    QImage image(pixels, QImage::Format_ARGB32_Premultiplied);
+    if (image.isNull() || !unpackRuns(*runs, image))
         return std::nullopt;
     image.setDevicePixelRatio(ratio);
     return image;
 }
 
-std::optional<QImage> prerenderedPicture(const QString& name, QSize size, qreal ratio) {
+std::optional<QImage> prerenderedPicture(const QString& name, QSize pixels, qreal ratio) {
     if (name.isEmpty())
         return std::nullopt;
-    return unpackPicture(resourceArchive(), name, size, ratio);
-}
-
-bool hasPrerenderedPicture(const QString& name, QSize size, qreal ratio) {
-    return !name.isEmpty() && findRuns(resourceArchive(), name, size, ratio).has_value();
+    return unpackPicture(resourceArchive(), name, pixels, ratio);
 }
 
 // Memory freshly taken from the system costs a fault on every page at its first touch, and a
 // section's pictures are large: a picture painted once is unpacked into memory that has been
 // touched before.
-std::optional<QImage> borrowedPrerenderedPicture(const QString& name, QSize size, qreal ratio) {
+std::optional<QImage> borrowedPrerenderedPicture(const QString& name, QSize pixels, qreal ratio) {
     static std::vector<uchar> memory;
     const std::optional<QByteArrayView> runs =
-        name.isEmpty() ? std::nullopt : findRuns(resourceArchive(), name, size, ratio);
-    if (!runs)
+        name.isEmpty() ? std::nullopt : findRuns(resourceArchive(), name, pixels, ratio);
+    if (!runs || pixels.isEmpty())
         return std::nullopt;
-    const QSize pixels = size * ratio;
     const size_t bytes = size_t(pixels.width()) * size_t(pixels.height()) * 4;
     if (memory.size() < bytes)
         memory.resize(bytes);
     QImage image(memory.data(), pixels.width(), pixels.height(), pixels.width() * 4,
                  QImage::Format_ARGB32_Premultiplied);
-    if (image.isNull() || !decodeRuns(*runs, image))
+    if (image.isNull() || !unpackRuns(*runs, image))
         return std::nullopt;
     image.setDevicePixelRatio(ratio);
     return image;
+}
+
+QByteArray prerenderedEdition() {
+    return archiveEdition(resourceArchive());
 }
 
 } // namespace content

@@ -11,8 +11,9 @@ namespace view {
 namespace {
 
 QCursor dragIcon(const QWidget& window) {
+    const qreal ratio = window.devicePixelRatioF();
     const QPixmap icon =
-        content::dragIconDrawing().pixmap(QSize(32, 32), window.devicePixelRatioF());
+        content::dragIconDrawing().pixmap(content::devicePixels(QSize(32, 32), ratio), ratio);
     return QCursor(icon, 16, 16);
 }
 
