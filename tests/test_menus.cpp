@@ -148,7 +148,8 @@ private slots:
                        QCOMPARE(box->windowTitle(), QString("Βοήθεια"));
                        QCOMPARE(box->text(), content::texts::kHelpLines[0] + "\n" +
                                                  content::texts::kHelpLines[1] + "\n" +
-                                                 content::texts::kHelpLines[2]);
+                                                 content::texts::kHelpLines[2] + "\n" +
+                                                 content::texts::kHelpLines[3]);
                        QCOMPARE(box->icon(), QMessageBox::Information);
                        QCOMPARE(box->buttons().size(), qsizetype(1));
                        QCOMPARE(box->buttons()[0]->text(), QString("Εντάξει"));

@@ -138,6 +138,6 @@ int main(int argc, char* argv[]) {
     QApplication::installTranslator(&greek);
     model::Worksheet worksheet;
     app::MainWindow window(worksheet);
-    window.show();
+    window.showOnScreen();
     return app.exec();
 }

@@ -2,6 +2,7 @@
 
 #include "app/menu_bar.h"
 #include "app/worksheet_document_file.h"
+#include "app/zooming.h"
 #include "assistive/announcer.h"
 #include "assistive/blank_stops.h"
 #include "assistive/places.h"
@@ -15,7 +16,7 @@
 
 #include <QApplication>
 #include <QCloseEvent>
-#include <QLayout>
+#include <QMenuBar>
 #include <QMessageBox>
 #include <QMetaObject>
 #include <QShortcut>
@@ -25,18 +26,20 @@ namespace app {
 MainWindow::MainWindow(model::Worksheet& worksheet, content::UrlOpener opener)
     : worksheet_(worksheet), opener_(std::move(opener)) {
     setWindowTitle(content::texts::kCaption);
-    // A fixed single border: minimise and close, never maximise or resize.
+    // Minimise and close, and a border the desktop may resize (the worksheet zooms with it);
+    // never maximised, which would only put white around it.
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                    Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
-                   Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint);
-    centring_ = new content::WindowCentring(*this, content::WindowCentring::availableArea);
+                   Qt::WindowCloseButtonHint);
     buildMenuBar();
-    board_ = new view::Board(worksheet_, this);
-    setCentralWidget(board_);
-    layout()->setSizeConstraint(QLayout::SetFixedSize);
+    auto* stage = new Stage(this);
+    board_ = new view::Board(worksheet_, stage);
+    setCentralWidget(stage);
     announcer_ = new assistive::Announcer(board_);
     places_ = new assistive::Places(*board_, *announcer_);
     blankStops_ = new assistive::BlankStops(*board_, *announcer_);
+    zooming_ = new Zooming(*this, *stage, *board_, *announcer_);
+    resize(board_->size() + QSize(0, menuBar()->sizeHint().height()));
 
     // The separator item only separates: it has no command.
     connect(helpAction, &QAction::triggered, this, &MainWindow::showHelp);
@@ -79,8 +82,7 @@ void MainWindow::buildMenuBar() {
 void MainWindow::showHelp() {
     const auto& lines = content::texts::kHelpLines;
     QMessageBox::information(this, content::texts::kHelpTitle,
-                             lines[0] + QLatin1Char('\n') + lines[1] + QLatin1Char('\n') +
-                                 lines[2]);
+                             QStringList(lines.begin(), lines.end()).join(QLatin1Char('\n')));
 }
 
 void MainWindow::openWorksheetDocument() {
@@ -94,12 +96,8 @@ void MainWindow::showAbout() {
     about_->exec();
 }
 
-void MainWindow::showEvent(QShowEvent* event) {
-    QMainWindow::showEvent(event);
-    if (centred_)
-        return;
-    centred_ = true;
-    centring_->centre();
+void MainWindow::showOnScreen() {
+    zooming_->showOnScreen();
 }
 
 void MainWindow::closeEvent(QCloseEvent* event) {

@@ -1,7 +1,6 @@
 #pragma once
 
 #include "content/url_opener.h"
-#include "content/window_centring.h"
 
 #include <QMainWindow>
 
@@ -28,6 +27,7 @@ class Places;
 namespace app {
 
 class MenuBar;
+class Zooming;
 
 // The worksheet's window: the board under a menu bar of seven commands. It shows `worksheet`,
 // which must outlive it.
@@ -44,6 +44,7 @@ public:
     assistive::Announcer& announcer() const { return *announcer_; }
     assistive::Places& places() const { return *places_; }
     MenuBar& keyboardMenuBar() const { return *menuBar_; }
+    Zooming& zooming() const { return *zooming_; }
 
     // The menu commands, left to right; the separator has none.
     QAction* helpAction = nullptr;
@@ -57,9 +58,10 @@ public:
     void showHelp();
     void openWorksheetDocument();
     void showAbout();
+    // Shows the window on its screen at a size that fits there, in the middle of it.
+    void showOnScreen();
 
 protected:
-    void showEvent(QShowEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
     // Closing the window ends the program at once; nothing is kept.
     void closeEvent(QCloseEvent* event) override;
@@ -74,11 +76,9 @@ private:
     assistive::Places* places_ = nullptr;
     assistive::BlankStops* blankStops_ = nullptr;
     MenuBar* menuBar_ = nullptr;
+    Zooming* zooming_ = nullptr;
     // Created on first use and kept; the window owns it as its child.
     content::AboutWindow* about_ = nullptr;
-    // Placed in the middle of the screen when first shown, not again.
-    content::WindowCentring* centring_ = nullptr;
-    bool centred_ = false;
     bool firstFramePainted_ = false;
 };
 

@@ -24,7 +24,7 @@ BlankStops::BlankStops(view::Board& board, Announcer& announcer)
     : QObject(&board), board_(board), worksheet_(board.worksheet()), announcer_(announcer) {
     for (int blank = 0; blank < model::kBlanks; ++blank) {
         auto* stop = new KeyboardStop(board.sectionView(model::sectionOfBlank(blank)),
-                                      content::toPixels(content::slotOf(blank)), announcer);
+                                      board.zoom().toPixels(content::slotOf(blank)), announcer);
         stop->keyPressed = [this, blank](const QKeyEvent& event) {
             return keyPressed(blank, event);
         };
@@ -47,6 +47,12 @@ BlankStops::BlankStops(view::Board& board, Announcer& announcer)
     };
     nameScrollBar(board.sectionInView());
     connect(&board, &view::Board::sectionShown, this, nameScrollBar);
+    connect(&board, &view::Board::zoomChanged, this, [this] {
+        for (int blank = 0; blank < model::kBlanks; ++blank)
+            stops_[blank]->setPlace(board_.zoom().toPixels(content::slotOf(blank)));
+        if (grade_->isVisible())
+            grade_->setPlace(board_.gradeRect());
+    });
     for (int section = 0; section < model::kSections; ++section)
         connect(board.sectionView(section), &view::SectionView::boxesMade, this,
                 &BlankStops::chainFocus);

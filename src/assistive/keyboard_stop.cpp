@@ -1,7 +1,7 @@
 #include "assistive/keyboard_stop.h"
 
 #include "assistive/announcer.h"
-#include "content/frame_painting.h"
+#include "content/device_pixels.h"
 
 #include <QAccessibleWidget>
 #include <QKeyEvent>

@@ -22,16 +22,16 @@ namespace assistive {
 // A place drawn on a widget: a card, a picture, a text.
 class DrawnPlace : public QAccessibleInterface {
 public:
-    DrawnPlace(QWidget* host, QAccessible::Role role, QRect pixels, std::function<QString()> name,
-               std::function<bool()> shown, QString description = {})
-        : host_(host), role_(role), pixels_(pixels), name_(std::move(name)),
+    // `pixels` tells where it lies on its widget now: the zoom moves every place, and the grade
+    // is as large as its caption.
+    DrawnPlace(QWidget* host, QAccessible::Role role, std::function<QRect()> pixels,
+               std::function<QString()> name, std::function<bool()> shown, QString description = {})
+        : host_(host), role_(role), pixels_(std::move(pixels)), name_(std::move(name)),
           shown_(std::move(shown)), description_(std::move(description)) {}
 
     // Shown while the widget it is drawn on is, in a window shown or about to be.
     bool isShown() const { return shown_() && host_->isVisibleTo(host_->window()); }
-    // Where it lies on its widget, in pixels; some places change their size.
-    QRect pixels() const { return sized_ ? sized_() : pixels_; }
-    void setSizing(std::function<QRect()> sized) { sized_ = std::move(sized); }
+    QRect pixels() const { return pixels_(); }
 
     bool isValid() const override { return host_; }
     QObject* object() const override { return nullptr; }
@@ -73,11 +73,10 @@ public:
 private:
     QPointer<QWidget> host_;
     QAccessible::Role role_;
-    QRect pixels_;
+    std::function<QRect()> pixels_;
     std::function<QString()> name_;
     std::function<bool()> shown_;
     QString description_;
-    std::function<QRect()> sized_;
 };
 
 namespace {
@@ -176,18 +175,21 @@ Places::Places(view::Board& board, const Announcer& announcer)
     }();
     Q_UNUSED(installed);
     namespace spoken = content::spoken;
-    using content::toPixels;
+    // Where a place of the worksheet lies at the board's zoom.
+    const auto at = [this](const model::Rect& twips) {
+        return [this, twips] { return board_.zoom().toPixels(twips); };
+    };
 
     new PlaceList(&board);
     grade_ = add(&board, new DrawnPlace(
-                             &board, QAccessible::StaticText, {}, [this] { return gradeName_; },
+                             &board, QAccessible::StaticText, [this] { return board_.gradeRect(); },
+                             [this] { return gradeName_; },
                              [this] { return worksheet_.grade().has_value(); }, spoken::kGrade));
-    grade_->setSizing([this] { return board_.gradeRect(); });
     for (int column = 0; column < model::kCompounds; ++column) {
         paletteCards_[column] = add(
             &board,
             new DrawnPlace(
-                &board, QAccessible::Graphic, toPixels(content::paletteCard(column)),
+                &board, QAccessible::Graphic, at(content::paletteCard(column)),
                 [this, column] { return spoken::compound(worksheet_.compoundInColumn(column)); },
                 [this, column] { return board_.showsCard(column); }));
     }
@@ -200,7 +202,7 @@ Places::Places(view::Board& board, const Announcer& announcer)
         if (!model::section(s).title.empty()) {
             const QString title = content::texts::sectionTitle(s);
             add(section, new DrawnPlace(
-                             section, QAccessible::StaticText, toPixels(model::kTitleRect),
+                             section, QAccessible::StaticText, at(model::kTitleRect),
                              [title] { return title; }, always));
         }
         for (int r = 0; r < model::kReactions; ++r) {
@@ -208,7 +210,7 @@ Places::Places(view::Board& board, const Announcer& announcer)
                 continue;
             const QString spoken = content::reactionDrawing(r).accessibleName();
             add(section, new DrawnPlace(
-                             section, QAccessible::Graphic, toPixels(content::reactionPicture(r)),
+                             section, QAccessible::Graphic, at(content::reactionPicture(r)),
                              [spoken] { return spoken; }, always));
         }
         for (int blank = 0; blank < model::kBlanks; ++blank) {
@@ -216,7 +218,7 @@ Places::Places(view::Board& board, const Announcer& announcer)
                 continue;
             add(section,
                 new DrawnPlace(
-                    section, QAccessible::Graphic, toPixels(content::placedCard(blank)),
+                    section, QAccessible::Graphic, at(content::placedCard(blank)),
                     [this, blank] {
                         const int compound = worksheet_.compoundIn(blank);
                         return compound == model::kNone ? QString() : spoken::compound(compound);
@@ -226,7 +228,7 @@ Places::Places(view::Board& board, const Announcer& announcer)
         const QString note = content::texts::note(s);
         notes_[s] = add(section, new DrawnPlace(
                                      section, QAccessible::StaticText,
-                                     toPixels(model::section(s).noteRect), [note] { return note; },
+                                     at(model::section(s).noteRect), [note] { return note; },
                                      [this, s] { return worksheet_.isNoteShown(s); }));
     }
 

@@ -1,32 +1,11 @@
 #include "content/drawing.h"
 
+#include "content/device_pixels.h"
 #include "content/prerendered.h"
 
 #include <QPainter>
 
-#include <cmath>
-
 namespace content {
-
-namespace {
-
-int roundHalfUp(qreal value) {
-    return int(std::floor(value + 0.5));
-}
-
-} // namespace
-
-QSize devicePixels(QSize logical, qreal ratio) {
-    return QSize(roundHalfUp(logical.width() * ratio), roundHalfUp(logical.height() * ratio));
-}
-
-QRectF onDevicePixels(const QPainter& painter, const QRect& area) {
-    const QTransform toDevice = painter.deviceTransform();
-    const QPointF corner = toDevice.map(QPointF(area.topLeft()));
-    const QRectF device(QPointF(roundHalfUp(corner.x()), roundHalfUp(corner.y())),
-                        QSizeF(devicePixels(area.size(), painter.device()->devicePixelRatioF())));
-    return toDevice.inverted().mapRect(device);
-}
 
 void Drawing::draw(QPainter& painter, const QRect& area) const {
     if (area.isEmpty())

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "content/device_pixels.h"
+
 #include <QPixmap>
 #include <QRectF>
 #include <QSize>
@@ -13,15 +15,6 @@
 class QPainter;
 
 namespace content {
-
-// The size in pixels of the device of `logical` pixels at `ratio`: each side rounded, halves up.
-QSize devicePixels(QSize logical, qreal ratio);
-
-// Where `area`, in the painter's coordinates, lies on whole pixels of the device: its corner
-// moved to the nearest, its size `area`'s times the device's pixel ratio, rounded. On a screen
-// scaled by a fraction a widget may begin between two pixels of the device; what is put here
-// does not.
-QRectF onDevicePixels(const QPainter& painter, const QRect& area);
 
 // A scalable picture given in its own logical units, stretched to wherever it is shown; each size
 // and device pixel ratio is rendered once and the pixmap shared by every place that shows the
@@ -49,11 +42,11 @@ public:
     // The same rendered afresh and kept nowhere, for a picture used once.
     QImage rendered(QSize pixels, qreal devicePixelRatio) const;
 
-    // Draws the drawing stretched to `area` moved to whole pixels of the device (see
-    // onDevicePixels). The first time a size is asked for it is copied straight from the
-    // picture the build rendered for that size, or painted straight where there is none, unless
-    // many places show it at once; from then on it comes from its pixmap. So a first frame and a
-    // first showing keep no pixmaps they do not need, and whatever is drawn again is drawn fast.
+    // Draws the drawing stretched to `area`, put on whole pixels of the device. The first time a
+    // size is asked for it is copied straight from the picture the build rendered for that size, or
+    // painted straight where there is none, unless many places show it at once; from then on it
+    // comes from its pixmap. So a first frame and a first showing keep no pixmaps they do not need,
+    // and whatever is drawn again is drawn fast.
     void draw(QPainter& painter, const QRect& area) const;
 
     // Number of pixmaps rendered so far for this drawing, and of those taken from the build's

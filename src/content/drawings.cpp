@@ -11,6 +11,7 @@
 #include <QPainter>
 
 #include <array>
+#include <cmath>
 #include <optional>
 #include <vector>
 
@@ -34,6 +35,9 @@ const Fills kScreenFills{kGreen, kYellow, kGreen};
 const Fills kPaperFills{QColor(0xC8, 0xF0, 0xC8), QColor(0xFF, 0xF3, 0xB0), QColor(Qt::white)};
 
 constexpr qreal kLogicalWidth = 16000;
+// A reaction picture's outlines, about one pixel wide at the sizes the window shows, in the
+// picture's logical units.
+constexpr qreal kReactionLine = 30;
 
 // Every text of the drawings is set in one face at one reference size and scaled to its own
 // character height: a single font engine then serves all of them, where each height of its own
@@ -201,14 +205,14 @@ public:
 
     void paint(QPainter& painter) const override {
         const model::Row& row = *reaction_.row;
-        const QPen outline(Qt::black, kLine);
+        const QPen outline(Qt::black, kReactionLine);
         roundedBox(painter,
                    QRectF(kInset, kInset, kLogicalWidth - 2 * kInset, row.height - 2 * kInset), 160,
                    fills_.frame, outline);
         for (int side = 0; side < reaction_.blankCount; ++side)
             roundedBox(painter, box(reaction_.blanks.at(side).slot, row.slot), 90, fills_.slot,
                        outline);
-        QPen dashes(kNearBlack, kLine, Qt::CustomDashLine, Qt::FlatCap);
+        QPen dashes(kNearBlack, kReactionLine, Qt::CustomDashLine, Qt::FlatCap);
         dashes.setDashPattern({4, 2.5});
         for (int m = 0; m < reaction_.markCount; ++m) {
             const model::Mark& mark = reaction_.marks.at(m);
@@ -223,8 +227,7 @@ public:
     }
 
 private:
-    // Outlines about one pixel wide at the sizes the window shows, and a frame just inside.
-    static constexpr qreal kLine = 30;
+    // The frame lies just inside the picture.
     static constexpr qreal kInset = 30;
 
     struct Placed {
@@ -385,6 +388,26 @@ QRectF reactionSlotRect(int picture, int blank) {
     if (blank < 0 || blank >= drawn.blankCount)
         return {};
     return box(drawn.blanks.at(blank).slot, drawn.row->slot);
+}
+
+void coverSlot(QPainter& painter, int picture, int side, const QRect& pixels) {
+    const QRectF slot = reactionSlotRect(picture, side);
+    if (slot.isEmpty() || pixels.isEmpty())
+        return;
+    const QRectF area = onDevicePixels(painter, pixels);
+    const QSizeF logical = reactionDrawing(picture).logicalSize();
+    const qreal sx = area.width() / logical.width();
+    const qreal sy = area.height() / logical.height();
+    const qreal line = kReactionLine / 2;
+    const QRectF outlined(area.left() + (slot.left() - line) * sx,
+                          area.top() + (slot.top() - line) * sy, (slot.width() + 2 * line) * sx,
+                          (slot.height() + 2 * line) * sy);
+    // Out to whole pixels of the device, and one more all round for the outline's smoothed edge.
+    const QTransform toDevice = painter.deviceTransform();
+    const QRectF device = toDevice.mapRect(outlined);
+    const QRectF whole(QPointF(std::floor(device.left()) - 1, std::floor(device.top()) - 1),
+                       QPointF(std::ceil(device.right()) + 1, std::ceil(device.bottom()) + 1));
+    painter.fillRect(toDevice.inverted().mapRect(whole), kScreenFills.frame);
 }
 
 QList<QRectF> reactionMarkRects(int picture) {

@@ -10,8 +10,6 @@
 
 // Where everything lies in the main window. Places are kept in twips, as the worksheet gives
 // them, and turned into pixels in one place, the zoom: 15 twips a pixel at 100 %, times the zoom.
-// A rectangle's corner and its size are each rounded on their own, halves up, so that a drawing
-// is one size wherever it lies; at 100 % that gives the edges the worksheet was drawn with.
 namespace content {
 
 inline constexpr double kTwipsPerPixel = 15;
@@ -29,7 +27,16 @@ public:
     int toPixels(double twips) const {
         return int(std::floor(twips * factor_ / kTwipsPerPixel + 0.5));
     }
+    // Each edge rounded on its own, so that neighbours meet exactly.
     QRect toPixels(const model::Rect& twips) const {
+        const int left = toPixels(twips.left);
+        const int top = toPixels(twips.top);
+        return QRect(left, top, toPixels(twips.right()) - left, toPixels(twips.bottom()) - top);
+    }
+    // Where a drawing lies: its corner and its size rounded each on its own, so that a card is
+    // one size on the palette, in a blank and under the pointer, and one picture serves them
+    // all. At 100 % the worksheet's drawings lie on the same pixels either way.
+    QRect pictureRect(const model::Rect& twips) const {
         return QRect(toPixels(twips.left), toPixels(twips.top), toPixels(twips.width),
                      toPixels(twips.height));
     }

@@ -50,6 +50,8 @@ inline const QString kSecondProduct = QStringLiteral("δεύτερου προϊ�
 // The grade as the label shows it, and, while it is shown, as the keyboard stop over it is
 // named after a check: "%1" the grade in per cent, followed by what the check did.
 inline const QString kGrade = QStringLiteral("Βαθμός");
+// A new zoom of the worksheet, in per cent.
+inline const QString kZoomHeard = QStringLiteral("Μέγεθος %1 %");
 inline const QString kGradeHeard = QStringLiteral("Βαθμός: %1 %.");
 inline const QString kNoSectionRight = QStringLiteral("Καμία ενότητα δεν είναι σωστή.");
 inline const QString kOneSectionRight = QStringLiteral("Σωστή η ενότητα %1.");

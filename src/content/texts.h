@@ -32,14 +32,16 @@ inline const QString kMenuSeparator = QStringLiteral("|");
 inline const QString kMenuAbout = QStringLiteral("Περί...");
 inline const QString kMenuExit = QStringLiteral("Έξοδος");
 
-// The help message: three lines.
+// The help message: three lines, and the keys of the zoom.
 inline const QString kHelpTitle = QStringLiteral("Βοήθεια");
-inline const std::array<QString, 3> kHelpLines{
+inline const std::array<QString, 4> kHelpLines{
     QStringLiteral("Σύρετε με πατημένο κλικ τις ενώσεις που βρίσκονται σε πράσινο πλαίσιο στο "
                    "πάνω μέρος του παραθύρου, πάνω στις αντίστοιχες αντιδράσεις που βρίσκονται "
                    "σε κίτρινο πλαίσιο."),
     QStringLiteral("Προσθέσετε τους ακέραιους συντελεστές των αντιδράσεων."),
     QStringLiteral("Όταν τελειώσετε ζητήστε έλεγχο της προσπάθειάς σας."),
+    QStringLiteral("Με Ctrl και + ή Ctrl και − (ή με Ctrl και τη ροδέλα του ποντικιού) το φύλλο "
+                   "μεγαλώνει ή μικραίνει· με Ctrl και 0 επιστρέφει στο κανονικό του μέγεθος."),
 };
 
 // Hints of the cards, shown while the pointer moves over them.

@@ -28,7 +28,6 @@ public:
     explicit Viewport(QWidget* board) : QWidget(board) {
         setAttribute(Qt::WA_OpaquePaintEvent);
         setMouseTracking(true);
-        setGeometry(content::toPixels(content::kViewport));
     }
 
 protected:
@@ -37,20 +36,14 @@ protected:
     }
 };
 
-QPointF twips(QPointF pixels) {
-    return pixels * content::kTwipsPerPixel;
-}
-
 } // namespace
 
 Board::Board(model::Worksheet& worksheet, QWidget* parent)
     : QWidget(parent), worksheet_(worksheet), grade_(content::gradeStyle(), QString()) {
     setAttribute(Qt::WA_OpaquePaintEvent);
     setMouseTracking(true);
-    setFixedSize(content::toPixels(content::kClientArea).size());
 
     scrollBar_ = new SectionScrollBar(this);
-    scrollBar_->setGeometry(content::toPixels(content::kScrollBar));
     viewport_ = new Viewport(this);
     for (int section = 0; section < model::kSections; ++section) {
         sections_[section] = new SectionView(worksheet_, section, viewport_);
@@ -58,11 +51,12 @@ Board::Board(model::Worksheet& worksheet, QWidget* parent)
     }
     // Made last, so that it lies over everything else.
     ghost_ = new Ghost(this);
+    layOut();
 
     connect(scrollBar_, &QScrollBar::valueChanged, this, &Board::placeSection);
     connect(&worksheet_, &model::Worksheet::paletteChanged, this, [this] {
         for (int column = 0; column < model::kCompounds; ++column)
-            update(content::toPixels(content::paletteCard(column)).adjusted(-1, -1, 1, 1));
+            update(zoom_.pictureRect(content::paletteCard(column)).adjusted(-1, -1, 1, 1));
         updatePalette();
     });
     connect(&worksheet_, &model::Worksheet::blankChanged, this, &Board::updatePalette);
@@ -82,6 +76,32 @@ int Board::sectionInView() const {
 
 void Board::showSection(int section) {
     scrollBar_->setValue(section);
+}
+
+QSize Board::sizeAt(content::Zoom zoom) {
+    return zoom.toPixels(content::kClientArea).size();
+}
+
+void Board::setZoom(content::Zoom zoom) {
+    if (zoom == zoom_)
+        return;
+    zoom_ = zoom;
+    layOut();
+    update();
+    emit zoomChanged();
+}
+
+// The scroll bar keeps its width at every zoom, as the desktop's own scroll bars do.
+void Board::layOut() {
+    setFixedSize(sizeAt(zoom_));
+    QRect bar = toPixels(content::kScrollBar);
+    bar.setWidth(content::toPixels(content::kScrollBar.width));
+    scrollBar_->setGeometry(bar);
+    viewport_->setGeometry(toPixels(content::kViewport));
+    for (SectionView* section : sections_)
+        section->setZoom(zoom_);
+    ghost_->setGeometry(rect());
+    gradeShown_ = gradeRect();
 }
 
 // The new section shows before the old one hides, so that the viewport never stands empty.
@@ -106,16 +126,17 @@ void Board::updatePalette() {
         if (cards == stacked_[column])
             continue;
         stacked_[column] = cards;
-        update(content::toPixels(content::paletteCard(column)).adjusted(-1, -1, 1, 1));
+        update(zoom_.pictureRect(content::paletteCard(column)).adjusted(-1, -1, 1, 1));
     }
 }
 
 QRect Board::gradeRect() const {
     if (!worksheet_.grade())
         return {};
-    return QRect(QPoint(content::toPixels(content::kGradeCorner.x()),
-                        content::toPixels(content::kGradeCorner.y())),
-                 grade_.fittedSize());
+    const QSizeF fitted = QSizeF(grade_.fittedSize()) * zoom_.factor();
+    return QRect(QPoint(zoom_.toPixels(content::kGradeCorner.x()),
+                        zoom_.toPixels(content::kGradeCorner.y())),
+                 QSize(qRound(fitted.width()), qRound(fitted.height())));
 }
 
 void Board::updateGrade() {
@@ -136,7 +157,7 @@ void Board::paintEvent(QPaintEvent* event) {
     // The cards of a column lie one on another, and their antialiased edges add up: a full
     // stack has a darker rim than its last card alone.
     for (int column = 0; column < model::kCompounds; ++column) {
-        const QRect card = content::toPixels(content::paletteCard(column));
+        const QRect card = zoom_.pictureRect(content::paletteCard(column));
         if (!dirty.intersects(card))
             continue;
         const content::Drawing& drawing = content::cardDrawing(worksheet_.compoundInColumn(column));
@@ -144,11 +165,19 @@ void Board::paintEvent(QPaintEvent* event) {
             drawing.draw(painter, card);
     }
     if (dirty.intersects(gradeShown_))
-        grade_.paint(painter, gradeShown_);
+        grade_.paint(painter, gradeShown_, grade_.fittedSize());
+}
+
+bool Board::overScrollBar(QPointF client) const {
+    const QRect bar = scrollBar_->geometry();
+    const QPointF from = toTwips(bar.topLeft());
+    const QPointF to = toTwips(QPointF(bar.right() + 1, bar.bottom() + 1));
+    return model::Rect{from.x(), from.y(), to.x() - from.x(), to.y() - from.y()}.contains(
+        client.x(), client.y());
 }
 
 Target Board::targetAt(QPointF client) const {
-    if (content::kScrollBar.contains(client.x(), client.y()))
+    if (overScrollBar(client))
         return {Target::Kind::ScrollBar};
     if (content::kViewport.contains(client.x(), client.y())) {
         const int section = sectionInView();
@@ -194,14 +223,14 @@ void Board::mousePressEvent(QMouseEvent* event) {
     event->accept();
     if (drag_)
         return;
-    const QPointF client = twips(event->position());
+    const QPointF client = toTwips(event->position());
     const Target target = targetAt(client);
     if (target.kind == Target::Kind::PaletteCard)
         startDrag(target.index, client);
 }
 
 void Board::mouseMoveEvent(QMouseEvent* event) {
-    const QPointF client = twips(event->position());
+    const QPointF client = toTwips(event->position());
     if (drag_)
         followDrag(client, event->buttons());
     else
@@ -210,15 +239,15 @@ void Board::mouseMoveEvent(QMouseEvent* event) {
 
 void Board::mouseReleaseEvent(QMouseEvent* event) {
     if (drag_)
-        drop(twips(event->position()));
+        drop(toTwips(event->position()));
     else
-        updateCursor(twips(event->position()));
+        updateCursor(toTwips(event->position()));
 }
 
 void Board::mouseDoubleClickEvent(QMouseEvent* event) {
     if (drag_)
         return;
-    const Target target = targetAt(twips(event->position()));
+    const Target target = targetAt(toTwips(event->position()));
     if (target.kind == Target::Kind::PlacedCard)
         worksheet_.clear(target.blank);
 }
@@ -226,13 +255,13 @@ void Board::mouseDoubleClickEvent(QMouseEvent* event) {
 bool Board::event(QEvent* event) {
     if (event->type() == QEvent::ToolTip) {
         auto* help = static_cast<QHelpEvent*>(event);
-        const Target target = targetAt(twips(help->pos()));
+        const Target target = targetAt(toTwips(help->pos()));
         if (target.kind == Target::Kind::PaletteCard) {
             QToolTip::showText(help->globalPos(), content::texts::kHintDrag, this,
-                               content::toPixels(content::paletteCard(target.index)));
+                               toPixels(content::paletteCard(target.index)));
         } else if (target.kind == Target::Kind::PlacedCard) {
             const QRect card =
-                content::toPixels(content::placedCard(target.blank))
+                zoom_.pictureRect(content::placedCard(target.blank))
                     .translated(viewport_->pos() + sections_[sectionInView()]->pos());
             QToolTip::showText(help->globalPos(), content::texts::kHintRemove, this, card);
         } else {
@@ -274,12 +303,12 @@ void Board::followDrag(QPointF client, Qt::MouseButtons buttons) {
         return;
     }
     // Over the scroll bar the card waits at home; beyond it it is back beside the pointer.
-    const bool parked = content::kScrollBar.contains(client.x(), client.y());
+    const bool parked = overScrollBar(client);
     drag_->moveTo(client, parked);
     if (parked)
         ghost_->clear();
     else
-        ghost_->show(drag_->compound(), content::toPixels(content::ghostAt(client)));
+        ghost_->show(drag_->compound(), zoom_.pictureRect(content::ghostAt(client)));
     updatePalette();
 }
 

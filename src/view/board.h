@@ -1,5 +1,6 @@
 #pragma once
 
+#include "content/geometry.h"
 #include "model/description.h"
 #include "view/painted_label.h"
 
@@ -53,6 +54,13 @@ public:
     // Turns to a section as the scroll bar would.
     void showSection(int section);
 
+    // How large the worksheet is shown. A new zoom lays every part out afresh at its size, the
+    // board's own included; the menu bar and the scroll bar's width are the desktop's.
+    content::Zoom zoom() const { return zoom_; }
+    void setZoom(content::Zoom zoom);
+    // The board's size at a zoom.
+    static QSize sizeAt(content::Zoom zoom);
+
     // `client` in twips of the client area.
     Target targetAt(QPointF client) const;
 
@@ -68,6 +76,7 @@ public:
 
 signals:
     void sectionShown(int section);
+    void zoomChanged();
     // A card was taken up from the palette, and the drag that carried it has ended.
     void dragStarted();
     void dragEnded();
@@ -81,6 +90,11 @@ protected:
     bool event(QEvent* event) override;
 
 private:
+    void layOut();
+    QPointF toTwips(QPointF pixels) const { return zoom_.toTwips(pixels); }
+    QRect toPixels(const model::Rect& twips) const { return zoom_.toPixels(twips); }
+    // `client` in twips of the client area.
+    bool overScrollBar(QPointF client) const;
     void placeSection(int section);
     void startDrag(int column, QPointF client);
     void followDrag(QPointF client, Qt::MouseButtons buttons);
@@ -93,6 +107,7 @@ private:
     Target targetInSection(int section, double x, double y) const;
 
     model::Worksheet& worksheet_;
+    content::Zoom zoom_;
     QScrollBar* scrollBar_ = nullptr;
     QWidget* viewport_ = nullptr;
     std::array<SectionView*, model::kSections> sections_{};

@@ -1,5 +1,7 @@
 #include "view/painted_label.h"
 
+#include "content/device_pixels.h"
+
 #include <QPaintDevice>
 #include <QPainter>
 
@@ -27,24 +29,37 @@ void PaintedLabel::release() const {
     paintedOnce_ = false;
 }
 
-void PaintedLabel::paint(QPainter& painter, const QRect& pixels) const {
+// The label is set at its size at 100 % and scaled from there, so that a note breaks its lines
+// alike at every zoom; it begins on a whole pixel of the device.
+void PaintedLabel::paint(QPainter& painter, const QRect& pixels, QSize setFor) const {
+    if (pixels.isEmpty() || setFor.isEmpty())
+        return;
     const qreal ratio = painter.device()->devicePixelRatioF();
-    const bool drawn = rendered_.deviceIndependentSize() == QSizeF(pixels.size()) &&
-                       rendered_.devicePixelRatio() == ratio;
+    const QPointF corner = content::onDevicePixels(painter, pixels).topLeft();
+    const auto paintScaled = [&](QPainter& on, QPointF at) {
+        on.save();
+        on.translate(at);
+        on.scale(qreal(pixels.width()) / setFor.width(), qreal(pixels.height()) / setFor.height());
+        content::paintLabel(on, QRect(QPoint(0, 0), setFor), style_, text_);
+        on.restore();
+    };
+    const QSize devicePixels = content::devicePixels(pixels.size(), ratio);
+    const bool drawn = rendered_.size() == devicePixels && rendered_.devicePixelRatio() == ratio;
     if (!style_.back || (!drawn && !paintedOnce_)) {
         paintedOnce_ = true;
-        content::paintLabel(painter, pixels, style_, text_);
+        paintScaled(painter, corner);
         return;
     }
     if (!drawn) {
-        QPixmap picture(pixels.size() * ratio);
+        QPixmap picture(devicePixels);
         picture.setDevicePixelRatio(ratio);
+        picture.fill(*style_.back);
         QPainter onPicture(&picture);
-        content::paintLabel(onPicture, QRect(QPoint(0, 0), pixels.size()), style_, text_);
+        paintScaled(onPicture, QPointF(0, 0));
         onPicture.end();
         rendered_ = picture;
     }
-    painter.drawPixmap(pixels.topLeft(), rendered_);
+    painter.drawPixmap(corner, rendered_);
 }
 
 } // namespace view

@@ -22,9 +22,10 @@ public:
     const QString& text() const { return text_; }
     void setText(const QString& text);
 
-    void paint(QPainter& painter, const QRect& pixels) const;
-    // The size, in pixels, of the box that just holds the text on one line, border included.
-    // Measured once per text: the grade's box is asked for its size on every check.
+    // Paints the text in `pixels`, set for a box of `setFor` pixels and scaled from there.
+    void paint(QPainter& painter, const QRect& pixels, QSize setFor) const;
+    // The size, in pixels at 100 %, of the box that just holds the text on one line, border
+    // included. Measured once per text: the grade's box is asked for its size on every check.
     QSize fittedSize() const;
     // Lets go of the picture, for a text no longer on the screen.
     void release() const;

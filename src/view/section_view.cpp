@@ -1,8 +1,8 @@
 #include "view/section_view.h"
 
+#include "content/device_pixels.h"
 #include "content/drawings.h"
 #include "content/fonts.h"
-#include "content/frame_painting.h"
 #include "content/geometry.h"
 #include "content/look.h"
 #include "content/texts.h"
@@ -13,6 +13,8 @@
 #include <QPainter>
 #include <QStyle>
 
+#include <cmath>
+
 namespace view {
 
 namespace look = content::look;
@@ -22,7 +24,7 @@ SectionView::SectionView(model::Worksheet& worksheet, int section, QWidget* view
       note_(content::noteStyle(), content::texts::note(section)) {
     setAttribute(Qt::WA_OpaquePaintEvent);
     setMouseTracking(true);
-    setGeometry(content::toPixels(content::sectionBox(section)));
+    setGeometry(zoom_.toPixels(content::sectionBox(section)));
 
     connect(&worksheet_, &model::Worksheet::blankChanged, this, [this](int blank) {
         if (model::sectionOfBlank(blank) == section_)
@@ -39,6 +41,25 @@ SectionView::SectionView(model::Worksheet& worksheet, int section, QWidget* view
         if (QLineEdit* edit = edits_.at(box); edit && edit->text() != worksheet_.coefficient(box))
             edit->setText(worksheet_.coefficient(box));
     });
+}
+
+void SectionView::setZoom(content::Zoom zoom) {
+    if (zoom == zoom_)
+        return;
+    zoom_ = zoom;
+    setGeometry(zoom_.toPixels(content::sectionBox(section_)));
+    for (int box = 0; box < model::kCoefficientBoxes; ++box) {
+        if (edits_[box])
+            placeBox(box);
+    }
+    update();
+}
+
+// A box and its digits grow and shrink with the worksheet.
+void SectionView::placeBox(int box) {
+    QLineEdit* edit = edits_[box];
+    edit->setGeometry(zoom_.toPixels(content::coefficientBox(box)));
+    edit->setFont(content::typedTextFont(12 * zoom_.factor(), true));
 }
 
 bool SectionView::hasBoxes() const {
@@ -61,15 +82,14 @@ void SectionView::makeBoxes() {
         if (model::sectionOfBox(box) != section_)
             continue;
         auto* edit = new QLineEdit(this);
-        edit->setGeometry(content::toPixels(content::coefficientBox(box)));
-        edit->setFont(content::typedTextFont(12, true));
+        edits_[box] = edit;
+        placeBox(box);
         edit->setPalette(colours);
         edit->setAlignment(Qt::AlignCenter);
         edit->setText(worksheet_.coefficient(box));
         edit->setVisible(worksheet_.isBoxShown(box));
         connect(edit, &QLineEdit::textChanged, this,
                 [this, box](const QString& text) { worksheet_.setCoefficient(box, text); });
-        edits_[box] = edit;
     }
     emit boxesMade();
 }
@@ -89,7 +109,7 @@ void SectionView::showBoxes(int reaction) {
 
 // One pixel more on every side: antialiased edges and rounding may touch the neighbours.
 void SectionView::updatePlace(const model::Rect& twips) {
-    update(content::toPixels(twips).adjusted(-1, -1, 1, 1));
+    update(zoom_.toPixels(twips).adjusted(-1, -1, 1, 1));
 }
 
 // Back to front: the frame, the title's tab on its top edge, the reactions, the note, and the
@@ -98,33 +118,46 @@ void SectionView::paintEvent(QPaintEvent* event) {
     const QRect dirty = event->rect();
     QPainter painter(this);
     painter.fillRect(dirty, look::kGround);
-    const QRect frame = content::toPixels(model::section(section_).frame);
-    painter.fillRect(frame, look::kFrameFill);
-    content::fillFrame(painter, frame, look::kFrameBorderWidth, look::kFrameBorder);
+    const QRect frame = zoom_.toPixels(model::section(section_).frame);
+    painter.fillRect(content::onDevicePixels(painter, frame), look::kFrameFill);
+    content::fillFrame(painter, frame, look::kFrameBorderWidth * zoom_.factor(),
+                       look::kFrameBorder);
     if (const content::Drawing* title = content::titleDrawing(section_)) {
-        const QRect tab = content::toPixels(model::kTitleRect);
+        const QRect tab = zoom_.pictureRect(model::kTitleRect);
         if (tab.intersects(dirty))
             title->draw(painter, tab);
     }
     for (int reaction = 0; reaction < model::kReactions; ++reaction) {
         if (model::reaction(reaction).section != section_)
             continue;
-        const QRect picture = content::toPixels(content::reactionPicture(reaction));
+        const QRect picture = zoom_.pictureRect(content::reactionPicture(reaction));
         if (picture.intersects(dirty))
             content::reactionDrawing(reaction).draw(painter, picture);
     }
     if (worksheet_.isNoteShown(section_)) {
-        const QRect note = content::toPixels(model::section(section_).noteRect);
+        const model::Rect& twips = model::section(section_).noteRect;
+        const QRect note = zoom_.toPixels(twips);
         if (note.intersects(dirty))
-            note_.paint(painter, note);
+            note_.paint(painter, note, content::toPixels(twips).size());
     }
+    // On the pixels the worksheet was drawn for (100 %, on a screen unscaled or doubled) a card
+    // covers its blank as drawn; anywhere else the two round apart, and the blank is covered
+    // first.
+    const qreal ratio = devicePixelRatioF();
+    const bool asDrawn = zoom_ == content::Zoom() && ratio == std::floor(ratio);
     for (int blank = 0; blank < model::kBlanks; ++blank) {
         const int compound = worksheet_.compoundIn(blank);
         if (compound == model::kNone || model::sectionOfBlank(blank) != section_)
             continue;
-        const QRect card = content::toPixels(content::placedCard(blank));
-        if (card.intersects(dirty))
-            content::cardDrawing(compound).draw(painter, card);
+        const QRect card = zoom_.pictureRect(content::placedCard(blank));
+        if (!card.intersects(dirty))
+            continue;
+        if (!asDrawn) {
+            const int reaction = model::reactionOfBlank(blank);
+            content::coverSlot(painter, reaction, blank - model::firstBlankOf(reaction),
+                               zoom_.pictureRect(content::reactionPicture(reaction)));
+        }
+        content::cardDrawing(compound).draw(painter, card);
     }
 }
 

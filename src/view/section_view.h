@@ -1,5 +1,6 @@
 #pragma once
 
+#include "content/geometry.h"
 #include "model/description.h"
 #include "view/painted_label.h"
 
@@ -27,6 +28,9 @@ public:
 
     int section() const { return section_; }
 
+    // Lays the section out at `zoom`, in the middle of the viewport, its boxes with it.
+    void setZoom(content::Zoom zoom);
+
     // The line edit of a coefficient box of this section, or nullptr while the boxes are not
     // made yet: they are made when a reaction of the section first shows them.
     QLineEdit* boxEdit(int box) const { return edits_.at(box); }
@@ -43,9 +47,11 @@ protected:
 private:
     void updatePlace(const model::Rect& twips);
     void showBoxes(int reaction);
+    void placeBox(int box);
 
     model::Worksheet& worksheet_;
     int section_;
+    content::Zoom zoom_;
     PaintedLabel note_;
     std::array<QLineEdit*, model::kCoefficientBoxes> edits_{};
 };

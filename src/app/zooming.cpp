@@ -1,0 +1,247 @@
+#include "app/zooming.h"
+
+#include "assistive/announcer.h"
+#include "content/look.h"
+#include "content/spoken.h"
+#include "view/board.h"
+
+#include <QChildEvent>
+#include <QMainWindow>
+#include <QMenuBar>
+#include <QPaintEvent>
+#include <QPainter>
+#include <QScreen>
+#include <QScrollBar>
+#include <QShortcut>
+#include <QStyle>
+#include <QWheelEvent>
+
+#include <algorithm>
+#include <cmath>
+
+namespace app {
+
+namespace {
+
+// Below this the worksheet cannot be read; a screen smaller still gets it at this zoom.
+constexpr double kSmallestZoom = 0.25;
+// The wheel's notch, in eighths of a degree.
+constexpr int kNotch = 120;
+// How long a resize rests before the zoom it came to is said.
+constexpr int kResizeRestMs = 400;
+
+int percentOf(double zoom) {
+    return int(std::lround(zoom * 100));
+}
+
+} // namespace
+
+Stage::Stage(QWidget* parent) : QWidget(parent) {
+    setAttribute(Qt::WA_OpaquePaintEvent);
+}
+
+void Stage::resizeEvent(QResizeEvent* event) {
+    QWidget::resizeEvent(event);
+    centreBoard();
+}
+
+void Stage::childEvent(QChildEvent* event) {
+    QWidget::childEvent(event);
+    if (event->type() == QEvent::ChildAdded && board_)
+        centreBoard();
+}
+
+void Stage::paintEvent(QPaintEvent* event) {
+    QPainter(this).fillRect(event->rect(), content::look::kGround);
+}
+
+void Stage::centreBoard() {
+    if (!board_)
+        return;
+    QRect placed(QPoint(0, 0), board_->size());
+    placed.moveCenter(rect().center());
+    board_->move(std::max(0, placed.left()), std::max(0, placed.top()));
+}
+
+Zooming::Zooming(QMainWindow& window, Stage& stage, view::Board& board,
+                 assistive::Announcer& announcer)
+    : QObject(&window), window_(window), stage_(stage), board_(board), announcer_(announcer) {
+    stage_.setBoard(&board_);
+    stage_.installEventFilter(this);
+    board_.scrollBar()->installEventFilter(this);
+    window_.installEventFilter(this);
+    connect(&board_, &view::Board::zoomChanged, &stage_, [this] { stage_.update(); });
+
+    const auto shortcut = [this](QList<QKeySequence> keys, void (Zooming::*command)()) {
+        auto* keysFor = new QShortcut(&window_);
+        keysFor->setKeys(keys);
+        connect(keysFor, &QShortcut::activated, this, command);
+    };
+    shortcut({QKeySequence(Qt::CTRL | Qt::Key_Plus), QKeySequence(Qt::CTRL | Qt::Key_Equal)},
+             &Zooming::zoomIn);
+    shortcut({QKeySequence(Qt::CTRL | Qt::Key_Minus)}, &Zooming::zoomOut);
+    shortcut({QKeySequence(Qt::CTRL | Qt::Key_0)}, &Zooming::zoomToNormal);
+
+    resizeRest_.setSingleShot(true);
+    resizeRest_.setInterval(kResizeRestMs);
+    connect(&resizeRest_, &QTimer::timeout, this, &Zooming::announce);
+}
+
+double Zooming::largestWithin(QSize space) {
+    const QSize normal = view::Board::sizeAt(content::Zoom());
+    const double zoom =
+        std::min(double(space.width()) / normal.width(), double(space.height()) / normal.height());
+    return std::max(kSmallestZoom, zoom);
+}
+
+QRect Zooming::freeArea() const {
+    const QScreen* screen = window_.screen();
+    return screen ? screen->availableGeometry() : QRect();
+}
+
+// Until the window manager has framed the window, a title bar and a border as desktops draw
+// them stand in for its frame.
+QMargins Zooming::frameMargins() const {
+    const QRect frame = window_.frameGeometry();
+    const QRect inner = window_.geometry();
+    if (frame != inner)
+        return QMargins(inner.left() - frame.left(), inner.top() - frame.top(),
+                        frame.right() - inner.right(), frame.bottom() - inner.bottom());
+    const int border = window_.style()->pixelMetric(QStyle::PM_MdiSubWindowFrameWidth);
+    const int title = window_.style()->pixelMetric(QStyle::PM_TitleBarHeight);
+    return QMargins(border, title + border, border, border);
+}
+
+QSize Zooming::windowSizeAt(double zoom) const {
+    return view::Board::sizeAt(content::Zoom(zoom)) +
+           QSize(0, window_.menuBar()->sizeHint().height());
+}
+
+double Zooming::largestFitting() const {
+    const QMargins frame = frameMargins();
+    const QSize space = freeArea().size() -
+                        QSize(frame.left() + frame.right(), frame.top() + frame.bottom()) -
+                        QSize(0, window_.menuBar()->sizeHint().height());
+    return largestWithin(space);
+}
+
+void Zooming::showOnScreen() {
+    // Made now, so that a platform that knows the frame before showing tells it.
+    window_.winId();
+    apply(std::min(1.0, largestFitting()));
+    fittedToScreen_ = true;
+    QRect frame(QPoint(0, 0), window_.size().grownBy(frameMargins()));
+    frame.moveCenter(freeArea().center());
+    placeWithin(frame);
+    window_.show();
+    awaitingFrame_ = true;
+}
+
+void Zooming::zoomIn() {
+    const double zoom = board_.zoom().factor();
+    const double fitting = largestFitting();
+    const auto next = std::find_if(kZoomSteps.begin(), kZoomSteps.end(),
+                                   [zoom](double step) { return step > zoom + 1e-9; });
+    // A step the screen cannot hold gives way to the largest zoom it can.
+    const double wanted = next == kZoomSteps.end() ? zoom : *next;
+    if (wanted > zoom)
+        apply(std::min(wanted, std::max(zoom, fitting)));
+    announce();
+}
+
+void Zooming::zoomOut() {
+    const double zoom = board_.zoom().factor();
+    const auto below = std::find_if(kZoomSteps.rbegin(), kZoomSteps.rend(),
+                                    [zoom](double step) { return step < zoom - 1e-9; });
+    if (below != kZoomSteps.rend())
+        apply(*below);
+    announce();
+}
+
+void Zooming::zoomToNormal() {
+    apply(std::min(1.0, largestFitting()));
+    announce();
+}
+
+void Zooming::apply(double zoom) {
+    fittedToScreen_ = false;
+    resizeRest_.stop();
+    board_.setZoom(content::Zoom(zoom));
+    window_.setMinimumSize(windowSizeAt(std::min(kZoomSteps.front(), zoom)));
+    const QSize size = windowSizeAt(zoom);
+    if (window_.isVisible()) {
+        QRect frame(QPoint(0, 0), size.grownBy(frameMargins()));
+        frame.moveCenter(window_.frameGeometry().center());
+        placeWithin(frame);
+    }
+    window_.resize(size);
+}
+
+void Zooming::placeWithin(QRect frame) {
+    const QRect free = freeArea();
+    if (!free.isEmpty()) {
+        frame.moveRight(std::min(frame.right(), free.right()));
+        frame.moveBottom(std::min(frame.bottom(), free.bottom()));
+        frame.moveLeft(std::max(frame.left(), free.left()));
+        frame.moveTop(std::max(frame.top(), free.top()));
+    }
+    window_.move(frame.topLeft());
+}
+
+// A window the desktop resizes takes the largest zoom its client area holds; a size the window
+// was given for its zoom keeps the zoom.
+void Zooming::stageResized() {
+    const QSize space = stage_.size();
+    const QSize board = board_.size();
+    const bool holds = board.width() <= space.width() && board.height() <= space.height();
+    if (holds && (space.width() - board.width() <= 1 || space.height() - board.height() <= 1))
+        return;
+    fittedToScreen_ = false;
+    board_.setZoom(content::Zoom(largestWithin(space)));
+    resizeRest_.start();
+}
+
+// The frame can only be counted once the window manager has put it round the window; the zoom
+// chosen to fit the screen is chosen again with it, and the window centred again.
+void Zooming::frameArrived() {
+    awaitingFrame_ = false;
+    if (fittedToScreen_) {
+        const double zoom = std::min(1.0, largestFitting());
+        if (zoom != board_.zoom().factor()) {
+            board_.setZoom(content::Zoom(zoom));
+            window_.resize(windowSizeAt(zoom));
+        }
+    }
+    QRect frame(QPoint(0, 0), window_.size().grownBy(frameMargins()));
+    frame.moveCenter(freeArea().center());
+    placeWithin(frame);
+}
+
+void Zooming::announce() {
+    announcedPercent_ = percentOf(board_.zoom().factor());
+    announcer_.say(content::spoken::kZoomHeard.arg(announcedPercent_));
+}
+
+bool Zooming::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == &stage_ && event->type() == QEvent::Resize) {
+        stageResized();
+    } else if (event->type() == QEvent::Wheel && watched != &window_) {
+        auto* wheel = static_cast<QWheelEvent*>(event);
+        if (wheel->modifiers() & Qt::ControlModifier) {
+            wheelTurned_ += wheel->angleDelta().y();
+            for (; wheelTurned_ >= kNotch; wheelTurned_ -= kNotch)
+                zoomIn();
+            for (; wheelTurned_ <= -kNotch; wheelTurned_ += kNotch)
+                zoomOut();
+            return true;
+        }
+    } else if (watched == &window_ && awaitingFrame_) {
+        if (event->type() == QEvent::Hide)
+            awaitingFrame_ = false;
+        else if (window_.frameGeometry().size() != window_.size())
+            frameArrived();
+    }
+    return QObject::eventFilter(watched, event);
+}
+
+} // namespace app
