@@ -5,6 +5,7 @@
 #include "content/spoken.h"
 #include "view/board.h"
 
+#include <QApplication>
 #include <QChildEvent>
 #include <QMainWindow>
 #include <QMenuBar>
@@ -68,8 +69,10 @@ Zooming::Zooming(QMainWindow& window, Stage& stage, view::Board& board,
     : QObject(&window), window_(window), stage_(stage), board_(board), announcer_(announcer) {
     stage_.setBoard(&board_);
     stage_.installEventFilter(this);
-    board_.scrollBar()->installEventFilter(this);
     window_.installEventFilter(this);
+    // The wheel with Ctrl held zooms wherever the pointer is in the window: over the scroll bar
+    // and the boxes too, which would take the wheel for themselves.
+    qApp->installEventFilter(this);
     connect(&board_, &view::Board::zoomChanged, &stage_, [this] { stage_.update(); });
 
     const auto shortcut = [this](QList<QKeySequence> keys, void (Zooming::*command)()) {
@@ -225,9 +228,10 @@ void Zooming::announce() {
 bool Zooming::eventFilter(QObject* watched, QEvent* event) {
     if (watched == &stage_ && event->type() == QEvent::Resize) {
         stageResized();
-    } else if (event->type() == QEvent::Wheel && watched != &window_) {
+    } else if (event->type() == QEvent::Wheel) {
         auto* wheel = static_cast<QWheelEvent*>(event);
-        if (wheel->modifiers() & Qt::ControlModifier) {
+        const auto* widget = qobject_cast<const QWidget*>(watched);
+        if (widget && widget->window() == &window_ && (wheel->modifiers() & Qt::ControlModifier)) {
             wheelTurned_ += wheel->angleDelta().y();
             for (; wheelTurned_ >= kNotch; wheelTurned_ -= kNotch)
                 zoomIn();

@@ -6,6 +6,8 @@
 #include <QFontMetrics>
 #include <QPainter>
 
+#include <algorithm>
+
 namespace content {
 
 LabelStyle titleStyle() {
@@ -32,7 +34,9 @@ void paintLabel(QPainter& painter, const QRect& pixels, const LabelStyle& style,
     if (style.back)
         painter.fillRect(pixels, *style.back);
     if (style.border) {
-        painter.setPen(look::kLabelBorder);
+        // Never thinner than a pixel of the screen, which would fade it.
+        painter.setPen(
+            QPen(look::kLabelBorder, std::max(1.0, 1 / painter.deviceTransform().m11())));
         painter.setBrush(Qt::NoBrush);
         painter.drawRect(pixels.adjusted(0, 0, -1, -1));
     }

@@ -31,21 +31,27 @@ QPoint WindowFixture::pixels(QPointF client) {
                   int(client.y() / content::kTwipsPerPixel));
 }
 
+QPoint WindowFixture::pixelAt(QPointF client) const {
+    const double zoom = board.zoom().factor();
+    return QPoint(int(client.x() * zoom / content::kTwipsPerPixel),
+                  int(client.y() * zoom / content::kTwipsPerPixel));
+}
+
 void WindowFixture::press(QPointF client, Qt::MouseButton button) {
-    QTest::mousePress(&board, button, {}, pixels(client));
+    QTest::mousePress(&board, button, {}, pixelAt(client));
 }
 
 void WindowFixture::moveTo(QPointF client) {
-    QTest::mouseMove(&board, pixels(client));
+    QTest::mouseMove(&board, pixelAt(client));
 }
 
 void WindowFixture::releaseAt(QPointF client) {
     moveTo(client);
-    QTest::mouseRelease(&board, Qt::LeftButton, {}, pixels(client));
+    QTest::mouseRelease(&board, Qt::LeftButton, {}, pixelAt(client));
 }
 
 void WindowFixture::doubleClick(QPointF client) {
-    const QPoint at = pixels(client);
+    const QPoint at = pixelAt(client);
     QTest::mousePress(&board, Qt::LeftButton, {}, at);
     QTest::mouseRelease(&board, Qt::LeftButton, {}, at);
     // Qt Test's double-click sends the double-click alone and leaves the button held.

@@ -21,7 +21,7 @@ using model::Water;
 
 // The real main window on its worksheet, built offscreen, with an opener that only records
 // what it was asked to open (and answers as told). Points are given in twips of the client area
-// and reach the window as real mouse events, at the pixel they fall in.
+// and reach the window as real mouse events, at the pixel they fall in at the board's zoom.
 struct WindowFixture {
     WindowFixture();
 
@@ -34,7 +34,9 @@ struct WindowFixture {
     // Lays the palette out with these compounds, leftmost column first, on a fresh worksheet.
     void usePalette(const std::array<int, model::kCompounds>& compounds);
 
+    // The pixel a point falls in at 100 %, and at the board's zoom.
     static QPoint pixels(QPointF client);
+    QPoint pixelAt(QPointF client) const;
     void press(QPointF client, Qt::MouseButton button = Qt::LeftButton);
     void moveTo(QPointF client);
     void releaseAt(QPointF client);
