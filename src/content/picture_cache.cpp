@@ -51,8 +51,9 @@ constexpr qsizetype kCheckedFrom = offsetof(Header, format);
 constexpr int kMaxSide = 8192;
 constexpr int kMaxHundredths = 1600;
 constexpr qsizetype kMaxFileBytes = 32 << 20;
-// The longest names and editions kept, percent-encoded, well within a file name's 255 bytes.
-constexpr qsizetype kMaxEncodedName = 160;
+// The longest names and editions kept: percent-encoded, they stay well within a file name's 255
+// bytes.
+constexpr qsizetype kMaxNameBytes = 64;
 constexpr qsizetype kMaxEncodedEdition = 64;
 // What one edition's folder may hold; beyond either, the oldest files go.
 constexpr int kMaxFiles = 200;
@@ -102,16 +103,44 @@ std::uint64_t checksum(QByteArrayView bytes) {
     return hash;
 }
 
-// The file of a picture: `<name>-<width>x<height>-<ratio in hundredths>.runs`, the name
-// percent-encoded so that no name reaches outside the folder and no two pictures share a file.
-// Empty for a name too long to keep.
-QByteArray fileName(const QByteArray& name, QSize pixels, int hundredths) {
-    QByteArray file = name.toPercentEncoding();
-    if (file.isEmpty() || file.size() > kMaxEncodedName)
-        return {};
-    file += '-' + QByteArray::number(pixels.width()) + 'x' + QByteArray::number(pixels.height()) +
-            '-' + QByteArray::number(hundredths) + ".runs";
-    return file;
+void appendNumber(QByteArray& out, int value) {
+    char digits[10];
+    int count = 0;
+    do {
+        digits[count++] = char('0' + value % 10);
+        value /= 10;
+    } while (value > 0);
+    while (count > 0)
+        out += digits[--count];
+}
+
+// Appends the file of a picture to `path`: `<name>-<width>x<height>-<ratio in hundredths>.runs`,
+// the name percent-encoded so that no name reaches outside the folder and no two pictures share
+// a file. False for a name too long to keep. Built by hand: a start builds one for every picture
+// it looks for, and Qt's percent-encoding and numbers cost several times as much.
+bool appendFileName(QByteArray& path, QByteArrayView name, QSize pixels, int hundredths) {
+    if (name.isEmpty() || name.size() > kMaxNameBytes)
+        return false;
+    constexpr char kHex[] = "0123456789ABCDEF";
+    for (const char c : name) {
+        if ((c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9') ||
+            c == '-' || c == '_' || c == '.') {
+            path += c;
+        } else {
+            const auto byte = std::uint8_t(c);
+            path += '%';
+            path += kHex[byte >> 4];
+            path += kHex[byte & 15];
+        }
+    }
+    path += '-';
+    appendNumber(path, pixels.width());
+    path += 'x';
+    appendNumber(path, pixels.height());
+    path += '-';
+    appendNumber(path, hundredths);
+    path += ".runs";
+    return true;
 }
 
 // The longest runs of a picture of `pixels`: a literal run of one pixel takes two words.
@@ -179,10 +208,11 @@ std::optional<QImage> PictureCache::find(const QString& name, QSize pixels, qrea
     if (editionPathBytes_.isEmpty() || hundredths == 0 || !withinBounds(pixels))
         return std::nullopt;
     const QByteArray utf8 = name.toUtf8();
-    const QByteArray file = fileName(utf8, pixels, hundredths);
-    if (file.isEmpty())
+    QByteArray path;
+    path.reserve(editionPathBytes_.size() + 3 * utf8.size() + 32);
+    path += editionPathBytes_;
+    if (!appendFileName(path, utf8, pixels, hundredths))
         return std::nullopt;
-    const QByteArray path = editionPathBytes_ + file;
     // Not blocking: a pipe put in the folder's place opens at once and is no regular file.
     const int fd = ::open(path.constData(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
     if (fd < 0)
@@ -224,7 +254,7 @@ void PictureCache::keep(const QString& name, const QImage& image) {
     const int hundredths = hundredthsOf(image.devicePixelRatio());
     if (!writable_ || hundredths == 0 || !withinBounds(image.size()) ||
         !keptFormat(image.format()) || image.bytesPerLine() != qsizetype(image.width()) * 4 ||
-        fileName(name.toUtf8(), image.size(), hundredths).isEmpty())
+        name.isEmpty() || name.toUtf8().size() > kMaxNameBytes)
         return;
     const auto same = std::find_if(pending_.begin(), pending_.end(), [&](const Pending& kept) {
         return kept.name == name && kept.image.size() == image.size() &&
@@ -325,7 +355,9 @@ bool PictureCache::write(const Pending& picture) const {
     std::memcpy(bytes.data() + offsetof(Header, checksum), &header.checksum,
                 sizeof header.checksum);
 
-    QSaveFile file(editionPath_ + QString::fromLatin1(fileName(name, image.size(), hundredths)));
+    QByteArray path = editionPathBytes_;
+    appendFileName(path, name, image.size(), hundredths);
+    QSaveFile file(QFile::decodeName(path));
     return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size() && file.commit();
 }
 
