@@ -9,6 +9,7 @@
 #include "content/about_window.h"
 #include "content/drawings.h"
 #include "content/geometry.h"
+#include "content/picture_cache.h"
 #include "content/texts.h"
 #include "model/worksheet.h"
 #include "view/board.h"
@@ -33,7 +34,9 @@ MainWindow::MainWindow(model::Worksheet& worksheet, content::UrlOpener opener)
                    Qt::WindowCloseButtonHint);
     buildMenuBar();
     auto* stage = new Stage(this);
-    board_ = new view::Board(worksheet_, stage);
+    auto* pictures = new content::PictureCache(content::PictureCache::userFolder(),
+                                               content::PictureCache::programEdition(), this);
+    board_ = new view::Board(worksheet_, stage, pictures);
     setCentralWidget(stage);
     announcer_ = new assistive::Announcer(board_);
     places_ = new assistive::Places(*board_, *announcer_);

@@ -2,6 +2,7 @@
 
 #include "assistive/announcer.h"
 #include "content/look.h"
+#include "content/picture_cache.h"
 #include "content/spoken.h"
 #include "view/board.h"
 
@@ -200,6 +201,9 @@ void Zooming::stageResized() {
     if (holds && (space.width() - board.width() <= 1 || space.height() - board.height() <= 1))
         return;
     fittedToScreen_ = false;
+    // Only the size the resizing rests at is worth keeping pictures of.
+    if (content::PictureCache* pictures = board_.pictureCache())
+        pictures->forgetPending();
     board_.setZoom(content::Zoom(largestWithin(space)));
     resizeRest_.start();
 }

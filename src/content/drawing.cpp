@@ -1,13 +1,35 @@
 #include "content/drawing.h"
 
 #include "content/device_pixels.h"
+#include "content/picture_cache.h"
 #include "content/prerendered.h"
 
 #include <QPainter>
 
 namespace content {
 
-void Drawing::draw(QPainter& painter, const QRect& area) const {
+namespace {
+
+// Copies a picture whose pixels are the device's to `at`, a whole pixel of the device. On a screen
+// scaled by a fraction the painter would take it for a picture to scale, pixel by pixel at
+// several times the cost; undoing the scale leaves a plain copy.
+void copyToDevice(QPainter& painter, QPointF at, const QImage& picture) {
+    const qreal scale = painter.deviceTransform().m11();
+    if (scale == 1 || picture.devicePixelRatio() != scale) {
+        painter.drawImage(at, picture);
+        return;
+    }
+    const QImage pixels(picture.constBits(), picture.width(), picture.height(),
+                        picture.bytesPerLine(), picture.format());
+    painter.save();
+    painter.scale(1 / scale, 1 / scale);
+    painter.drawImage(at * scale, pixels);
+    painter.restore();
+}
+
+} // namespace
+
+void Drawing::draw(QPainter& painter, const QRect& area, PictureCache* cache) const {
     if (area.isEmpty())
         return;
     const qreal ratio = painter.device()->devicePixelRatioF();
@@ -15,12 +37,16 @@ void Drawing::draw(QPainter& painter, const QRect& area) const {
     const QSize pixels = devicePixels(area.size(), ratio);
     const Key key(pixels.width(), pixels.height(), ratio);
     if (shownManyTimes() || cache_.count(key) || !paintedOnce_.insert(key).second) {
-        painter.drawPixmap(target.topLeft(), pixmap(pixels, ratio));
+        painter.drawPixmap(target.topLeft(), pixmap(pixels, ratio, cache));
         return;
     }
     if (const std::optional<QImage> built =
             borrowedPrerenderedPicture(pictureName(), pixels, ratio)) {
-        painter.drawImage(target.topLeft(), *built);
+        copyToDevice(painter, target.topLeft(), *built);
+        return;
+    }
+    if (cache && !pictureName().isEmpty()) {
+        copyToDevice(painter, target.topLeft(), cachedPicture(pixels, ratio, *cache));
         return;
     }
     painter.save();
@@ -30,7 +56,7 @@ void Drawing::draw(QPainter& painter, const QRect& area) const {
     painter.restore();
 }
 
-QPixmap Drawing::pixmap(QSize pixels, qreal devicePixelRatio) const {
+QPixmap Drawing::pixmap(QSize pixels, qreal devicePixelRatio, PictureCache* cache) const {
     if (pixels.isEmpty())
         return {};
     const Key key(pixels.width(), pixels.height(), devicePixelRatio);
@@ -40,9 +66,22 @@ QPixmap Drawing::pixmap(QSize pixels, qreal devicePixelRatio) const {
         ++loadCount_;
         return cache_.emplace(key, QPixmap::fromImage(std::move(*built))).first->second;
     }
+    if (cache && !pictureName().isEmpty())
+        return cache_
+            .emplace(key, QPixmap::fromImage(cachedPicture(pixels, devicePixelRatio, *cache)))
+            .first->second;
     const QPixmap image = QPixmap::fromImage(rendered(pixels, devicePixelRatio));
     ++renderCount_;
     cache_.emplace(key, image);
+    return image;
+}
+
+QImage Drawing::cachedPicture(QSize pixels, qreal ratio, PictureCache& cache) const {
+    if (std::optional<QImage> kept = cache.find(pictureName(), pixels, ratio))
+        return *kept;
+    QImage image = rendered(pixels, ratio);
+    ++renderCount_;
+    cache.keep(pictureName(), image);
     return image;
 }
 

@@ -16,6 +16,8 @@ class QPainter;
 
 namespace content {
 
+class PictureCache;
+
 // A scalable picture given in its own logical units, stretched to wherever it is shown; each size
 // and device pixel ratio is rendered once and the pixmap shared by every place that shows the
 // drawing.
@@ -37,17 +39,18 @@ public:
     virtual QString pictureName() const { return {}; }
 
     // The drawing stretched to `pixels` pixels of a device of `devicePixelRatio`, kept for the
-    // next time that size is asked for.
-    QPixmap pixmap(QSize pixels, qreal devicePixelRatio) const;
+    // next time that size is asked for. Where the build rendered no picture of that size,
+    // `cache` gives the one a run before rendered, or keeps the one rendered now for the next.
+    QPixmap pixmap(QSize pixels, qreal devicePixelRatio, PictureCache* cache = nullptr) const;
     // The same rendered afresh and kept nowhere, for a picture used once.
     QImage rendered(QSize pixels, qreal devicePixelRatio) const;
 
     // Draws the drawing stretched to `area`, put on whole pixels of the device. The first time a
-    // size is asked for it is copied straight from the picture the build rendered for that size, or
-    // painted straight where there is none, unless many places show it at once; from then on it
-    // comes from its pixmap. So a first frame and a first showing keep no pixmaps they do not need,
-    // and whatever is drawn again is drawn fast.
-    void draw(QPainter& painter, const QRect& area) const;
+    // size is asked for it is copied straight from the picture the build rendered for that size,
+    // or from `cache`, or painted straight where there is neither, unless many places show it at
+    // once; from then on it comes from its pixmap. So a first frame and a first showing keep no
+    // pixmaps they do not need, and whatever is drawn again is drawn fast.
+    void draw(QPainter& painter, const QRect& area, PictureCache* cache = nullptr) const;
 
     // Number of pixmaps rendered so far for this drawing, and of those taken from the build's
     // pictures (for tests and benchmarks).
@@ -65,6 +68,8 @@ protected:
 
 private:
     using Key = std::tuple<int, int, qreal>;
+    // A picture from `cache`, or rendered now and given to `cache` to keep.
+    QImage cachedPicture(QSize pixels, qreal ratio, PictureCache& cache) const;
     void paintInto(QPainter& painter, const QRectF& target) const;
 
     mutable std::map<Key, QPixmap> cache_;

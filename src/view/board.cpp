@@ -38,19 +38,20 @@ protected:
 
 } // namespace
 
-Board::Board(model::Worksheet& worksheet, QWidget* parent)
-    : QWidget(parent), worksheet_(worksheet), grade_(content::gradeStyle(), QString()) {
+Board::Board(model::Worksheet& worksheet, QWidget* parent, content::PictureCache* pictures)
+    : QWidget(parent), worksheet_(worksheet), pictures_(pictures),
+      grade_(content::gradeStyle(), QString()) {
     setAttribute(Qt::WA_OpaquePaintEvent);
     setMouseTracking(true);
 
     scrollBar_ = new SectionScrollBar(this);
     viewport_ = new Viewport(this);
     for (int section = 0; section < model::kSections; ++section) {
-        sections_[section] = new SectionView(worksheet_, section, viewport_);
+        sections_[section] = new SectionView(worksheet_, section, viewport_, pictures_);
         sections_[section]->setVisible(section == 0);
     }
     // Made last, so that it lies over everything else.
-    ghost_ = new Ghost(this);
+    ghost_ = new Ghost(this, pictures_);
     layOut();
 
     connect(scrollBar_, &QScrollBar::valueChanged, this, &Board::placeSection);
@@ -162,7 +163,7 @@ void Board::paintEvent(QPaintEvent* event) {
             continue;
         const content::Drawing& drawing = content::cardDrawing(worksheet_.compoundInColumn(column));
         for (int stacked = 0; stacked < stacked_[column]; ++stacked)
-            drawing.draw(painter, card);
+            drawing.draw(painter, card, pictures_);
     }
     if (dirty.intersects(gradeShown_))
         grade_.paint(painter, gradeShown_, grade_.fittedSize());

@@ -16,6 +16,10 @@ namespace model {
 class Worksheet;
 }
 
+namespace content {
+class PictureCache;
+}
+
 namespace view {
 
 class Drag;
@@ -43,10 +47,14 @@ class Board : public QWidget {
     Q_OBJECT
 
 public:
-    explicit Board(model::Worksheet& worksheet, QWidget* parent = nullptr);
+    // Drawings rendered at sizes the build made no pictures for are kept in `pictures`, where
+    // given, for the next start.
+    explicit Board(model::Worksheet& worksheet, QWidget* parent = nullptr,
+                   content::PictureCache* pictures = nullptr);
     ~Board() override;
 
     model::Worksheet& worksheet() const { return worksheet_; }
+    content::PictureCache* pictureCache() const { return pictures_; }
     QScrollBar* scrollBar() const;
     QWidget* viewport() const { return viewport_; }
     SectionView* sectionView(int section) const { return sections_.at(section); }
@@ -107,6 +115,7 @@ private:
     Target targetInSection(int section, double x, double y) const;
 
     model::Worksheet& worksheet_;
+    content::PictureCache* pictures_;
     content::Zoom zoom_;
     QScrollBar* scrollBar_ = nullptr;
     QWidget* viewport_ = nullptr;

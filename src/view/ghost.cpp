@@ -7,7 +7,8 @@
 
 namespace view {
 
-Ghost::Ghost(QWidget* board) : QWidget(board) {
+Ghost::Ghost(QWidget* board, content::PictureCache* pictures)
+    : QWidget(board), pictures_(pictures) {
     setAttribute(Qt::WA_TransparentForMouseEvents);
     setFocusPolicy(Qt::NoFocus);
     setGeometry(board->rect());
@@ -34,7 +35,7 @@ void Ghost::paintEvent(QPaintEvent* event) {
     if (!place_ || !place_->intersects(event->rect()))
         return;
     QPainter painter(this);
-    content::cardDrawing(compound_).draw(painter, *place_);
+    content::cardDrawing(compound_).draw(painter, *place_, pictures_);
 }
 
 } // namespace view

@@ -19,8 +19,9 @@ namespace view {
 
 namespace look = content::look;
 
-SectionView::SectionView(model::Worksheet& worksheet, int section, QWidget* viewport)
-    : QWidget(viewport), worksheet_(worksheet), section_(section),
+SectionView::SectionView(model::Worksheet& worksheet, int section, QWidget* viewport,
+                         content::PictureCache* pictures)
+    : QWidget(viewport), worksheet_(worksheet), section_(section), pictures_(pictures),
       note_(content::noteStyle(), content::texts::note(section)) {
     setAttribute(Qt::WA_OpaquePaintEvent);
     setMouseTracking(true);
@@ -125,14 +126,14 @@ void SectionView::paintEvent(QPaintEvent* event) {
     if (const content::Drawing* title = content::titleDrawing(section_)) {
         const QRect tab = zoom_.pictureRect(model::kTitleRect);
         if (tab.intersects(dirty))
-            title->draw(painter, tab);
+            title->draw(painter, tab, pictures_);
     }
     for (int reaction = 0; reaction < model::kReactions; ++reaction) {
         if (model::reaction(reaction).section != section_)
             continue;
         const QRect picture = zoom_.pictureRect(content::reactionPicture(reaction));
         if (picture.intersects(dirty))
-            content::reactionDrawing(reaction).draw(painter, picture);
+            content::reactionDrawing(reaction).draw(painter, picture, pictures_);
     }
     if (worksheet_.isNoteShown(section_)) {
         const model::Rect& twips = model::section(section_).noteRect;
@@ -157,7 +158,7 @@ void SectionView::paintEvent(QPaintEvent* event) {
             content::coverSlot(painter, reaction, blank - model::firstBlankOf(reaction),
                                zoom_.pictureRect(content::reactionPicture(reaction)));
         }
-        content::cardDrawing(compound).draw(painter, card);
+        content::cardDrawing(compound).draw(painter, card, pictures_);
     }
 }
 

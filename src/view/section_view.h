@@ -14,6 +14,10 @@ namespace model {
 class Worksheet;
 }
 
+namespace content {
+class PictureCache;
+}
+
 namespace view {
 
 // One section of the worksheet as the viewport shows it: its frame, its title's tab, its
@@ -24,7 +28,8 @@ class SectionView : public QWidget {
     Q_OBJECT
 
 public:
-    SectionView(model::Worksheet& worksheet, int section, QWidget* viewport);
+    SectionView(model::Worksheet& worksheet, int section, QWidget* viewport,
+                content::PictureCache* pictures = nullptr);
 
     int section() const { return section_; }
 
@@ -51,6 +56,7 @@ private:
 
     model::Worksheet& worksheet_;
     int section_;
+    content::PictureCache* pictures_;
     content::Zoom zoom_;
     PaintedLabel note_;
     std::array<QLineEdit*, model::kCoefficientBoxes> edits_{};
