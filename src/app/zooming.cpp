@@ -17,6 +17,7 @@
 #include <QShortcut>
 #include <QStyle>
 #include <QWheelEvent>
+#include <QWindow>
 
 #include <algorithm>
 #include <cmath>
@@ -31,6 +32,10 @@ constexpr double kSmallestZoom = 0.25;
 constexpr int kNotch = 120;
 // How long a resize rests before the zoom it came to is said.
 constexpr int kResizeRestMs = 400;
+// How often, and how many times, a shown window looks for the frame the window manager puts round
+// it: two seconds in all.
+constexpr int kFrameLookMs = 25;
+constexpr int kFrameLooks = 80;
 
 int percentOf(double zoom) {
     return int(std::lround(zoom * 100));
@@ -86,6 +91,8 @@ Zooming::Zooming(QMainWindow& window, Stage& stage, view::Board& board,
     shortcut({QKeySequence(Qt::CTRL | Qt::Key_Minus)}, &Zooming::zoomOut);
     shortcut({QKeySequence(Qt::CTRL | Qt::Key_0)}, &Zooming::zoomToNormal);
 
+    frameWatch_.setInterval(kFrameLookMs);
+    connect(&frameWatch_, &QTimer::timeout, this, &Zooming::lookForFrame);
     resizeRest_.setSingleShot(true);
     resizeRest_.setInterval(kResizeRestMs);
     connect(&resizeRest_, &QTimer::timeout, this, &Zooming::announce);
@@ -103,14 +110,18 @@ QRect Zooming::freeArea() const {
     return screen ? screen->availableGeometry() : QRect();
 }
 
+// The frame as the window system has it now: the widget's own count of it is brought up to date
+// only when the window next moves, which may be long after the window manager framed it.
+QMargins Zooming::platformFrame() const {
+    const QWindow* handle = window_.windowHandle();
+    return handle ? handle->frameMargins() : QMargins();
+}
+
 // Until the window manager has framed the window, a title bar and a border as desktops draw
 // them stand in for its frame.
 QMargins Zooming::frameMargins() const {
-    const QRect frame = window_.frameGeometry();
-    const QRect inner = window_.geometry();
-    if (frame != inner)
-        return QMargins(inner.left() - frame.left(), inner.top() - frame.top(),
-                        frame.right() - inner.right(), frame.bottom() - inner.bottom());
+    if (const QMargins frame = platformFrame(); !frame.isNull())
+        return frame;
     const int border = window_.style()->pixelMetric(QStyle::PM_MdiSubWindowFrameWidth);
     const int title = window_.style()->pixelMetric(QStyle::PM_TitleBarHeight);
     return QMargins(border, title + border, border, border);
@@ -138,7 +149,26 @@ void Zooming::showOnScreen() {
     frame.moveCenter(freeArea().center());
     placeWithin(frame);
     window_.show();
+    // The window manager frames a shown window when it gets round to it, and tells no widget:
+    // the frame is looked for at every event of the window and a few times a second, for a
+    // while.
     awaitingFrame_ = true;
+    frameWatch_.start();
+    lookForFrame();
+}
+
+void Zooming::lookForFrame() {
+    if (!awaitingFrame_)
+        return;
+    if (!platformFrame().isNull())
+        frameArrived();
+    else if (++frameLooks_ > kFrameLooks)
+        stopAwaitingFrame();
+}
+
+void Zooming::stopAwaitingFrame() {
+    awaitingFrame_ = false;
+    frameWatch_.stop();
 }
 
 void Zooming::zoomIn() {
@@ -181,6 +211,8 @@ void Zooming::apply(double zoom) {
     window_.resize(size);
 }
 
+// The frame's corner is asked for, so that the window manager puts it there whether or not it has
+// framed the window yet.
 void Zooming::placeWithin(QRect frame) {
     const QRect free = freeArea();
     if (!free.isEmpty()) {
@@ -189,7 +221,10 @@ void Zooming::placeWithin(QRect frame) {
         frame.moveLeft(std::max(frame.left(), free.left()));
         frame.moveTop(std::max(frame.top(), free.top()));
     }
-    window_.move(frame.topLeft());
+    if (QWindow* handle = window_.windowHandle())
+        handle->setFramePosition(frame.topLeft());
+    else
+        window_.move(frame.topLeft());
 }
 
 // A window the desktop resizes takes the largest zoom its client area holds; a size the window
@@ -211,7 +246,7 @@ void Zooming::stageResized() {
 // The frame can only be counted once the window manager has put it round the window; the zoom
 // chosen to fit the screen is chosen again with it, and the window centred again.
 void Zooming::frameArrived() {
-    awaitingFrame_ = false;
+    stopAwaitingFrame();
     if (fittedToScreen_) {
         const double zoom = std::min(1.0, largestFitting());
         if (zoom != board_.zoom().factor()) {
@@ -245,9 +280,9 @@ bool Zooming::eventFilter(QObject* watched, QEvent* event) {
         }
     } else if (watched == &window_ && awaitingFrame_) {
         if (event->type() == QEvent::Hide)
-            awaitingFrame_ = false;
-        else if (window_.frameGeometry().size() != window_.size())
-            frameArrived();
+            stopAwaitingFrame();
+        else
+            lookForFrame();
     }
     return QObject::eventFilter(watched, event);
 }

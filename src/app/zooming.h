@@ -74,8 +74,11 @@ private:
     // stays within the screen's free area.
     void apply(double zoom);
     void stageResized();
+    void lookForFrame();
+    void stopAwaitingFrame();
     void frameArrived();
     void announce();
+    QMargins platformFrame() const;
     QMargins frameMargins() const;
     QSize windowSizeAt(double zoom) const;
     QRect freeArea() const;
@@ -88,6 +91,8 @@ private:
     // Whether the window still waits for the frame the window manager gives it once shown,
     // and whether the zoom is still the one chosen to fit the screen.
     bool awaitingFrame_ = false;
+    QTimer frameWatch_;
+    int frameLooks_ = 0;
     bool fittedToScreen_ = false;
     // The wheel turns in eighths of a degree; a notch is 120.
     int wheelTurned_ = 0;
