@@ -203,12 +203,13 @@ void Zooming::apply(double zoom) {
     board_.setZoom(content::Zoom(zoom));
     window_.setMinimumSize(windowSizeAt(std::min(kZoomSteps.front(), zoom)));
     const QSize size = windowSizeAt(zoom);
+    const QPoint middle = window_.frameGeometry().center();
+    window_.resize(size);
     if (window_.isVisible()) {
         QRect frame(QPoint(0, 0), size.grownBy(frameMargins()));
-        frame.moveCenter(window_.frameGeometry().center());
+        frame.moveCenter(middle);
         placeWithin(frame);
     }
-    window_.resize(size);
 }
 
 // The frame's corner is asked for, so that the window manager puts it there whether or not it has
