@@ -49,16 +49,20 @@ void zoomTo(WindowFixture& f, double zoom) {
     f.window->resize(f.board.size() + QSize(0, f.window->menuBar()->height()));
 }
 
-// A window two pixels wider than the worksheet keeps its zoom and puts the board a pixel in: on
-// a screen scaled by a half, between two pixels of the device.
-void moveBoardByAPixel(WindowFixture& f) {
-    f.window->resize(f.window->width() + 2, f.window->height());
-    QCOMPARE(f.board.x(), 1);
-}
-
 void openOnScreen(WindowFixture& f) {
     f.window->showOnScreen();
     QVERIFY(QTest::qWaitForWindowExposed(f.window.get()));
+}
+
+// The window opened on its screen, at `zoom` unless that is 0, and two pixels wider than the
+// worksheet: it keeps its zoom and puts the board a pixel in, which on a screen scaled by a half
+// lies between two pixels of the device.
+void openBetweenDevicePixels(WindowFixture& f, double zoom) {
+    openOnScreen(f);
+    if (zoom > 0)
+        zoomTo(f, zoom);
+    f.window->resize(f.window->width() + 2, f.window->height());
+    QCOMPARE(f.board.x(), 1);
 }
 
 // The window lies whole, frame and all, in the part of its screen that panels leave free.
@@ -204,10 +208,7 @@ private slots:
     void aPlacedCardCoversItsBlank() {
         QFETCH(double, zoom);
         WindowFixture f;
-        openOnScreen(f);
-        if (zoom > 0)
-            zoomTo(f, zoom);
-        moveBoardByAPixel(f);
+        openBetweenDevicePixels(f, zoom);
         const qreal ratio = f.window->devicePixelRatioF();
         if (f.board.zoom() == content::Zoom() && ratio == std::floor(ratio))
             QSKIP("on the pixels the worksheet was drawn for, cards lie on blanks as drawn");
@@ -236,10 +237,7 @@ private slots:
         namespace look = content::look;
         QFETCH(double, zoom);
         WindowFixture f;
-        openOnScreen(f);
-        if (zoom > 0)
-            zoomTo(f, zoom);
-        moveBoardByAPixel(f);
+        openBetweenDevicePixels(f, zoom);
         const QImage shot = f.window->grab().toImage();
         const qreal ratio = shot.devicePixelRatio();
         const model::Rect& frame = model::section(0).frame;
