@@ -70,11 +70,6 @@ void WindowCentring::place(QMargins frame) {
     placing_ = false;
 }
 
-QRect WindowCentring::screenArea(const QWidget& window) {
-    const QScreen* screen = window.screen();
-    return screen ? screen->geometry() : QRect();
-}
-
 QRect WindowCentring::availableArea(const QWidget& window) {
     const QScreen* screen = window.screen();
     return screen ? screen->availableGeometry() : QRect();

@@ -32,8 +32,7 @@ public:
     // Centres the window now; call it when the window is shown.
     void centre();
 
-    // The whole screen, and the part of it that panels leave free.
-    static QRect screenArea(const QWidget& window);
+    // The part of the window's screen that panels leave free.
     static QRect availableArea(const QWidget& window);
 
 protected:
