@@ -12,14 +12,16 @@ namespace content {
 namespace {
 
 // The frame around a shown window, or nothing while it is not known. Qt measures the frame by
-// the window manager's own window around the client, and that window may not have grown around
-// the client yet when Qt looks: openbox makes it a pixel square at first, and on a busy machine
-// Qt looked in between, saw a frame of 1 × 1 and the window was centred by that, its corner in
-// the middle of the screen. A frame that does not hold the window is no frame yet.
+// the window manager's own window around the client, and may look while the window manager is
+// still building it: openbox makes that window a pixel square, grows it and moves the client
+// from its corner into place. On a busy machine Qt looked in between, and the window was centred
+// by a frame of 1 × 1, its corner in the middle of the screen, or, once, as if its title bar lay
+// below it. A frame that does not hold the window, or holds it in its very corner, is not built
+// yet.
 std::optional<QMargins> frameOf(const QWidget& window) {
     const QRect frame = window.frameGeometry();
     const QRect client = window.geometry();
-    if (frame == client || !frame.contains(client))
+    if (frame == client || !frame.contains(client) || frame.topLeft() == client.topLeft())
         return std::nullopt;
     return QMargins(client.left() - frame.left(), client.top() - frame.top(),
                     frame.right() - client.right(), frame.bottom() - client.bottom());
@@ -55,7 +57,7 @@ void WindowCentring::place(QMargins frame) {
         return;
     const QRect bounds = bounds_ ? bounds_(window_) : QRect();
     placing_ = true;
-    counted_ = frame;
+    countedFrame_ = frame;
     if (fit_ && !bounds.isEmpty())
         fit_(bounds.size().shrunkBy(frame));
     QRect outer = QRect(QPoint(), window_.size()).marginsAdded(frame);
@@ -67,6 +69,7 @@ void WindowCentring::place(QMargins frame) {
     // The client's own place rather than the frame's: Qt would turn a frame's place into the
     // client's by the frame it knows, and before the window is mapped it knows none.
     window_.setGeometry(QRect(outer.topLeft() + QPoint(frame.left(), frame.top()), window_.size()));
+    countedSize_ = window_.size();
     placing_ = false;
 }
 
@@ -83,10 +86,11 @@ bool WindowCentring::eventFilter(QObject* watched, QEvent* event) {
         return false;
     }
     // No event tells that the frame has turned up, so every event of the window looks. The
-    // student moving the window leaves its frame as it is: only the window manager's framing,
-    // which comes before the student could move it, centres it again.
+    // student moving the window leaves its frame and size as they are: only the window manager's
+    // framing, and the size it gives the window for a moment when the window is larger than the
+    // screen, centre it again.
     const std::optional<QMargins> frame = frameOf(window_);
-    if (frame && *frame != counted_)
+    if (frame && (*frame != countedFrame_ || window_.size() != countedSize_))
         place(*frame);
     return false;
 }

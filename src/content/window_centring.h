@@ -14,8 +14,8 @@ namespace content {
 // Centres a top-level window by its outer frame, title bar included, and may keep that frame
 // within bounds. A window manager frames a window only once it is shown, so the first centring
 // counts the frame of the window's parent, which the same window manager dressed alike, or none
-// for a window without one; whenever the window's own frame turns up other than counted, the
-// window is centred again by it.
+// for a window without one; whenever the window's own frame or size turns up other than counted,
+// the window is centred again by them.
 class WindowCentring : public QObject {
 public:
     // A rectangle for the window, asked afresh at each centring.
@@ -46,10 +46,11 @@ private:
     Area bounds_ = nullptr;
     Fit fit_;
     // Whether the window is shown since the last centring, whether it is being placed (its own
-    // events then come from the placing), and the frame the last placing counted.
+    // events then come from the placing), and the frame and size the last placing counted.
     bool shown_ = false;
     bool placing_ = false;
-    QMargins counted_;
+    QMargins countedFrame_;
+    QSize countedSize_;
 };
 
 } // namespace content
