@@ -3,16 +3,20 @@
 #include "content/links.h"
 
 #include <QApplication>
+#include <QFile>
 #include <QLabel>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QScreen>
+#include <QTemporaryFile>
 #include <QTest>
 #include <QTextBlock>
 #include <QTimer>
 
+#include <array>
 #include <functional>
 #include <stdexcept>
+#include <utility>
 
 using content::AboutWindow;
 
@@ -37,6 +41,25 @@ QPoint centreOf(QWidget* widget) {
     return widget->rect().center();
 }
 
+// Where each control lies in twips.
+const std::array<std::pair<const char*, QRect>, 6> kControls{{
+    {"usageNotice", QRect(60, 4080, 7995, 795)},
+    {"okButton", QRect(3120, 4980, 1935, 315)},
+    {"schoolEmblem", QRect(2460, 420, 3195, 3195)},
+    {"authorCredit", QRect(165, 1260, 3705, 1665)},
+    {"emblemGround", QRect(60, 60, 4005, 4005)},
+    {"makerLogo", QRect(4020, 60, 4005, 4005)},
+}};
+
+// Where the second, small screen begins.
+constexpr QPoint kSmallScreen(1280, 0);
+
+// The main window at full size, its frame's corner at `corner`.
+void layOutMainWindow(QWidget& main, QPoint corner) {
+    main.setFixedSize(915, 567);
+    main.move(corner);
+}
+
 } // namespace
 
 class AboutWindowTest : public QObject {
@@ -53,6 +76,13 @@ private slots:
     void failingLinkChangesNothing();
     // Every showing is centred on the screen, also after the student moved the window before.
     void everyShowingIsCentred();
+    // The window lies over the main window, or in the middle of the screen while the main window
+    // is not shown; where that would leave part of it off the screen, it is moved in just enough.
+    void centredOnTheMainWindowAndWhollyOnScreen_data();
+    void centredOnTheMainWindowAndWhollyOnScreen();
+    // On a screen too small for it the window shrinks, every control and text in proportion; on
+    // a roomy screen it is full size again.
+    void shrinksInProportionWhereItCannotFit();
     // OK holds the focus on every showing, so Enter and the space bar close the window.
     void okHasTheFocusAndAnswersTheKey_data();
     void okHasTheFocusAndAnswersTheKey();
@@ -164,6 +194,73 @@ void AboutWindowTest::everyShowingIsCentred() {
     QVERIFY2((secondCentre - screenCentre).manhattanLength() <= 1, "showing after a move");
 }
 
+void AboutWindowTest::centredOnTheMainWindowAndWhollyOnScreen_data() {
+    QTest::addColumn<QPoint>("mainCorner");
+    QTest::addColumn<bool>("mainShown");
+    QTest::addColumn<bool>("movedIn");
+    QTest::newRow("over the main window") << QPoint(300, 40) << true << false;
+    QTest::newRow("main window not shown") << QPoint(300, 40) << false << false;
+    QTest::newRow("main window past the right edge") << QPoint(700, 100) << true << true;
+    QTest::newRow("main window above the top") << QPoint(50, -250) << true << true;
+    QTest::newRow("screen smaller than the window") << kSmallScreen << true << true;
+}
+
+void AboutWindowTest::centredOnTheMainWindowAndWhollyOnScreen() {
+    QFETCH(QPoint, mainCorner);
+    QFETCH(bool, mainShown);
+    QFETCH(bool, movedIn);
+    QWidget main;
+    layOutMainWindow(main, mainCorner);
+    main.setVisible(mainShown);
+    QVERIFY(!mainShown || QTest::qWaitForWindowExposed(&main));
+    const QRect room = QGuiApplication::screenAt(main.geometry().center())->availableGeometry();
+    AboutWindow window([](const QUrl&) { return true; }, QIcon(), QCursor(), &main);
+    QRect frame;
+    showModally(window, [&] { frame = window.frameGeometry(); });
+    QVERIFY(frame.size() != window.size());
+    QVERIFY(room.contains(frame));
+    // Off the aim only by being moved in, and then it touches the edge it was moved in from.
+    const QPoint aim = mainShown ? main.frameGeometry().center() : room.center();
+    const QPoint off = frame.center() - aim;
+    QCOMPARE(qAbs(off.x()) > 1 || qAbs(off.y()) > 1, movedIn);
+    QVERIFY(qAbs(off.x()) <= 1 || frame.left() == room.left() || frame.right() == room.right());
+    QVERIFY(qAbs(off.y()) <= 1 || frame.top() == room.top() || frame.bottom() == room.bottom());
+}
+
+void AboutWindowTest::shrinksInProportionWhereItCannotFit() {
+    QWidget main;
+    layOutMainWindow(main, kSmallScreen);
+    main.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&main));
+    AboutWindow window([](const QUrl&) { return true; }, QIcon(), QCursor(), &main);
+    auto* ok = window.findChild<QPushButton*>(QStringLiteral("okButton"));
+    auto* credit = window.findChild<QLabel*>(QStringLiteral("authorCredit"));
+    showModally(window, [] {});
+    const double scale = window.width() / 537.0;
+    QVERIFY(scale < 1);
+    QVERIFY(qAbs(window.height() - 355 * scale) <= 1);
+    for (const auto& [name, twips] : kControls) {
+        const QRect actual = control(window, name)->geometry();
+        const QRectF expected(twips.x() * scale / 15, twips.y() * scale / 15,
+                              twips.width() * scale / 15, twips.height() * scale / 15);
+        // The author's name may need more lines than the design height holds.
+        const bool grows = control(window, name) == credit;
+        QVERIFY2(qAbs(actual.x() - expected.x()) <= 1 && qAbs(actual.y() - expected.y()) <= 1 &&
+                     qAbs(actual.width() - expected.width()) <= 1 &&
+                     (grows ? actual.height() >= expected.height() - 1
+                            : qAbs(actual.height() - expected.height()) <= 1),
+                 name);
+    }
+    QVERIFY(qAbs(ok->font().pointSizeF() - 8 * scale) < 0.05);
+    QVERIFY(qAbs(credit->font().pointSizeF() - 24 * scale) < 0.05);
+
+    main.move(100, 100);
+    showModally(window, [] {});
+    QCOMPARE(window.size(), QSize(537, 355));
+    QCOMPARE(ok->font().pointSizeF(), 8.0);
+    QCOMPARE(credit->font().pointSizeF(), 24.0);
+}
+
 void AboutWindowTest::okHasTheFocusAndAnswersTheKey_data() {
     QTest::addColumn<int>("key");
     QTest::newRow("return") << int(Qt::Key_Return);
@@ -228,12 +325,8 @@ void AboutWindowTest::noticeEndsWithAnEmptyLineAndIsReadOnly() {
 void AboutWindowTest::controlsLieWhereTheirTwipsSay_data() {
     QTest::addColumn<QString>("name");
     QTest::addColumn<QRect>("twips");
-    QTest::newRow("usageNotice") << "usageNotice" << QRect(60, 4080, 7995, 795);
-    QTest::newRow("okButton") << "okButton" << QRect(3120, 4980, 1935, 315);
-    QTest::newRow("schoolEmblem") << "schoolEmblem" << QRect(2460, 420, 3195, 3195);
-    QTest::newRow("authorCredit") << "authorCredit" << QRect(165, 1260, 3705, 1665);
-    QTest::newRow("emblemGround") << "emblemGround" << QRect(60, 60, 4005, 4005);
-    QTest::newRow("makerLogo") << "makerLogo" << QRect(4020, 60, 4005, 4005);
+    for (const auto& [name, twips] : kControls)
+        QTest::newRow(name) << name << twips;
 }
 
 void AboutWindowTest::controlsLieWhereTheirTwipsSay() {
@@ -290,5 +383,22 @@ void AboutWindowTest::picturesAreSquare() {
     QVERIFY(!logo.allGray());
 }
 
-QTEST_MAIN(AboutWindowTest)
+int main(int argc, char* argv[]) {
+    // Two screens side by side: a roomy one, and a netbook's 1024 × 600 at 200 %, which leaves
+    // 512 × 300 pixels to lay windows out in. Each window has a frame, as under a window manager.
+    QTemporaryFile screens;
+    if (!screens.open())
+        return 1;
+    screens.write(R"({"screens": [
+        {"name": "roomy", "x": 0, "y": 0, "width": 1280, "height": 800},
+        {"name": "small", "x": 1280, "y": 0, "width": 512, "height": 300, "dpr": 2}],
+        "windowFrameMargins": true})");
+    screens.flush();
+    qputenv("QT_QPA_PLATFORM", "offscreen:configfile=" + QFile::encodeName(screens.fileName()));
+    QApplication::setAttribute(Qt::AA_Use96Dpi);
+    QApplication app(argc, argv);
+    AboutWindowTest test;
+    return QTest::qExec(&test, argc, argv);
+}
+
 #include "test_about_window.moc"

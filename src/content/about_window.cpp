@@ -30,11 +30,19 @@ constexpr int kClientHeight = 5325;
 const QColor kBackground(0x40, 0x40, 0x40);
 const QColor kCreditColour(0x00, 0x80, 0x00);
 
-// The same edges as every other control of the program: each edge rounded on its own.
-QRect pixelRect(int left, int top, int width, int height) {
-    const int x = toPixels(left);
-    const int y = toPixels(top);
-    return QRect(x, y, toPixels(left + width) - x, toPixels(top + height) - y);
+// Over the window that asked for it, where the student is looking, or in the middle of the
+// screen while that window is not shown; wholly within that window's screen, where panels leave
+// room.
+const QWidget& owner(const QWidget& window) {
+    return window.parentWidget() ? *window.parentWidget()->window() : window;
+}
+QRect ownerScreen(const QWidget& window) {
+    return WindowCentring::availableArea(owner(window));
+}
+QRect ownerArea(const QWidget& window) {
+    const QWidget& asker = owner(window);
+    const bool askerShown = &asker != &window && asker.isVisible();
+    return askerShown ? asker.frameGeometry() : ownerScreen(window);
 }
 
 // Shows a drawing stretched to the widget; the drawing keeps the rendered pixmaps.
@@ -77,16 +85,12 @@ AboutWindow::AboutWindow(UrlOpener opener, const QIcon& icon, const QCursor& han
       logo_(std::make_unique<RasterDrawing>(makeMakerLogo())) {
     setWindowTitle(kCaption);
     setWindowIcon(icon);
-    // On the screen of the window that asked for it, where the student is looking.
-    centring_ = new WindowCentring(*this, [](const QWidget& window) {
-        const QWidget* owner = window.parentWidget() ? window.parentWidget() : &window;
-        return WindowCentring::screenArea(*owner);
-    });
+    centring_ =
+        new WindowCentring(*this, ownerArea, ownerScreen, [this](QSize room) { fit(room); });
     // A fixed dialog border: a title and a close box, nothing to minimise, maximise or resize.
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                    Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint |
                    Qt::MSWindowsFixedSizeDialogHint);
-    setFixedSize(toPixels(kClientWidth), toPixels(kClientHeight));
     QPalette colours = palette();
     colours.setColor(QPalette::Window, kBackground);
     setPalette(colours);
@@ -95,12 +99,10 @@ AboutWindow::AboutWindow(UrlOpener opener, const QIcon& icon, const QCursor& han
     // Created back to front: each widget lies on top of those made before it.
     auto* makerLogo = new PictureView(*logo_, this);
     makerLogo->setObjectName(QStringLiteral("makerLogo"));
-    makerLogo->setGeometry(pixelRect(4020, 60, 4005, 4005));
     makerLogo->setToolTip(kMakerTip + links::kMakerPage.toString());
 
     auto* emblemGround = new QWidget(this);
     emblemGround->setObjectName(QStringLiteral("emblemGround"));
-    emblemGround->setGeometry(pixelRect(60, 60, 4005, 4005));
     QPalette white = emblemGround->palette();
     white.setColor(QPalette::Window, Qt::white);
     emblemGround->setPalette(white);
@@ -108,7 +110,6 @@ AboutWindow::AboutWindow(UrlOpener opener, const QIcon& icon, const QCursor& han
 
     auto* authorCredit = new QLabel(links::kAuthorCredit, this);
     authorCredit->setObjectName(QStringLiteral("authorCredit"));
-    authorCredit->setFont(controlFont(24, true));
     QPalette green = authorCredit->palette();
     green.setColor(QPalette::WindowText, kCreditColour);
     authorCredit->setPalette(green);
@@ -120,27 +121,17 @@ AboutWindow::AboutWindow(UrlOpener opener, const QIcon& icon, const QCursor& han
     authorCredit->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
     authorCredit->setWordWrap(true);
     authorCredit->setToolTip(kCollectionTip + links::kAuthorCreditGenitive);
-    // The name keeps its width and grows downwards when it needs more lines.
-    QRect creditArea = pixelRect(165, 1260, 3705, 1665);
-    creditArea.setHeight(
-        std::max(creditArea.height(), authorCredit->heightForWidth(creditArea.width())));
-    authorCredit->setGeometry(creditArea);
 
     auto* schoolEmblem = new PictureView(*emblem_, this);
     schoolEmblem->setObjectName(QStringLiteral("schoolEmblem"));
-    schoolEmblem->setGeometry(pixelRect(2460, 420, 3195, 3195));
     schoolEmblem->setToolTip(kSchoolTip);
 
     okButton_ = new QPushButton(QStringLiteral("OK"), this);
     okButton_->setObjectName(QStringLiteral("okButton"));
-    okButton_->setFont(controlFont(8, false));
-    okButton_->setGeometry(pixelRect(3120, 4980, 1935, 315));
     connect(okButton_, &QPushButton::clicked, this, &QDialog::accept);
 
     notice_ = new QPlainTextEdit(this);
     notice_->setObjectName(QStringLiteral("usageNotice"));
-    notice_->setFont(controlFont(8, false));
-    notice_->setGeometry(pixelRect(60, 4080, 7995, 795));
     notice_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     notice_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     notice_->setReadOnly(true);
@@ -149,6 +140,14 @@ AboutWindow::AboutWindow(UrlOpener opener, const QIcon& icon, const QCursor& han
     notice_->setTabChangesFocus(true);
 
     setTabOrder(okButton_, notice_);
+
+    controls_ = {Control{makerLogo, {4020, 60, 4005, 4005}, 0, false},
+                 Control{emblemGround, {60, 60, 4005, 4005}, 0, false},
+                 Control{authorCredit, {165, 1260, 3705, 1665}, 24, true},
+                 Control{schoolEmblem, {2460, 420, 3195, 3195}, 0, false},
+                 Control{okButton_, {3120, 4980, 1935, 315}, 8, false},
+                 Control{notice_, {60, 4080, 7995, 795}, 8, false}};
+    arrange(zoom_);
 
     links_ = {Link{schoolEmblem, links::kSchoolPage}, Link{authorCredit, links::kProgramCollection},
               Link{makerLogo, links::kMakerPage}};
@@ -195,6 +194,29 @@ bool AboutWindow::eventFilter(QObject* watched, QEvent* event) {
         }
     }
     return QDialog::eventFilter(watched, event);
+}
+
+void AboutWindow::arrange(Zoom zoom) {
+    zoom_ = zoom;
+    setFixedSize(zoom.toPixels(kClientWidth), zoom.toPixels(kClientHeight));
+    for (const Control& control : controls_) {
+        if (control.points > 0)
+            control.widget->setFont(controlFont(control.points * zoom.factor(), control.bold));
+        // The author's name keeps its width and grows downwards when it needs more lines.
+        QRect place = zoom.toPixels(control.twips);
+        if (control.widget->hasHeightForWidth())
+            place.setHeight(
+                std::max(place.height(), control.widget->heightForWidth(place.width())));
+        control.widget->setGeometry(place);
+    }
+}
+
+void AboutWindow::fit(QSize room) {
+    // One factor across and down, so that the window keeps its shape; 1 wherever it fits.
+    const double factor = std::min({1.0, room.width() * kTwipsPerPixel / kClientWidth,
+                                    room.height() * kTwipsPerPixel / kClientHeight});
+    if (factor > 0 && factor != zoom_.factor())
+        arrange(Zoom(factor));
 }
 
 void AboutWindow::load() {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "content/drawing.h"
+#include "content/geometry.h"
 #include "content/url_opener.h"
 #include "content/window_centring.h"
 
@@ -26,7 +27,9 @@ QImage makeMakerLogo();
 
 // The About window: the worksheet's title, the school's emblem, the author, the maker's logo and
 // the usage notice. Its owner creates it once and shows it modally with exec() as often as
-// asked; every showing loads it afresh, centred on the screen with "OK" holding the focus.
+// asked; every showing loads it afresh with "OK" holding the focus, centred on its owner (on the
+// screen when the owner is not shown) and wholly within the screen's free area, smaller in
+// proportion where it would not fit there at full size.
 class AboutWindow : public QDialog {
 public:
     // `opener` opens the three links; `icon` is the main window's icon and `handCursor` the
@@ -45,7 +48,17 @@ private:
         QWidget* widget;
         QUrl address;
     };
+    // A control, where it lies in twips and the size of its text in points (0: no text of its
+    // own).
+    struct Control {
+        QWidget* widget;
+        model::Rect twips;
+        qreal points;
+        bool bold;
+    };
 
+    void arrange(Zoom zoom);
+    void fit(QSize room);
     void load();
     void openLink(const QUrl& address) const;
 
@@ -53,6 +66,8 @@ private:
     std::unique_ptr<Drawing> emblem_;
     std::unique_ptr<Drawing> logo_;
     WindowCentring* centring_ = nullptr;
+    Zoom zoom_;
+    std::array<Control, 6> controls_{};
     QPlainTextEdit* notice_ = nullptr;
     QPushButton* okButton_ = nullptr;
     std::array<Link, 3> links_{};

@@ -4,31 +4,73 @@
 #include <QScreen>
 #include <QWidget>
 
+#include <algorithm>
+#include <optional>
+
 namespace content {
 
+namespace {
+
+// The frame around a shown window, or nothing while it is not known. Qt measures the frame by
+// the window manager's own window around the client, and may look while the window manager is
+// still building it: openbox makes that window a pixel square, grows it and moves the client
+// from its corner into place. On a busy machine Qt looked in between, and the window was centred
+// by a frame of 1 × 1, its corner in the middle of the screen, or, once, as if its title bar lay
+// below it. A frame that does not hold the window, or holds it in its very corner, is not built
+// yet.
+std::optional<QMargins> frameOf(const QWidget& window) {
+    const QRect frame = window.frameGeometry();
+    const QRect client = window.geometry();
+    if (frame == client || !frame.contains(client) || frame.topLeft() == client.topLeft())
+        return std::nullopt;
+    return QMargins(client.left() - frame.left(), client.top() - frame.top(),
+                    frame.right() - client.right(), frame.bottom() - client.bottom());
+}
+
+// Where a span of `length` starting at `start` lies once moved into `room` pixels from `low`.
+// One too long for the room starts at `low`: the title bar and the close box stay in reach.
+int within(int start, int length, int low, int room) {
+    return std::max(low, std::min(start, low + room - length));
+}
+
+} // namespace
+
 WindowCentring::WindowCentring(QWidget& window, Area area)
-    : QObject(&window), window_(window), area_(area) {
+    : WindowCentring(window, area, nullptr) {}
+
+WindowCentring::WindowCentring(QWidget& window, Area area, Area bounds, Fit fit)
+    : QObject(&window), window_(window), area_(area), bounds_(bounds), fit_(std::move(fit)) {
     window.installEventFilter(this);
 }
 
 void WindowCentring::centre() {
-    place();
-    centredFrame_ = window_.frameGeometry().size();
-    awaitingFrame_ = true;
+    shown_ = true;
+    std::optional<QMargins> frame = frameOf(window_);
+    if (!frame && window_.parentWidget())
+        frame = frameOf(*window_.parentWidget()->window());
+    place(frame.value_or(QMargins()));
 }
 
-void WindowCentring::place() {
+void WindowCentring::place(QMargins frame) {
     const QRect area = area_(window_);
     if (area.isEmpty())
         return;
-    QRect frame = window_.frameGeometry();
-    frame.moveCenter(area.center());
-    window_.move(frame.topLeft());
-}
-
-QRect WindowCentring::screenArea(const QWidget& window) {
-    const QScreen* screen = window.screen();
-    return screen ? screen->geometry() : QRect();
+    const QRect bounds = bounds_ ? bounds_(window_) : QRect();
+    placing_ = true;
+    countedFrame_ = frame;
+    if (fit_ && !bounds.isEmpty())
+        fit_(bounds.size().shrunkBy(frame));
+    QRect outer = QRect(QPoint(), window_.size()).marginsAdded(frame);
+    outer.moveCenter(area.center());
+    if (!bounds.isEmpty())
+        outer.moveTopLeft(
+            QPoint(within(outer.left(), outer.width(), bounds.left(), bounds.width()),
+                   within(outer.top(), outer.height(), bounds.top(), bounds.height())));
+    // The client's own place rather than the frame's: Qt would turn a frame's place into the
+    // client's by the frame it knows, and before the window is mapped it knows none.
+    window_.setGeometry(QRect(outer.topLeft() + QPoint(frame.left(), frame.top()), window_.size()));
+    countedSize_ = window_.size();
+    placing_ = false;
 }
 
 QRect WindowCentring::availableArea(const QWidget& window) {
@@ -37,20 +79,19 @@ QRect WindowCentring::availableArea(const QWidget& window) {
 }
 
 bool WindowCentring::eventFilter(QObject* watched, QEvent* event) {
-    if (watched != &window_ || !awaitingFrame_)
+    if (watched != &window_ || !shown_ || placing_)
         return false;
     if (event->type() == QEvent::Hide) {
-        awaitingFrame_ = false;
+        shown_ = false;
         return false;
     }
-    // While the window manager frames the window anew the frame may read as none for a moment;
-    // only a frame that is there, and other than the one counted, calls for centring again.
-    // Whichever event first finds it comes before the student could move the window by it.
-    const QSize frame = window_.frameGeometry().size();
-    if (frame != window_.size() && frame != centredFrame_) {
-        awaitingFrame_ = false;
-        place();
-    }
+    // No event tells that the frame has turned up, so every event of the window looks. The
+    // student moving the window leaves its frame and size as they are: only the window manager's
+    // framing, and the size it gives the window for a moment when the window is larger than the
+    // screen, centre it again.
+    const std::optional<QMargins> frame = frameOf(window_);
+    if (frame && (*frame != countedFrame_ || window_.size() != countedSize_))
+        place(*frame);
     return false;
 }
 
