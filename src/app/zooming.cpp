@@ -7,7 +7,6 @@
 #include "view/board.h"
 
 #include <QApplication>
-#include <QChildEvent>
 #include <QMainWindow>
 #include <QMenuBar>
 #include <QPaintEvent>
@@ -37,6 +36,14 @@ constexpr int kResizeRestMs = 400;
 constexpr int kFrameLookMs = 25;
 constexpr int kFrameLooks = 80;
 
+// A frame that does not hold the window, or holds it in its very corner, is one the window
+// manager is still building: openbox makes it a pixel square, grows it and then moves the window
+// into place.
+bool isBuilt(const QMargins& frame) {
+    return frame.left() >= 0 && frame.top() >= 0 && frame.right() >= 0 && frame.bottom() >= 0 &&
+           (frame.left() > 0 || frame.top() > 0);
+}
+
 int percentOf(double zoom) {
     return int(std::lround(zoom * 100));
 }
@@ -50,12 +57,6 @@ Stage::Stage(QWidget* parent) : QWidget(parent) {
 void Stage::resizeEvent(QResizeEvent* event) {
     QWidget::resizeEvent(event);
     centreBoard();
-}
-
-void Stage::childEvent(QChildEvent* event) {
-    QWidget::childEvent(event);
-    if (event->type() == QEvent::ChildAdded && board_)
-        centreBoard();
 }
 
 void Stage::paintEvent(QPaintEvent* event) {
@@ -79,7 +80,10 @@ Zooming::Zooming(QMainWindow& window, Stage& stage, view::Board& board,
     // The wheel with Ctrl held zooms wherever the pointer is in the window: over the scroll bar
     // and the boxes too, which would take the wheel for themselves.
     qApp->installEventFilter(this);
-    connect(&board_, &view::Board::zoomChanged, &stage_, [this] { stage_.update(); });
+    connect(&board_, &view::Board::zoomChanged, &stage_, [this] {
+        stage_.centreBoard();
+        stage_.update();
+    });
 
     const auto shortcut = [this](QList<QKeySequence> keys, void (Zooming::*command)()) {
         auto* keysFor = new QShortcut(&window_);
@@ -92,7 +96,7 @@ Zooming::Zooming(QMainWindow& window, Stage& stage, view::Board& board,
     shortcut({QKeySequence(Qt::CTRL | Qt::Key_0)}, &Zooming::zoomToNormal);
 
     frameWatch_.setInterval(kFrameLookMs);
-    connect(&frameWatch_, &QTimer::timeout, this, &Zooming::lookForFrame);
+    connect(&frameWatch_, &QTimer::timeout, this, &Zooming::frameWatchTicked);
     resizeRest_.setSingleShot(true);
     resizeRest_.setInterval(kResizeRestMs);
     connect(&resizeRest_, &QTimer::timeout, this, &Zooming::announce);
@@ -120,7 +124,7 @@ QMargins Zooming::platformFrame() const {
 // Until the window manager has framed the window, a title bar and a border as desktops draw
 // them stand in for its frame.
 QMargins Zooming::frameMargins() const {
-    if (const QMargins frame = platformFrame(); !frame.isNull())
+    if (const QMargins frame = platformFrame(); isBuilt(frame))
         return frame;
     const int border = window_.style()->pixelMetric(QStyle::PM_MdiSubWindowFrameWidth);
     const int title = window_.style()->pixelMetric(QStyle::PM_TitleBarHeight);
@@ -150,8 +154,8 @@ void Zooming::showOnScreen() {
     placeWithin(frame);
     window_.show();
     // The window manager frames a shown window when it gets round to it, and tells no widget:
-    // the frame is looked for at every event of the window and a few times a second, for a
-    // while.
+    // the frame is looked for at every event of the window and many times a second, for a
+    // while, and the window is fitted and centred again whenever it turns up other than counted.
     awaitingFrame_ = true;
     frameWatch_.start();
     lookForFrame();
@@ -160,10 +164,18 @@ void Zooming::showOnScreen() {
 void Zooming::lookForFrame() {
     if (!awaitingFrame_)
         return;
-    if (!platformFrame().isNull())
+    const QMargins frame = platformFrame();
+    if (isBuilt(frame) && frame != countedFrame_) {
+        countedFrame_ = frame;
         frameArrived();
-    else if (++frameLooks_ > kFrameLooks)
+    }
+}
+
+void Zooming::frameWatchTicked() {
+    if (++frameLooks_ > kFrameLooks)
         stopAwaitingFrame();
+    else
+        lookForFrame();
 }
 
 void Zooming::stopAwaitingFrame() {
@@ -247,7 +259,6 @@ void Zooming::stageResized() {
 // The frame can only be counted once the window manager has put it round the window; the zoom
 // chosen to fit the screen is chosen again with it, and the window centred again.
 void Zooming::frameArrived() {
-    stopAwaitingFrame();
     if (fittedToScreen_) {
         const double zoom = std::min(1.0, largestFitting());
         if (zoom != board_.zoom().factor()) {

@@ -28,16 +28,17 @@ inline constexpr std::array<double, 13> kZoomSteps{0.5,  0.67, 0.75, 0.8, 0.9, 1
 class Stage : public QWidget {
 public:
     explicit Stage(QWidget* parent);
-    void setBoard(QWidget* board) { board_ = board; }
+    void setBoard(QWidget* board) {
+        board_ = board;
+        centreBoard();
+    }
+    void centreBoard();
 
 protected:
     void resizeEvent(QResizeEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
-    void childEvent(QChildEvent* event) override;
 
 private:
-    void centreBoard();
-
     QWidget* board_ = nullptr;
 };
 
@@ -75,6 +76,7 @@ private:
     void apply(double zoom);
     void stageResized();
     void lookForFrame();
+    void frameWatchTicked();
     void stopAwaitingFrame();
     void frameArrived();
     void announce();
@@ -93,6 +95,7 @@ private:
     bool awaitingFrame_ = false;
     QTimer frameWatch_;
     int frameLooks_ = 0;
+    QMargins countedFrame_;
     bool fittedToScreen_ = false;
     // The wheel turns in eighths of a degree; a notch is 120.
     int wheelTurned_ = 0;

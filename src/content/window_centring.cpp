@@ -35,9 +35,6 @@ int within(int start, int length, int low, int room) {
 
 } // namespace
 
-WindowCentring::WindowCentring(QWidget& window, Area area)
-    : WindowCentring(window, area, nullptr) {}
-
 WindowCentring::WindowCentring(QWidget& window, Area area, Area bounds, Fit fit)
     : QObject(&window), window_(window), area_(area), bounds_(bounds), fit_(std::move(fit)) {
     window.installEventFilter(this);

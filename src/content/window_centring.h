@@ -24,8 +24,6 @@ public:
     // frame counted, so that the window can shrink to it first.
     using Fit = std::function<void(QSize room)>;
 
-    // Centres in `area`; the frame may reach beyond the screen.
-    WindowCentring(QWidget& window, Area area);
     // Centres in `area`, then moves the frame into `bounds` where it would cross their edges.
     WindowCentring(QWidget& window, Area area, Area bounds, Fit fit = {});
 
