@@ -16,6 +16,8 @@
 #include <QPainter>
 #include <QToolTip>
 
+#include <algorithm>
+
 namespace view {
 
 namespace look = content::look;
@@ -92,11 +94,13 @@ void Board::setZoom(content::Zoom zoom) {
     emit zoomChanged();
 }
 
-// The scroll bar keeps its width at every zoom, as the desktop's own scroll bars do.
+// The scroll bar keeps its width at every zoom, as the desktop's own scroll bars do, and the
+// board's right edge at the smallest.
 void Board::layOut() {
     setFixedSize(sizeAt(zoom_));
     QRect bar = toPixels(content::kScrollBar);
     bar.setWidth(content::toPixels(content::kScrollBar.width));
+    bar.moveRight(std::min(bar.right(), width() - 1));
     scrollBar_->setGeometry(bar);
     viewport_->setGeometry(toPixels(content::kViewport));
     for (SectionView* section : sections_)
