@@ -27,8 +27,8 @@ namespace app {
 MainWindow::MainWindow(model::Worksheet& worksheet, content::UrlOpener opener)
     : worksheet_(worksheet), opener_(std::move(opener)) {
     setWindowTitle(content::texts::kCaption);
-    // Minimise and close, and a border the desktop may resize (the worksheet zooms with it);
-    // never maximised, which would only put white around it.
+    // Minimise and close, and a border the desktop may resize (the worksheet zooms with it); no
+    // maximise button, since a maximised window would mostly put white round the worksheet.
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                    Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
                    Qt::WindowCloseButtonHint);
