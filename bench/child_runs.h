@@ -19,7 +19,9 @@ struct ChildRun {
 ChildRun runToExit(const std::string& program, const std::vector<std::string>& overrides);
 
 // Starts `program` like runToExit, waits until it writes a line to its standard output, reads
-// the resident memory of the running process from /proc, in MiB, and ends it.
+// the resident memory of the running process from /proc, in MiB, and ends it. The program's own
+// file is read from the disk, as an installed program's is, not from what the page cache holds
+// of it.
 double residentWhenSettled(const std::string& program, const std::vector<std::string>& overrides);
 
 // The instructions `program` runs from its start to its exit, counted by valgrind's callgrind;

@@ -40,8 +40,7 @@ void Drawing::draw(QPainter& painter, const QRect& area, PictureCache* cache) co
         painter.drawPixmap(target.topLeft(), pixmap(pixels, ratio, cache));
         return;
     }
-    if (const std::optional<QImage> built =
-            borrowedPrerenderedPicture(pictureName(), pixels, ratio)) {
+    if (const std::optional<QImage> built = prerenderedPicture(pictureName(), pixels, ratio)) {
         copyToDevice(painter, target.topLeft(), *built);
         return;
     }

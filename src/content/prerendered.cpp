@@ -248,26 +248,6 @@ std::optional<QImage> prerenderedPicture(const QString& name, QSize pixels, qrea
     return unpackPicture(resourceArchive(), name, pixels, ratio);
 }
 
-// Memory freshly taken from the system costs a fault on every page at its first touch, and a
-// section's pictures are large: a picture painted once is unpacked into memory that has been
-// touched before.
-std::optional<QImage> borrowedPrerenderedPicture(const QString& name, QSize pixels, qreal ratio) {
-    static std::vector<uchar> memory;
-    const std::optional<QByteArrayView> runs =
-        name.isEmpty() ? std::nullopt : findRuns(resourceArchive(), name, pixels, ratio);
-    if (!runs || pixels.isEmpty())
-        return std::nullopt;
-    const size_t bytes = size_t(pixels.width()) * size_t(pixels.height()) * 4;
-    if (memory.size() < bytes)
-        memory.resize(bytes);
-    QImage image(memory.data(), pixels.width(), pixels.height(), pixels.width() * 4,
-                 QImage::Format_ARGB32_Premultiplied);
-    if (image.isNull() || !unpackRuns(*runs, image))
-        return std::nullopt;
-    image.setDevicePixelRatio(ratio);
-    return image;
-}
-
 QByteArray prerenderedEdition() {
     return archiveEdition(resourceArchive());
 }

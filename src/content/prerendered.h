@@ -45,10 +45,6 @@ QByteArray archiveEdition(QByteArrayView archive);
 // resources, where the build put one.
 std::optional<QImage> prerenderedPicture(const QString& name, QSize pixels, qreal ratio);
 
-// The same picture unpacked into memory that the next call unpacks into again: for a picture
-// painted once and not kept. The image is valid until the next call.
-std::optional<QImage> borrowedPrerenderedPicture(const QString& name, QSize pixels, qreal ratio);
-
 // The edition of the program's own pictures: pictures rendered as the program runs are kept
 // for the next start under it, and no program with other drawings takes them for its own.
 QByteArray prerenderedEdition();
