@@ -25,12 +25,23 @@ QSize devicePixels(QSize logical, qreal ratio) {
     return QSize(roundHalfUp(logical.width() * ratio), roundHalfUp(logical.height() * ratio));
 }
 
+// The window's painters only move and scale, and the palette asks this of every card of its
+// stacks at every repaint: the corner is worked out by hand, not through the transform's inverse.
 QRectF onDevicePixels(const QPainter& painter, const QRect& area) {
     const QTransform toDevice = painter.deviceTransform();
-    const QPointF corner = toDevice.map(QPointF(area.topLeft()));
-    const QRectF device(QPointF(roundHalfUp(corner.x()), roundHalfUp(corner.y())),
-                        QSizeF(devicePixels(area.size(), deviceScale(painter))));
-    return toDevice.inverted().mapRect(device);
+    if (toDevice.type() > QTransform::TxScale) {
+        const QPointF corner = toDevice.map(QPointF(area.topLeft()));
+        const QRectF device(QPointF(roundHalfUp(corner.x()), roundHalfUp(corner.y())),
+                            QSizeF(devicePixels(area.size(), deviceScale(painter))));
+        return toDevice.inverted().mapRect(device);
+    }
+    const qreal sx = toDevice.m11();
+    const qreal sy = toDevice.m22();
+    const qreal x = roundHalfUp(area.left() * sx + toDevice.dx());
+    const qreal y = roundHalfUp(area.top() * sy + toDevice.dy());
+    const QSize pixels = devicePixels(area.size(), sx);
+    return QRectF((x - toDevice.dx()) / sx, (y - toDevice.dy()) / sy, pixels.width() / sx,
+                  pixels.height() / sy);
 }
 
 void fillFrame(QPainter& painter, const QRect& outer, qreal width, const QColor& color) {

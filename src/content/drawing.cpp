@@ -29,15 +29,17 @@ void copyToDevice(QPainter& painter, QPointF at, const QImage& picture) {
 
 } // namespace
 
-void Drawing::draw(QPainter& painter, const QRect& area, PictureCache* cache) const {
-    if (area.isEmpty())
+void Drawing::draw(QPainter& painter, const QRect& area, PictureCache* cache, int times) const {
+    if (area.isEmpty() || times < 1)
         return;
     const qreal ratio = painter.device()->devicePixelRatioF();
     const QRectF target = onDevicePixels(painter, area);
     const QSize pixels = devicePixels(area.size(), ratio);
     const Key key(pixels.width(), pixels.height(), ratio);
-    if (shownManyTimes() || cache_.count(key) || !paintedOnce_.insert(key).second) {
-        painter.drawPixmap(target.topLeft(), pixmap(pixels, ratio, cache));
+    if (shownManyTimes() || times > 1 || cache_.count(key) || !paintedOnce_.insert(key).second) {
+        const QPixmap picture = pixmap(pixels, ratio, cache);
+        for (int drawn = 0; drawn < times; ++drawn)
+            painter.drawPixmap(target.topLeft(), picture);
         return;
     }
     if (const std::optional<QImage> built = prerenderedPicture(pictureName(), pixels, ratio)) {

@@ -49,8 +49,10 @@ public:
     // size is asked for it is copied straight from the picture the build rendered for that size,
     // or from `cache`, or painted straight where there is neither, unless many places show it at
     // once; from then on it comes from its pixmap. So a first frame and a first showing keep no
-    // pixmaps they do not need, and whatever is drawn again is drawn fast.
-    void draw(QPainter& painter, const QRect& area, PictureCache* cache = nullptr) const;
+    // pixmaps they do not need, and whatever is drawn again is drawn fast. `times` draws it so
+    // many times over, as a stack of cards lies one on another.
+    void draw(QPainter& painter, const QRect& area, PictureCache* cache = nullptr,
+              int times = 1) const;
 
     // Number of pixmaps rendered so far for this drawing, and of those taken from the build's
     // pictures (for tests and benchmarks).

@@ -165,9 +165,8 @@ void Board::paintEvent(QPaintEvent* event) {
         const QRect card = zoom_.pictureRect(content::paletteCard(column));
         if (!dirty.intersects(card))
             continue;
-        const content::Drawing& drawing = content::cardDrawing(worksheet_.compoundInColumn(column));
-        for (int stacked = 0; stacked < stacked_[column]; ++stacked)
-            drawing.draw(painter, card, pictures_);
+        content::cardDrawing(worksheet_.compoundInColumn(column))
+            .draw(painter, card, pictures_, stacked_[column]);
     }
     if (dirty.intersects(gradeShown_))
         grade_.paint(painter, gradeShown_, grade_.fittedSize());
