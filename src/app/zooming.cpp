@@ -12,7 +12,6 @@
 #include <QPaintEvent>
 #include <QPainter>
 #include <QScreen>
-#include <QScrollBar>
 #include <QShortcut>
 #include <QStyle>
 #include <QWheelEvent>
@@ -44,10 +43,6 @@ bool isBuilt(const QMargins& frame) {
            (frame.left() > 0 || frame.top() > 0);
 }
 
-int percentOf(double zoom) {
-    return int(std::lround(zoom * 100));
-}
-
 } // namespace
 
 Stage::Stage(QWidget* parent) : QWidget(parent) {
@@ -75,10 +70,9 @@ Zooming::Zooming(QMainWindow& window, Stage& stage, view::Board& board,
                  assistive::Announcer& announcer)
     : QObject(&window), window_(window), stage_(stage), board_(board), announcer_(announcer) {
     stage_.setBoard(&board_);
-    stage_.installEventFilter(this);
-    window_.installEventFilter(this);
-    // The wheel with Ctrl held zooms wherever the pointer is in the window: over the scroll bar
-    // and the boxes too, which would take the wheel for themselves.
+    // At the application's door: the wheel with Ctrl held zooms wherever the pointer is in the
+    // window, over the scroll bar and the boxes too, which would take the wheel for themselves;
+    // the stage's resizes and the window's own events come through the same door.
     qApp->installEventFilter(this);
     connect(&board_, &view::Board::zoomChanged, &stage_, [this] {
         stage_.centreBoard();
@@ -149,9 +143,7 @@ void Zooming::showOnScreen() {
     window_.winId();
     apply(std::min(1.0, largestFitting()));
     fittedToScreen_ = true;
-    QRect frame(QPoint(0, 0), window_.size().grownBy(frameMargins()));
-    frame.moveCenter(freeArea().center());
-    placeWithin(frame);
+    centreOnScreen();
     window_.show();
     // The window manager frames a shown window when it gets round to it, and tells no widget:
     // the frame is looked for at every event of the window and many times a second, for a
@@ -266,14 +258,17 @@ void Zooming::frameArrived() {
             window_.resize(windowSizeAt(zoom));
         }
     }
+    centreOnScreen();
+}
+
+void Zooming::centreOnScreen() {
     QRect frame(QPoint(0, 0), window_.size().grownBy(frameMargins()));
     frame.moveCenter(freeArea().center());
     placeWithin(frame);
 }
 
 void Zooming::announce() {
-    announcedPercent_ = percentOf(board_.zoom().factor());
-    announcer_.say(content::spoken::kZoomHeard.arg(announcedPercent_));
+    announcer_.say(content::spoken::kZoomHeard.arg(std::lround(board_.zoom().factor() * 100)));
 }
 
 bool Zooming::eventFilter(QObject* watched, QEvent* event) {

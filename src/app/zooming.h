@@ -85,6 +85,7 @@ private:
     QSize windowSizeAt(double zoom) const;
     QRect freeArea() const;
     void placeWithin(QRect frame);
+    void centreOnScreen();
 
     QMainWindow& window_;
     Stage& stage_;
@@ -101,7 +102,6 @@ private:
     int wheelTurned_ = 0;
     // The zoom a resize comes to is said once the resizing rests.
     QTimer resizeRest_;
-    int announcedPercent_ = 100;
 };
 
 } // namespace app
