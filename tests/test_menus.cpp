@@ -56,7 +56,9 @@ void halfFinished(WindowFixture& f) {
     f.window->checkAction->trigger();
 }
 
-// Runs `inside` once the modal window that `trigger` opens is up, then returns.
+// Runs `inside` once the modal window that `trigger` opens is up, then returns. A check that
+// fails inside returns before the window is closed: it is closed then, so that the test fails at
+// once instead of waiting on the window until it is killed.
 void whileModal(const std::function<void()>& trigger, const std::function<void(QWidget*)>& inside) {
     bool ran = false;
     QTimer::singleShot(0, [&] {
@@ -64,6 +66,8 @@ void whileModal(const std::function<void()>& trigger, const std::function<void(Q
         QVERIFY(modal);
         inside(modal);
         ran = true;
+        if (QTest::currentTestFailed() && modal->isVisible())
+            modal->close();
     });
     trigger();
     QVERIFY(ran);
