@@ -7,10 +7,12 @@
 #include "view/ghost.h"
 #include "view/section_view.h"
 
+#include <QApplication>
 #include <QLineEdit>
 #include <QMouseEvent>
 #include <QScrollBar>
 #include <QTest>
+#include <QWheelEvent>
 #include <QWindow>
 
 using view::Target;
@@ -632,6 +634,57 @@ private slots:
         QTest::keyClick(bar, Qt::Key_PageDown);
         QCOMPARE(f.board.sectionInView(), 1);
         QCoreApplication::sendEvent(bar, &wheel);
+        QCOMPARE(f.board.sectionInView(), 2);
+    }
+
+    // Escape in the middle of a drag sends the card home at once, as on any desktop; letting go
+    // over a blank afterwards puts nothing there.
+    void escapeSendsTheDraggedCardHome() {
+        WindowFixture f;
+        showWindow(f);
+        f.box(0);
+        f.grab(Water);
+        f.moveTo(f.onBlank(0));
+        QTest::keyClick(f.window.get(), Qt::Key_Escape);
+        verifySettled(f);
+        f.releaseAt(f.onBlank(0));
+        QCOMPARE(f.worksheet.compoundIn(0), model::kNone);
+        verifySettled(f);
+    }
+
+    // The wheel turns the sections a notch a section wherever it is over the worksheet: the
+    // palette, the white of the viewport, a reaction, a coefficient box.
+    void theWheelOverTheWorksheetTurnsTheSections_data() {
+        QTest::addColumn<QPointF>("client");
+        QTest::newRow("palette") << WindowFixture().onPalette(Water);
+        QTest::newRow("viewport") << QPointF(content::kViewport.left + 30, 3000);
+        QTest::newRow("reaction") << WindowFixture::onPicture(0, 3000);
+        QTest::newRow("coefficient box") << WindowFixture::onBox(0);
+    }
+    void theWheelOverTheWorksheetTurnsTheSections() {
+        QFETCH(QPointF, client);
+        WindowFixture f;
+        showWindow(f);
+        f.fill(0, Ethanoic);
+        // As the toolkit hands on a turn of the wheel from the window system: to the widget under
+        // the pointer, then to its parents while they leave it.
+        const auto turn = [&](int notches) {
+            const QPoint at = f.board.mapToGlobal(f.pixelAt(client));
+            for (QWidget* w = QApplication::widgetAt(at); w; w = w->parentWidget()) {
+                QWheelEvent wheel(w->mapFromGlobal(at), at, {}, QPoint(0, -120 * notches),
+                                  Qt::NoButton, {}, Qt::NoScrollPhase, false);
+                QCoreApplication::sendEvent(w, &wheel);
+                if (wheel.isAccepted())
+                    break;
+            }
+        };
+        turn(1);
+        QCOMPARE(f.board.sectionInView(), 1);
+        f.showSection(0);
+        turn(-1);
+        QCOMPARE(f.board.sectionInView(), 0);
+        turn(1);
+        turn(1);
         QCOMPARE(f.board.sectionInView(), 2);
     }
 

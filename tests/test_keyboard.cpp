@@ -15,6 +15,7 @@
 #include <QLineEdit>
 #include <QScrollBar>
 #include <QTest>
+#include <QTimer>
 
 #include <optional>
 
@@ -218,6 +219,58 @@ private slots:
         QVERIFY(f.board.sectionView(1)->isVisible());
     }
 
+    // Wherever the focus is on the worksheet the page keys turn the section: from a coefficient
+    // box the focus goes on to the first blank of the section shown, as from a blank; the grade
+    // stays in view, and the focus with it.
+    void pageKeysTurnSectionsFromABoxAndFromTheGrade() {
+        WindowFixture f;
+        showActive(f);
+        f.fill(0, Ethanoic);
+        f.box(0)->setFocus();
+        key(Qt::Key_PageDown);
+        QCOMPARE(f.board.sectionInView(), 1);
+        QCOMPARE(focused(), f.window->blankStops().stop(3));
+        f.window->checkAction->trigger();
+        QCOMPARE(focused(), f.window->blankStops().gradeStop());
+        key(Qt::Key_PageDown);
+        QCOMPARE(f.board.sectionInView(), 2);
+        key(Qt::Key_PageUp);
+        key(Qt::Key_PageUp);
+        QCOMPARE(f.board.sectionInView(), 0);
+        QCOMPARE(focused(), f.window->blankStops().gradeStop());
+    }
+
+    // A compound the mouse takes out while the student types in its reaction's box leaves them
+    // in that reaction, on the blank emptied, never on another reaction's blank, where the next
+    // Space would put a compound unseen.
+    void aRemovalByTheMouseKeepsTheFocusInItsReaction() {
+        WindowFixture f;
+        showActive(f);
+        f.fill(14, Propanoic);
+        f.fill(15, Water);
+        f.box(12)->setFocus();
+        QTest::keyClick(f.box(12), Qt::Key_2);
+        f.doubleClick(f.onPlacedCard(15));
+        QCOMPARE(f.worksheet.compoundIn(15), model::kNone);
+        QCOMPARE(focused(), f.window->blankStops().stop(15));
+    }
+
+    // The scroll bar reached by the keyboard frames itself, as the blanks do, whatever the style.
+    void theFocusedScrollBarIsFramed() {
+        WindowFixture f;
+        showActive(f);
+        QScrollBar* bar = f.board.scrollBar();
+        f.window->blankStops().stop(0)->setFocus();
+        const QImage before = bar->grab().toImage();
+        key(Qt::Key_Tab, Qt::ShiftModifier);
+        QCOMPARE(focused(), bar);
+        const QImage framed = bar->grab().toImage();
+        const QColor edge = framed.pixelColor(0, framed.height() / 2);
+        QVERIFY2(edge.blue() > 100 && edge.red() < 60 && edge.green() < 60,
+                 qPrintable(edge.name()));
+        QVERIFY(before.pixelColor(0, before.height() / 2) != edge);
+    }
+
     // The focus frame is drawn around the focused blank only, and never hides the blank.
     void theFocusedBlankIsFramed() {
         WindowFixture f;
@@ -300,6 +353,43 @@ private slots:
         key(Qt::Key_Space);
         QCOMPARE(f.opened.size(), size_t(1));
         QCOMPARE(bar.activeAction(), nullptr);
+    }
+
+    // After a command given from the menu bar by keys the focus is back where the student was,
+    // even where another window took the input between F10 and Enter, or the window came back
+    // without its focus: the help and the About window close on the blank they opened from.
+    void aCommandByKeysLeavesTheFocusWhereItWas_data() {
+        QTest::addColumn<int>("rightOfHelp");
+        QTest::newRow("help") << 0;
+        QTest::newRow("about") << 4;
+    }
+    void aCommandByKeysLeavesTheFocusWhereItWas() {
+        QFETCH(int, rightOfHelp);
+        WindowFixture f;
+        showActive(f);
+        auto* stop = f.window->blankStops().stop(1);
+        stop->setFocus();
+        key(Qt::Key_F10);
+        for (int step = 0; step < rightOfHelp; ++step)
+            key(Qt::Key_Right);
+        QWidget elsewhere;
+        elsewhere.show();
+        elsewhere.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&elsewhere));
+        elsewhere.hide();
+        showActive(f);
+        bool opened = false;
+        QTimer::singleShot(0, [&] {
+            if (QWidget* modal = QApplication::activeModalWidget()) {
+                opened = true;
+                modal->close();
+            }
+        });
+        key(Qt::Key_Return);
+        QVERIFY(opened);
+        f.window->activateWindow();
+        QTRY_COMPARE(QApplication::activeWindow(), f.window.get());
+        QCOMPARE(focused(), stop);
     }
 
     // No key reaches a blank, the section or the menu bar while a card is being dragged.

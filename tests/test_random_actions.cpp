@@ -1246,8 +1246,10 @@ private:
     }
 
     // Gives a shown box the focus; whatever the keyboard does next is for it alone, and the
-    // worksheet keeps what the box then holds. During a drag nothing reaches it.
-    QString intoBox(int box, const QString& what, const std::function<void()>& keys) {
+    // worksheet keeps what the box then holds. During a drag nothing reaches it but Escape,
+    // which sends the card home; the keys after it reach the box.
+    QString intoBox(int box, const QString& what, const std::function<void()>& keys,
+                    bool escapes = false) {
         QLineEdit* line = edit(box);
         line->setFocus(Qt::MouseFocusReason);
         const bool shown = line->isVisible();
@@ -1257,6 +1259,8 @@ private:
         }
         keys();
         State want = want_;
+        if (escapes)
+            want.dragged = kNone;
         if (shown && want.dragged == kNone)
             want.texts[box] = line->text();
         settle(what, want);
@@ -1296,11 +1300,12 @@ private:
             return intoBox(
                 box,
                 QString("key %1 in box %2").arg(QKeySequence(key | modifiers).toString()).arg(box),
-                [=] { keyClick(key, modifiers); });
+                [=] { keyClick(key, modifiers); }, key == Qt::Key_Escape);
         }
         const QString text = randomText(200);
-        return intoBox(box, "keys " + printable(text) + QString(" in box %1").arg(box),
-                       [=] { typeText(text); });
+        return intoBox(
+            box, "keys " + printable(text) + QString(" in box %1").arg(box),
+            [=] { typeText(text); }, text.contains(QChar(0x1b)));
     }
 
     // Pasted: anything at all, control characters and tabs included, up to beyond what a box

@@ -137,14 +137,9 @@ void MenuBar::keyPressEvent(QKeyEvent* event) {
     case Qt::Key_Return:
     case Qt::Key_Enter:
     case Qt::Key_Space:
-    case Qt::Key_Down: {
-        // The focus goes back first, so that a message or window the command opens returns
-        // the student to where they were.
-        QAction* command = commands[at];
-        leave();
-        command->trigger();
+    case Qt::Key_Down:
+        give(commands[at]);
         break;
-    }
     case Qt::Key_Escape:
         leave();
         break;
@@ -155,10 +150,41 @@ void MenuBar::keyPressEvent(QKeyEvent* event) {
     event->accept();
 }
 
+// The focus goes back first, so that a message or window the command opens returns the student
+// to where they were as it closes. The window's manager may still hand the focus elsewhere when
+// the window comes back, so it is put where the student was once more, unless the command gave
+// it to a place of its own (the check to the grade, a restart to the first blank).
+void MenuBar::give(QAction* command) {
+    const QPointer<QWidget> back = returnFocusTo_;
+    leave();
+    bool moved = false;
+    const QMetaObject::Connection watch =
+        connect(qApp, &QApplication::focusChanged, this, [&](QWidget*, QWidget* now) {
+            if (now && now != back && now->window() == window())
+                moved = true;
+        });
+    command->trigger();
+    disconnect(watch);
+    if (!moved && back && back->isVisible())
+        back->setFocus(Qt::OtherFocusReason);
+}
+
+// Another window taking the input, for a moment or until the student comes back, does not take
+// the bar out of their hands: it comes back with the same command highlighted.
+void MenuBar::focusInEvent(QFocusEvent* event) {
+    QMenuBar::focusInEvent(event);
+    if (event->reason() == Qt::ActiveWindowFocusReason && resumeAt_)
+        setActiveAction(resumeAt_);
+    resumeAt_ = nullptr;
+}
+
 void MenuBar::focusOutEvent(QFocusEvent* event) {
+    const bool windowLeft = event->reason() == Qt::ActiveWindowFocusReason;
+    resumeAt_ = windowLeft ? activeAction() : nullptr;
     QMenuBar::focusOutEvent(event);
     setActiveAction(nullptr);
-    returnFocusTo_ = nullptr;
+    if (!windowLeft)
+        returnFocusTo_ = nullptr;
 }
 
 } // namespace app

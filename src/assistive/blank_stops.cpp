@@ -13,7 +13,6 @@
 #include <QLineEdit>
 #include <QScrollBar>
 
-#include <algorithm>
 #include <vector>
 
 namespace assistive {
@@ -91,6 +90,20 @@ void BlankStops::blankChanged(int blank, bool byStudent) {
         // The toolkit announces every call, changed or not.
         if (edit && edit->accessibleName() != boxHeard)
             edit->setAccessibleName(boxHeard);
+    }
+    // The boxes go after this, once the reaction has lost its compound; the focus leaves a box
+    // of this reaction before then, for the blank that emptied, which says what it holds.
+    const int number = model::reactionOfBlank(blank);
+    if (worksheet_.compoundIn(blank) == model::kNone) {
+        const view::SectionView* section = board_.sectionView(model::reaction(number).section);
+        const int first = model::firstBoxOf(number);
+        for (int box = first; box < first + model::reaction(number).boxCount; ++box) {
+            if (const QLineEdit* edit = section->boxEdit(box);
+                edit && edit == board_.window()->focusWidget()) {
+                stops_[blank]->setFocus(Qt::OtherFocusReason);
+                return;
+            }
+        }
     }
     if (!byStudent)
         return;
@@ -192,12 +205,6 @@ bool BlankStops::keyPressed(int blank, const QKeyEvent& event) {
     case Qt::Key_Backspace:
         worksheet_.clear(blank);
         return true;
-    case Qt::Key_PageUp:
-        turnSection(-1);
-        return true;
-    case Qt::Key_PageDown:
-        turnSection(1);
-        return true;
     case Qt::Key_F1:
         announcer_.say(spoken::kBlankKeys);
         return true;
@@ -211,25 +218,6 @@ bool BlankStops::keyPressed(int blank, const QKeyEvent& event) {
 void BlankStops::press(int blank) {
     board_.showSection(model::sectionOfBlank(blank));
     cycleCompound(blank, 1);
-}
-
-// As the scroll bar would turn. The focus goes straight to the first blank of the new section,
-// before the old one hides: hiding the focused blank would hand the focus to the next widget of
-// the chain first, and a screen reader would speak that too.
-void BlankStops::turnSection(int step) {
-    QScrollBar* bar = board_.scrollBar();
-    const int section = std::clamp(bar->value() + step, bar->minimum(), bar->maximum());
-    if (section == bar->value())
-        return;
-    board_.sectionView(section)->show();
-    for (int blank = 0; blank < model::kBlanks; ++blank) {
-        if (model::sectionOfBlank(blank) == section) {
-            stops_[blank]->setFocus(Qt::TabFocusReason);
-            break;
-        }
-    }
-    bar->triggerAction(step < 0 ? QAbstractSlider::SliderPageStepSub
-                                : QAbstractSlider::SliderPageStepAdd);
 }
 
 } // namespace assistive

@@ -29,9 +29,11 @@ class Announcer;
 // shown, the scroll bar, then reaction by reaction from top to bottom its blanks and its shown
 // coefficient boxes, left to right; Shift+Tab walks back. On a blank, Space, Enter and the arrow
 // keys put the compounds in palette order one after another, Delete and Backspace take the
-// compound out, Page Up and Page Down turn to the previous or next section, and F1 says these
-// keys again. A screen reader hears them with the first blank reached after start-up or a
-// restart, once; each change the student makes to a blank is said at once.
+// compound out, and F1 says these keys again; Page Up and Page Down turn the section there as
+// anywhere on the board. A screen reader hears them with the first blank reached after start-up
+// or a restart, once; each change the student makes to a blank is said at once. A coefficient
+// box that goes while it has the focus hands it to the blank whose emptying took it away, so
+// that the student stays in the reaction they were working on.
 class BlankStops : public QObject {
 public:
     BlankStops(view::Board& board, Announcer& announcer);
@@ -55,7 +57,6 @@ private:
     // After a restart: the focus goes to the first blank of the section in view, and the keys
     // are told again.
     void afterRestart();
-    void turnSection(int step);
     void press(int blank);
     // Gives `stop` the focus, which a screen reader speaks with its name and description; one
     // that has it already is said through the announcer instead, since a reader speaks only a

@@ -2,6 +2,7 @@
 
 #include "assistive/announcer.h"
 #include "content/device_pixels.h"
+#include "content/look.h"
 
 #include <QAccessibleWidget>
 #include <QKeyEvent>
@@ -13,9 +14,6 @@ namespace {
 
 // The frame lies this many pixels outside the place, so that it never hides what is in it.
 constexpr int kFrameGap = 3;
-constexpr int kFrameWidth = 2;
-// Dark enough to stand out on the white section, the yellow reactions and the green cards.
-const QColor kFrameColor(0, 0, 160);
 
 // A keyboard stop keeps its own name, which it announces itself when it changes, and answers a
 // screen reader's "press" as its key would.
@@ -74,7 +72,7 @@ KeyboardStop::KeyboardStop(QWidget* parent, const QRect& place, const Announcer&
 }
 
 void KeyboardStop::setPlace(const QRect& place) {
-    const int margin = kFrameGap + kFrameWidth;
+    const int margin = kFrameGap + content::look::kFocusFrameWidth;
     setGeometry(place.adjusted(-margin, -margin, margin, margin));
 }
 
@@ -90,7 +88,8 @@ void KeyboardStop::paintEvent(QPaintEvent*) {
     if (!hasFocus())
         return;
     QPainter painter(this);
-    content::fillFrame(painter, rect(), kFrameWidth, kFrameColor);
+    content::fillFrame(painter, rect(), content::look::kFocusFrameWidth,
+                       content::look::kFocusFrame);
 }
 
 void KeyboardStop::keyPressEvent(QKeyEvent* event) {

@@ -26,4 +26,9 @@ inline const QColor kLabelBorder(0x40, 0x40, 0x40);
 // In pixels of the screen.
 inline constexpr int kFrameBorderWidth = 3;
 
+// The frame round whatever has the keyboard's focus: dark enough to stand out on the white
+// ground, the yellow reactions, the green cards and the grey scroll bar.
+inline const QColor kFocusFrame(0, 0, 160);
+inline constexpr int kFocusFrameWidth = 2;
+
 } // namespace content::look

@@ -10,11 +10,14 @@
 #include "view/scroll_bar.h"
 #include "view/section_view.h"
 
+#include <QCoreApplication>
 #include <QHelpEvent>
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPaintEvent>
 #include <QPainter>
 #include <QToolTip>
+#include <QWheelEvent>
 
 #include <algorithm>
 
@@ -110,8 +113,23 @@ void Board::layOut() {
 }
 
 // The new section shows before the old one hides, so that the viewport never stands empty.
+// A focus in the old one moves first to the new one's first stop: hidden with it, it would
+// fall to whatever follows in the chain, in another reaction or on the scroll bar, and a
+// screen reader would speak that on the way.
 void Board::placeSection(int section) {
-    sections_.at(section)->show();
+    SectionView* shown = sections_.at(section);
+    shown->show();
+    const QWidget* focus = window()->focusWidget();
+    if (focus && focus != shown && !shown->isAncestorOf(focus) && viewport_->isAncestorOf(focus)) {
+        for (QWidget* next = focus->nextInFocusChain(); next != focus;
+             next = next->nextInFocusChain()) {
+            if (shown->isAncestorOf(next) && next->isVisibleTo(shown) && next->isEnabled() &&
+                (next->focusPolicy() & Qt::TabFocus)) {
+                next->setFocus(Qt::OtherFocusReason);
+                break;
+            }
+        }
+    }
     for (int other = 0; other < model::kSections; ++other) {
         if (other != section)
             sections_[other]->hide();
@@ -256,6 +274,23 @@ void Board::mouseDoubleClickEvent(QMouseEvent* event) {
         worksheet_.clear(target.blank);
 }
 
+// The wheel turns the sections wherever it is over the board, a notch a section, as over the
+// scroll bar; with Ctrl held it zooms, which the window sees first.
+void Board::wheelEvent(QWheelEvent* event) {
+    QCoreApplication::sendEvent(scrollBar_, event);
+}
+
+// Keys the focused widget leaves come here: from a blank, a coefficient box or the grade.
+void Board::keyPressEvent(QKeyEvent* event) {
+    const bool plain = !(event->modifiers() & ~(Qt::KeypadModifier | Qt::ShiftModifier));
+    if (plain && event->key() == Qt::Key_PageUp)
+        scrollBar_->triggerAction(QAbstractSlider::SliderPageStepSub);
+    else if (plain && event->key() == Qt::Key_PageDown)
+        scrollBar_->triggerAction(QAbstractSlider::SliderPageStepAdd);
+    else
+        QWidget::keyPressEvent(event);
+}
+
 bool Board::event(QEvent* event) {
     if (event->type() == QEvent::ToolTip) {
         auto* help = static_cast<QHelpEvent*>(event);
@@ -291,7 +326,7 @@ void Board::startDrag(int column, QPointF client) {
     // The pointer belongs to the drag until it ends, whichever widget took the button pressed
     // before it.
     grabMouse();
-    connect(drag_.get(), &Drag::lost, this, [this] { finishDrag(); });
+    connect(drag_.get(), &Drag::cancelled, this, [this] { finishDrag(); });
     // What the last check revealed goes as soon as the student begins to change the worksheet.
     worksheet_.hideRevealed();
     emit dragStarted();

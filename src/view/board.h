@@ -41,8 +41,10 @@ struct Target {
 // The main window's client area, painting the worksheet: the palette of compound cards, the
 // grade once a check has shown it, and beside the scroll bar that turns them the viewport,
 // which shows one section at a time. The pointer works here: a press on a palette card takes
-// up a card, which follows the pointer until it is let go, into a blank or back home; a
-// double-click takes a compound out of its blank.
+// up a card, which follows the pointer until it is let go (or Escape is pressed), into a blank
+// or back home; a double-click takes a compound out of its blank. The wheel anywhere over the
+// board, and Page Up and Page Down wherever the focus is on it, turn the sections as the scroll
+// bar does; a focus in the section turned away goes to the first stop of the one in view.
 class Board : public QWidget {
     Q_OBJECT
 
@@ -95,6 +97,8 @@ protected:
     void mouseMoveEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
     void mouseDoubleClickEvent(QMouseEvent* event) override;
+    void wheelEvent(QWheelEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
     bool event(QEvent* event) override;
 
 private:

@@ -4,6 +4,7 @@
 
 #include <QApplication>
 #include <QEvent>
+#include <QKeyEvent>
 #include <QWidget>
 
 namespace view {
@@ -50,13 +51,16 @@ bool Drag::eventFilter(QObject* watched, QEvent* event) {
     case QEvent::ShortcutOverride:
         event->accept();
         return watched->isWidgetType();
-    case QEvent::Wheel:
     case QEvent::KeyPress:
+        if (watched->isWidgetType() && static_cast<QKeyEvent*>(event)->key() == Qt::Key_Escape)
+            emit cancelled();
+        return watched->isWidgetType();
+    case QEvent::Wheel:
     case QEvent::KeyRelease:
         return watched->isWidgetType();
     case QEvent::WindowDeactivate:
         if (watched == &window_)
-            emit lost();
+            emit cancelled();
         return false;
     default:
         return false;

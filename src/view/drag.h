@@ -10,8 +10,8 @@ namespace view {
 // A card taken up from the palette, until it is let go. It starts with the press itself, with
 // no threshold. While it lasts it holds the input: the wheel and the keys wait, so that the
 // section cannot turn under the card nor a key give a command, and the pointer shows the drag
-// icon. It ends without a drop when the window loses the input; whoever holds it then sends the
-// card home.
+// icon. It ends without a drop when the window loses the input or the student presses Escape;
+// whoever holds it then sends the card home.
 class Drag : public QObject {
     Q_OBJECT
 
@@ -35,7 +35,7 @@ public:
     void end();
 
 signals:
-    void lost();
+    void cancelled();
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;

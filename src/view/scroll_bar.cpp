@@ -1,8 +1,10 @@
 #include "view/scroll_bar.h"
 
+#include "content/device_pixels.h"
+#include "content/look.h"
 #include "model/description.h"
 
-#include <QStyle>
+#include <QPainter>
 
 namespace view {
 
@@ -13,18 +15,15 @@ SectionScrollBar::SectionScrollBar(QWidget* parent) : QScrollBar(Qt::Vertical, p
     setPageStep(1);
 }
 
-void SectionScrollBar::focusInEvent(QFocusEvent* event) {
-    if (!focusLooksAlike())
-        QScrollBar::focusInEvent(event);
-}
-
-void SectionScrollBar::focusOutEvent(QFocusEvent* event) {
-    if (!focusLooksAlike())
-        QScrollBar::focusOutEvent(event);
-}
-
-bool SectionScrollBar::focusLooksAlike() const {
-    return style()->name().compare(QStringLiteral("fusion"), Qt::CaseInsensitive) == 0;
+void SectionScrollBar::paintEvent(QPaintEvent* event) {
+    QScrollBar::paintEvent(event);
+    // As the toolkit's own focus frames do, it waits for the keyboard to move the focus in the
+    // window: the focus the window starts with, here, is not shown until then.
+    if (!hasFocus() || !window()->testAttribute(Qt::WA_KeyboardFocusChange))
+        return;
+    QPainter painter(this);
+    content::fillFrame(painter, rect(), content::look::kFocusFrameWidth,
+                       content::look::kFocusFrame);
 }
 
 } // namespace view

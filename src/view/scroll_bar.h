@@ -4,20 +4,15 @@
 
 namespace view {
 
-// The scroll bar that turns the sections, one step a section. Fusion draws a scroll bar alike
-// with the focus and without, yet a scroll bar repaints itself whole whenever the focus comes or
-// goes, at the cost of a dozen gradients: under Fusion that repaint is left out; under any other
-// style, which may show the focus, it stays.
+// The scroll bar that turns the sections, one step a section. Once the keyboard has moved the
+// focus in the window, it frames itself while it has the focus, as the blanks do: some styles,
+// Fusion among them, draw a scroll bar alike with the focus and without.
 class SectionScrollBar : public QScrollBar {
 public:
     explicit SectionScrollBar(QWidget* parent);
 
 protected:
-    void focusInEvent(QFocusEvent* event) override;
-    void focusOutEvent(QFocusEvent* event) override;
-
-private:
-    bool focusLooksAlike() const;
+    void paintEvent(QPaintEvent* event) override;
 };
 
 } // namespace view
