@@ -1,10 +1,11 @@
 // The printable worksheet and its answer key as a PDF reader and a printer see them, read back
 // with poppler's tools: their pages, their text layers in reading order, their fonts and the
-// absence of any raster; and the key's answers, read where it writes them, marked as the check
-// marks a worksheet.
+// absence of any raster; where the student writes their details on the printed page; and the key's
+// answers, read where it writes them, marked as the check marks a worksheet.
 #include "content/worksheet_document.h"
 #include "model/marking.h"
 
+#include <QImage>
 #include <QProcess>
 #include <QRectF>
 #include <QRegularExpression>
@@ -13,6 +14,7 @@
 #include <QTest>
 
 #include <algorithm>
+#include <utility>
 
 class WorksheetDocumentTest : public QObject {
     Q_OBJECT
@@ -206,6 +208,40 @@ private slots:
         }
     }
 
+    // The student's details stand in one row, in order, each label followed at once by a line of
+    // its own to write on, at least 2 cm long. At least 4 mm of paper parts each line from the
+    // next label, so that no detail runs into the next, and the last line ends as far in from the
+    // page's right edge as the first label starts from its left: the row fills the text's width.
+    void theDetailsEachHaveRoomToWriteIn() {
+        const QList<Word> page = words(path());
+        QList<QRectF> labels;
+        for (const QString& label :
+             {QStringLiteral("Όνομα:"), QStringLiteral("Τάξη:"), QStringLiteral("Ημερομηνία:")}) {
+            const auto found = std::find_if(page.begin(), page.end(),
+                                            [&](const Word& word) { return word.text == label; });
+            QVERIFY2(found != page.end(), qPrintable(label));
+            labels << found->box;
+        }
+        const QImage printed = rendered(path());
+        const qreal pageWidth = printed.width() / kPixelsPerPoint;
+        for (qsizetype i = 0; i < labels.size(); ++i) {
+            const QString at = QString("after the %1 label: ").arg(i + 1);
+            QVERIFY2(qAbs(labels[i].bottom() - labels[0].bottom()) < 0.5, qPrintable(at));
+            const qreal next = i + 1 < labels.size() ? labels[i + 1].left() : pageWidth;
+            QVERIFY2(next > labels[i].right(), qPrintable(at + "the next label overlaps"));
+            const auto [from, to] =
+                longestDarkRun(printed, QRectF(QPointF(labels[i].right(), labels[i].top()),
+                                               QPointF(next, labels[i].bottom() + 3)));
+            const QString line = at + QString("the line runs from %1 to %2 pt").arg(from).arg(to);
+            QVERIFY2(from > labels[i].right() && from - labels[i].right() < 10, qPrintable(line));
+            QVERIFY2(to - from >= 2 * kPointsPerCm, qPrintable(line));
+            if (i + 1 < labels.size())
+                QVERIFY2(next - to >= 0.4 * kPointsPerCm, qPrintable(line));
+            else
+                QVERIFY2(qAbs((pageWidth - to) - labels[0].left()) < 1.5, qPrintable(line));
+        }
+    }
+
 private:
     // Both documents, for the tests that hold for each.
     void eachDocument() {
@@ -213,6 +249,39 @@ private:
         QTest::addColumn<QString>("title");
         QTest::newRow("worksheet") << path() << "Παρασκευές οργανικών οξέων";
         QTest::newRow("answer key") << keyPath() << "Παρασκευές οργανικών οξέων — Λύσεις";
+    }
+
+    static constexpr qreal kPixelsPerPoint = 2;
+    static constexpr qreal kPointsPerCm = 72 / 2.54;
+
+    // The first page as a printer puts it on paper, two pixels to the point.
+    QImage rendered(const QString& document) const {
+        const QString root = document.chopped(4) + "-printed";
+        run("pdftoppm",
+            {"-r", QString::number(72 * kPixelsPerPoint), "-singlefile", "-png", document, root});
+        return QImage(root + ".png").convertToFormat(QImage::Format_RGB32);
+    }
+
+    // The ends, in points, of the longest row of dark pixels within `area`, given in points.
+    static std::pair<qreal, qreal> longestDarkRun(const QImage& page, const QRectF& area) {
+        const QRect pixels = QRectF(area.topLeft() * kPixelsPerPoint, area.size() * kPixelsPerPoint)
+                                 .toAlignedRect() &
+                             page.rect();
+        std::pair<int, int> longest{0, 0};
+        for (int y = pixels.top(); y <= pixels.bottom(); ++y) {
+            int start = -1;
+            for (int x = pixels.left(); x <= pixels.right() + 1; ++x) {
+                const bool dark = x <= pixels.right() && qGray(page.pixel(x, y)) < 128;
+                if (dark && start < 0)
+                    start = x;
+                if (!dark && start >= 0) {
+                    if (x - start > longest.second - longest.first)
+                        longest = {start, x};
+                    start = -1;
+                }
+            }
+        }
+        return {longest.first / kPixelsPerPoint, longest.second / kPixelsPerPoint};
     }
 
     QString path() const { return scratch_.filePath("worksheet.pdf"); }
