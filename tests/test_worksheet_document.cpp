@@ -1,7 +1,8 @@
 // The printable worksheet and its answer key as a PDF reader and a printer see them, read back
 // with poppler's tools: their pages, their text layers in reading order, their fonts and the
-// absence of any raster; where the student writes their details on the printed page; and the key's
-// answers, read where it writes them, marked as the check marks a worksheet.
+// absence of any raster; where the student writes their details, and where the key's notes stand
+// among the frames of the printed page; and the key's answers, read where it writes them, marked
+// as the check marks a worksheet.
 #include "content/worksheet_document.h"
 #include "model/marking.h"
 
@@ -14,6 +15,7 @@
 #include <QTest>
 
 #include <algorithm>
+#include <array>
 #include <utility>
 
 class WorksheetDocumentTest : public QObject {
@@ -242,6 +244,60 @@ private slots:
         }
     }
 
+    // On the key, a section whose reactions have two products says that they go either way round
+    // where it belongs to that section beyond doubt: the note lies on its own section's frame, at
+    // least 3 pt clear of every other frame and of every other word on the page. No other section
+    // has one.
+    void eachEitherOrderNoteStandsOnItsOwnSection() {
+        std::array<bool, model::kSections> pairs{};
+        for (int blank = 0; blank < model::kBlanks; ++blank)
+            pairs[model::sectionOfBlank(blank)] |= model::partnerOf(blank) != model::kNone;
+        const QList<Word> key = words(keyPath());
+        const auto total = std::find_if(key.begin(), key.end(),
+                                        [](const Word& word) { return word.text == "Σύνολο"; });
+        QVERIFY(total != key.end());
+        // The frames' left edges stand where the text begins; their titles start further in.
+        const QList<std::pair<qreal, qreal>> frames =
+            framesDown(rendered(keyPath()), total->box.left() + 4);
+        QCOMPARE(frames.size(), qsizetype(model::kSections));
+        std::array<int, model::kSections> notes{};
+        for (const Word& anchor : key) {
+            if (anchor.text != "οποιαδήποτε")
+                continue;
+            QRectF note;
+            for (const Word& word : key) {
+                if (qAbs(word.box.top() - anchor.box.top()) < 0.01 &&
+                    qAbs(word.box.bottom() - anchor.box.bottom()) < 0.01)
+                    note |= word.box;
+            }
+            const QString at = QString("the note at %1 pt, frames").arg(note.top());
+            QString across;
+            for (const auto& [top, bottom] : frames)
+                across += QString(" %1–%2").arg(top).arg(bottom);
+            int own = -1;
+            for (int section = 0; section < model::kSections; ++section) {
+                const auto [top, bottom] = frames[section];
+                if (note.bottom() > top && note.top() < bottom) {
+                    QVERIFY2(own < 0, qPrintable(at + across));
+                    own = section;
+                } else {
+                    QVERIFY2(note.top() - bottom >= 3 || top - note.bottom() >= 3,
+                             qPrintable(at + across));
+                }
+            }
+            QVERIFY2(own >= 0 && pairs[own], qPrintable(at + across));
+            ++notes[own];
+            for (const Word& word : key) {
+                if (!note.contains(word.box))
+                    QVERIFY2(!note.adjusted(-3, -3, 3, 3).intersects(word.box),
+                             qPrintable(word.text + " against " + at + across));
+            }
+        }
+        for (int section = 0; section < model::kSections; ++section)
+            QVERIFY2(notes[section] == (pairs[section] ? 1 : 0),
+                     qPrintable(QString("section %1: %2 notes").arg(section).arg(notes[section])));
+    }
+
 private:
     // Both documents, for the tests that hold for each.
     void eachDocument() {
@@ -282,6 +338,27 @@ private:
             }
         }
         return {longest.first / kPixelsPerPoint, longest.second / kPixelsPerPoint};
+    }
+
+    // The sections' frames from the top of the page down, each as the points where its top edge
+    // begins and its bottom edge ends, met going down the page at `x` points from its left.
+    static QList<std::pair<qreal, qreal>> framesDown(const QImage& page, qreal x) {
+        QList<qreal> edges;
+        bool inEdge = false;
+        for (int y = 0; y < page.height(); ++y) {
+            const QColor colour = page.pixelColor(int(x * kPixelsPerPoint), y);
+            const bool red = colour.red() > 200 && colour.green() < 150 && colour.blue() < 150;
+            if (red != inEdge)
+                edges << y / kPixelsPerPoint;
+            inEdge = red;
+        }
+        // Each edge is a start and an end: a frame from its top edge's start to its bottom's end.
+        QList<std::pair<qreal, qreal>> frames;
+        if (edges.size() % 4 != 0)
+            return frames;
+        for (qsizetype i = 0; i + 3 < edges.size(); i += 4)
+            frames.append({edges[i], edges[i + 3]});
+        return frames;
     }
 
     QString path() const { return scratch_.filePath("worksheet.pdf"); }
