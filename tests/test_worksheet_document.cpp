@@ -1,10 +1,12 @@
 // The printable worksheet and its answer key as a PDF reader and a printer see them, read back
 // with poppler's tools: their pages, their text layers in reading order, their fonts and the
-// absence of any raster; and the key's answers, read where it writes them, marked as the check
-// marks a worksheet.
+// absence of any raster; where the student writes their details, and where the key's notes stand
+// among the frames of the printed page; and the key's answers, read where it writes them, marked
+// as the check marks a worksheet.
 #include "content/worksheet_document.h"
 #include "model/marking.h"
 
+#include <QImage>
 #include <QProcess>
 #include <QRectF>
 #include <QRegularExpression>
@@ -13,6 +15,8 @@
 #include <QTest>
 
 #include <algorithm>
+#include <array>
+#include <utility>
 
 class WorksheetDocumentTest : public QObject {
     Q_OBJECT
@@ -206,6 +210,94 @@ private slots:
         }
     }
 
+    // The student's details stand in one row, in order, each label followed at once by a line of
+    // its own to write on, at least 2 cm long. At least 4 mm of paper parts each line from the
+    // next label, so that no detail runs into the next, and the last line ends as far in from the
+    // page's right edge as the first label starts from its left: the row fills the text's width.
+    void theDetailsEachHaveRoomToWriteIn() {
+        const QList<Word> page = words(path());
+        QList<QRectF> labels;
+        for (const QString& label :
+             {QStringLiteral("Όνομα:"), QStringLiteral("Τάξη:"), QStringLiteral("Ημερομηνία:")}) {
+            const auto found = std::find_if(page.begin(), page.end(),
+                                            [&](const Word& word) { return word.text == label; });
+            QVERIFY2(found != page.end(), qPrintable(label));
+            labels << found->box;
+        }
+        const QImage printed = rendered(path());
+        const qreal pageWidth = printed.width() / kPixelsPerPoint;
+        for (qsizetype i = 0; i < labels.size(); ++i) {
+            const QString at = QString("after the %1 label: ").arg(i + 1);
+            QVERIFY2(qAbs(labels[i].bottom() - labels[0].bottom()) < 0.5, qPrintable(at));
+            const qreal next = i + 1 < labels.size() ? labels[i + 1].left() : pageWidth;
+            QVERIFY2(next > labels[i].right(), qPrintable(at + "the next label overlaps"));
+            const auto [from, to] =
+                longestDarkRun(printed, QRectF(QPointF(labels[i].right(), labels[i].top()),
+                                               QPointF(next, labels[i].bottom() + 3)));
+            const QString line = at + QString("the line runs from %1 to %2 pt").arg(from).arg(to);
+            QVERIFY2(from > labels[i].right() && from - labels[i].right() < 10, qPrintable(line));
+            QVERIFY2(to - from >= 2 * kPointsPerCm, qPrintable(line));
+            if (i + 1 < labels.size())
+                QVERIFY2(next - to >= 0.4 * kPointsPerCm, qPrintable(line));
+            else
+                QVERIFY2(qAbs((pageWidth - to) - labels[0].left()) < 1.5, qPrintable(line));
+        }
+    }
+
+    // On the key, a section whose reactions have two products says that they go either way round
+    // where it belongs to that section beyond doubt: the note lies on its own section's frame, at
+    // least 3 pt clear of every other frame and of every other word on the page. No other section
+    // has one.
+    void eachEitherOrderNoteStandsOnItsOwnSection() {
+        std::array<bool, model::kSections> pairs{};
+        for (int blank = 0; blank < model::kBlanks; ++blank)
+            pairs[model::sectionOfBlank(blank)] |= model::partnerOf(blank) != model::kNone;
+        const QList<Word> key = words(keyPath());
+        const auto total = std::find_if(key.begin(), key.end(),
+                                        [](const Word& word) { return word.text == "Σύνολο"; });
+        QVERIFY(total != key.end());
+        // The frames' left edges stand where the text begins; their titles start further in.
+        const QList<std::pair<qreal, qreal>> frames =
+            framesDown(rendered(keyPath()), total->box.left() + 4);
+        QCOMPARE(frames.size(), qsizetype(model::kSections));
+        std::array<int, model::kSections> notes{};
+        for (const Word& anchor : key) {
+            if (anchor.text != "οποιαδήποτε")
+                continue;
+            QRectF note;
+            for (const Word& word : key) {
+                if (qAbs(word.box.top() - anchor.box.top()) < 0.01 &&
+                    qAbs(word.box.bottom() - anchor.box.bottom()) < 0.01)
+                    note |= word.box;
+            }
+            const QString at = QString("the note at %1 pt, frames").arg(note.top());
+            QString across;
+            for (const auto& [top, bottom] : frames)
+                across += QString(" %1–%2").arg(top).arg(bottom);
+            int own = -1;
+            for (int section = 0; section < model::kSections; ++section) {
+                const auto [top, bottom] = frames[section];
+                if (note.bottom() > top && note.top() < bottom) {
+                    QVERIFY2(own < 0, qPrintable(at + across));
+                    own = section;
+                } else {
+                    QVERIFY2(note.top() - bottom >= 3 || top - note.bottom() >= 3,
+                             qPrintable(at + across));
+                }
+            }
+            QVERIFY2(own >= 0 && pairs[own], qPrintable(at + across));
+            ++notes[own];
+            for (const Word& word : key) {
+                if (!note.contains(word.box))
+                    QVERIFY2(!note.adjusted(-3, -3, 3, 3).intersects(word.box),
+                             qPrintable(word.text + " against " + at + across));
+            }
+        }
+        for (int section = 0; section < model::kSections; ++section)
+            QVERIFY2(notes[section] == (pairs[section] ? 1 : 0),
+                     qPrintable(QString("section %1: %2 notes").arg(section).arg(notes[section])));
+    }
+
 private:
     // Both documents, for the tests that hold for each.
     void eachDocument() {
@@ -213,6 +305,60 @@ private:
         QTest::addColumn<QString>("title");
         QTest::newRow("worksheet") << path() << "Παρασκευές οργανικών οξέων";
         QTest::newRow("answer key") << keyPath() << "Παρασκευές οργανικών οξέων — Λύσεις";
+    }
+
+    static constexpr qreal kPixelsPerPoint = 2;
+    static constexpr qreal kPointsPerCm = 72 / 2.54;
+
+    // The first page as a printer puts it on paper, two pixels to the point.
+    QImage rendered(const QString& document) const {
+        const QString root = document.chopped(4) + "-printed";
+        run("pdftoppm",
+            {"-r", QString::number(72 * kPixelsPerPoint), "-singlefile", "-png", document, root});
+        return QImage(root + ".png").convertToFormat(QImage::Format_RGB32);
+    }
+
+    // The ends, in points, of the longest row of dark pixels within `area`, given in points.
+    static std::pair<qreal, qreal> longestDarkRun(const QImage& page, const QRectF& area) {
+        const QRect pixels = QRectF(area.topLeft() * kPixelsPerPoint, area.size() * kPixelsPerPoint)
+                                 .toAlignedRect() &
+                             page.rect();
+        std::pair<int, int> longest{0, 0};
+        for (int y = pixels.top(); y <= pixels.bottom(); ++y) {
+            int start = -1;
+            for (int x = pixels.left(); x <= pixels.right() + 1; ++x) {
+                const bool dark = x <= pixels.right() && qGray(page.pixel(x, y)) < 128;
+                if (dark && start < 0)
+                    start = x;
+                if (!dark && start >= 0) {
+                    if (x - start > longest.second - longest.first)
+                        longest = {start, x};
+                    start = -1;
+                }
+            }
+        }
+        return {longest.first / kPixelsPerPoint, longest.second / kPixelsPerPoint};
+    }
+
+    // The sections' frames from the top of the page down, each as the points where its top edge
+    // begins and its bottom edge ends, met going down the page at `x` points from its left.
+    static QList<std::pair<qreal, qreal>> framesDown(const QImage& page, qreal x) {
+        QList<qreal> edges;
+        bool inEdge = false;
+        for (int y = 0; y < page.height(); ++y) {
+            const QColor colour = page.pixelColor(int(x * kPixelsPerPoint), y);
+            const bool red = colour.red() > 200 && colour.green() < 150 && colour.blue() < 150;
+            if (red != inEdge)
+                edges << y / kPixelsPerPoint;
+            inEdge = red;
+        }
+        // Each edge is a start and an end: a frame from its top edge's start to its bottom's end.
+        QList<std::pair<qreal, qreal>> frames;
+        if (edges.size() % 4 != 0)
+            return frames;
+        for (qsizetype i = 0; i + 3 < edges.size(); i += 4)
+            frames.append({edges[i], edges[i + 3]});
+        return frames;
     }
 
     QString path() const { return scratch_.filePath("worksheet.pdf"); }

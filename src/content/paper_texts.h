@@ -20,8 +20,8 @@ inline const QString kInstructions = QStringLiteral(
 inline const QString kCompoundsHeading = QStringLiteral("Οι ενώσεις");
 
 // The answer key: its title after the worksheet's, the total where the student's details stand
-// on the worksheet, each section's full marks on its frame, and, under a section whose reactions
-// have two products, that they go either way round.
+// on the worksheet, each section's full marks on its frame, and, beside them on the frame of a
+// section whose reactions have two products, that they go either way round.
 inline const QString kAnswerKeyTitle = QStringLiteral("%1 — Λύσεις");
 inline const QString kTotal = QStringLiteral("Σύνολο μονάδων: %1");
 inline const QString kSectionPoints = QStringLiteral("%1 μονάδες");

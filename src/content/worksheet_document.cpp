@@ -43,6 +43,7 @@ constexpr qreal kFrameLineWidth = 20;
 // A title straddles the top edge of its frame like a tab, this far in from the frame's left.
 constexpr qreal kTitleIndent = 180;
 constexpr QMarginsF kTitlePadding(200, 40, 200, 40);
+constexpr QMarginsF kNotePadding(100, 0, 100, 0);
 
 QFont paperFont(qreal points, bool bold) {
     QFont font = sansSerifFont();
@@ -265,7 +266,9 @@ void paintAnswers(QPainter& painter, const QRectF& printed, int reaction) {
 }
 
 // The section's full marks, on a tab at the right of the frame's top edge, and, for a section of
-// pairs, below the frame, that they go either way round.
+// pairs, that they go either way round, on the same edge just before the tab. There it is read
+// with the section's marks, on its own frame: in the narrow gap below a frame it would stand as
+// near the next one.
 void paintMarking(QPainter& painter, Column column, int section, const SectionLayout& layout,
                   qreal top) {
     const QString points = paper::kSectionPoints.arg(model::fullMarksOf(section));
@@ -283,10 +286,19 @@ void paintMarking(QPainter& painter, Column column, int section, const SectionLa
     paintText(painter, font, tab, Qt::AlignCenter, points);
     const bool pairs = std::any_of(layout.pictures.begin(), layout.pictures.end(),
                                    [](int picture) { return model::hasTwoBlanks(picture); });
-    if (pairs)
-        paintText(painter, paperFont(7.5, false),
-                  QRectF(column.left, top + layout.height + 20, column.width, kBlockGap),
-                  Qt::AlignLeft, paper::kEitherOrder);
+    if (!pairs)
+        return;
+    const QFont small = paperFont(7.5, false);
+    const QSizeF noteSize = QSizeF(QFontMetricsF(small).horizontalAdvance(paper::kEitherOrder),
+                                   QFontMetricsF(small).height())
+                                .grownBy(kNotePadding);
+    // The white parts the frame's edge around the words, as it is parted around the tabs, and
+    // stops short of the tab's own edge.
+    const QRectF note(QPointF(tab.left() - kFrameLineWidth / 2 - noteSize.width(),
+                              top + layout.frameTop - noteSize.height() / 2),
+                      noteSize);
+    painter.fillRect(note, Qt::white);
+    paintText(painter, small, note, Qt::AlignCenter, paper::kEitherOrder);
 }
 
 Block sectionBlock(Column column, int section, qreal pictureHeight, Sheet sheet) {
