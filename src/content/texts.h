@@ -48,4 +48,14 @@ inline const std::array<QString, 4> kHelpLines{
 inline const QString kHintDrag = QStringLiteral("η μεταφορά ξεκινάει με πατημένο κλικ");
 inline const QString kHintRemove = QStringLiteral("αφαιρέστε το με διπλό κλικ");
 
+// The menu command's message when the printable worksheet cannot be opened, with the file's
+// path, so that a teacher can open it by hand.
+inline const QString kSheetNotOpened =
+    QStringLiteral("Το φύλλο εργασίας δεν άνοιξε. Βρίσκεται στο αρχείο\n%1\nκαι μπορείτε να το "
+                   "ανοίξετε από εκεί με ένα πρόγραμμα για αρχεία PDF.");
+// ... and when it is neither where it is installed nor could be written anywhere else.
+inline const QString kSheetNotFound =
+    QStringLiteral("Το φύλλο εργασίας δεν βρέθηκε στο αρχείο\n%1\nκαι δεν ήταν δυνατό να γραφτεί "
+                   "αντίγραφό του σε άλλο φάκελο.");
+
 } // namespace content::texts
