@@ -31,8 +31,8 @@ add_custom_command(
 add_custom_target(desktop_icons ALL DEPENDS ${icon_files})
 
 # The printable worksheet and its answer key, drawn by the program's own painter. The program
-# looks for them under share/ beside its bin/ directory, so the names and place here are the ones
-# it expects.
+# looks for them under share/ beside its bin/ directory and, run from the build tree, beside
+# itself, so the names and places here are the ones it expects.
 qt_add_executable(export_worksheet tools/export_worksheet.cpp)
 target_link_libraries(export_worksheet PRIVATE worksheet_core)
 set(worksheet_document ${CMAKE_BINARY_DIR}/${WORKSHEET_BINARY}-worksheet.pdf)

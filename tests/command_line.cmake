@@ -1,5 +1,6 @@
 # The program answers --help and --version, and refuses a command line it cannot follow, at once
-# and with no display at all; Qt's own options get through to Qt, which then opens the window.
+# and with no display at all, in English, or in Greek under a Greek locale; Qt's own options get
+# through to Qt, which then opens the window.
 foreach(var PROGRAM BINARY VERSION)
     if(NOT DEFINED ${var})
         message(FATAL_ERROR "${var} is not set")
@@ -10,6 +11,10 @@ endforeach()
 unset(ENV{DISPLAY})
 unset(ENV{WAYLAND_DISPLAY})
 unset(ENV{QT_QPA_PLATFORM})
+# English, whatever the locale of whoever runs the tests.
+unset(ENV{LC_ALL})
+unset(ENV{LC_MESSAGES})
+set(ENV{LANG} C)
 
 # Runs the program with the given arguments; a run that outlives `seconds` is stopped.
 function(run seconds)
@@ -41,9 +46,24 @@ foreach(mistake IN ITEMS "--nonsense" "-platform" "worksheet.pdf")
     endif()
 endforeach()
 
-# Without -platform the program would stop at once for want of a display; still running after a
-# few seconds, it has the window open offscreen.
+# Without a display the window cannot open, and the program says so; with -platform, still running
+# after a few seconds, it has the window open offscreen.
+run(60)
+if(NOT result EQUAL 1 OR NOT err STREQUAL "${BINARY}: There is no display to open the window on.\n")
+    message(FATAL_ERROR "no display: status ${result}, printed '${out}' '${err}'")
+endif()
 run(3 -platform offscreen -style Fusion)
 if(NOT result STREQUAL "Process terminated due to timeout")
     message(FATAL_ERROR "-platform offscreen: status ${result}, printed '${out}' '${err}'")
+endif()
+
+# Greek under a Greek locale.
+set(ENV{LANG} el_GR.UTF-8)
+run(60 --help)
+if(NOT result EQUAL 0 OR NOT out MATCHES "^Χρήση: ${BINARY} \\[επιλογές\\]\n.*--answers.*τερματίζει")
+    message(FATAL_ERROR "--help in Greek: status ${result}, printed '${out}' '${err}'")
+endif()
+run(60 --nonsense)
+if(NOT result EQUAL 2 OR NOT err MATCHES "^${BINARY}: Άγνωστη επιλογή «nonsense»\\.\n\nΧρήση: ")
+    message(FATAL_ERROR "--nonsense in Greek: status ${result}, printed '${out}' '${err}'")
 endif()

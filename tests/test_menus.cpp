@@ -102,14 +102,22 @@ class MenusTest : public QObject {
     Q_OBJECT
 
 private slots:
-    void initTestCase() { QApplication::installTranslator(&greek_); }
+    void initTestCase() {
+        QApplication::installTranslator(&greek_);
+        systemTemp_ = QDir::tempPath();
+    }
 
-    // Every test starts with an empty cache and no installed document: the XDG directories are
-    // scratch directories, so nothing of the machine or the user's home is found or written.
+    // Every test starts with an empty cache and no installed document: the XDG directories and
+    // the temporary directory are scratch directories, so nothing of the machine or the user's
+    // home is found or written.
     void init() {
+        qputenv("TMPDIR", QFile::encodeName(systemTemp_));
         scratch_ = std::make_unique<QTemporaryDir>();
         QVERIFY(scratch_->isValid());
         qputenv("XDG_CACHE_HOME", QFile::encodeName(scratch_->filePath("cache")));
+        qputenv("XDG_RUNTIME_DIR", QFile::encodeName(scratch_->filePath("runtime")));
+        qputenv("TMPDIR", QFile::encodeName(scratch_->filePath("tmp")));
+        QVERIFY(QDir().mkpath(scratch_->filePath("tmp")));
         qputenv("XDG_DATA_HOME", QFile::encodeName(scratch_->filePath("data-home")));
         qputenv("XDG_DATA_DIRS", QFile::encodeName(scratch_->filePath("data")));
     }
@@ -162,8 +170,8 @@ private slots:
         QVERIFY(Snapshot(f) == before);
     }
 
-    // Run from the build tree, with nothing installed, the command writes the document into the
-    // cache and opens it there as a local file; a failing opener shows nothing.
+    // With nothing installed and no document beside the program, the command writes the
+    // document into the cache and opens it there as a local file.
     void theWorksheetCommandOpensADocumentWrittenIntoTheCache() {
         WindowFixture f;
         halfFinished(f);
@@ -173,9 +181,74 @@ private slots:
                                                   "/organic-acid-preparations-worksheet.pdf");
         QCOMPARE(f.opened, std::vector<QUrl>{QUrl::fromLocalFile(cached)});
         QVERIFY(isPdf(cached));
+        QVERIFY(Snapshot(f) == before);
+        QVERIFY(!QApplication::activeModalWidget());
+    }
+
+    // A copy goes where it can be written: the user's cache, else the runtime directory, else
+    // the temporary directory.
+    void aCopyGoesWhereItCanBeWritten_data() {
+        QTest::addColumn<QStringList>("unwritable");
+        QTest::addColumn<QString>("where");
+        QTest::newRow("runtime directory")
+            << QStringList{"cache"} << "runtime/" + QCoreApplication::applicationName();
+        QTest::newRow("temporary directory") << QStringList{"cache", "runtime"} << "tmp";
+    }
+    void aCopyGoesWhereItCanBeWritten() {
+        QFETCH(QStringList, unwritable);
+        QFETCH(QString, where);
+        for (const QString& dir : unwritable)
+            makeFile(scratch_->filePath(dir));
+        std::vector<QUrl> opened;
+        const auto opening = app::openDocument(content::Sheet::Worksheet, [&](const QUrl& url) {
+            opened.push_back(url);
+            return true;
+        });
+        QCOMPARE(opening.outcome, app::DocumentOpening::Opened);
+        QCOMPARE(opened.size(), size_t(1));
+        const QFileInfo copy(opened[0].toLocalFile());
+        QCOMPARE(copy.absolutePath(), scratch_->filePath(where));
+        QVERIFY(isPdf(copy.filePath()));
+    }
+
+    // Whatever keeps the worksheet from opening, a box says so and names the file, for a teacher
+    // to open by hand: the copy an opener failed on, or where the document is installed when it
+    // is nowhere to be had and no copy can be written. The worksheet is as it was.
+    void aDocumentThatCannotBeOpenedIsReportedWithItsPath_data() {
+        QTest::addColumn<bool>("nowhere");
+        QTest::newRow("the opener fails") << false;
+        QTest::newRow("nothing found, nothing writable") << true;
+    }
+    void aDocumentThatCannotBeOpenedIsReportedWithItsPath() {
+        QFETCH(bool, nowhere);
+        if (nowhere) {
+            for (const char* dir : {"cache", "runtime", "tmp"}) {
+                QVERIFY(QDir(scratch_->filePath(dir)).removeRecursively());
+                makeFile(scratch_->filePath(dir));
+            }
+        }
+        const QString path =
+            nowhere ? QDir::cleanPath(QCoreApplication::applicationDirPath() + "/../share/" +
+                                      kInstalledDocument)
+                    : scratch_->filePath("cache/" + QCoreApplication::applicationName() +
+                                         "/organic-acid-preparations-worksheet.pdf");
+        WindowFixture f;
         f.openerSucceeds = false;
-        f.window->sheetAction->trigger();
-        QCOMPARE(f.opened, (std::vector<QUrl>{f.opened[0], f.opened[0]}));
+        halfFinished(f);
+        const Snapshot before(f);
+        QString title;
+        QString text;
+        whileModal([&] { f.window->sheetAction->trigger(); },
+                   [&](QWidget* modal) {
+                       // Closed before any check, so that a failing one leaves no box open.
+                       if (auto* box = qobject_cast<QMessageBox*>(modal))
+                           text = box->text();
+                       title = modal->windowTitle();
+                       modal->close();
+                   });
+        QCOMPARE(title, QString("Φύλλο εργασίας"));
+        QVERIFY2(text.contains(path), qPrintable(text));
+        QCOMPARE(f.opened.size(), size_t(nowhere ? 0 : 1));
         QVERIFY(Snapshot(f) == before);
         QVERIFY(!QApplication::activeModalWidget());
     }
@@ -202,10 +275,17 @@ private slots:
         const QString installed = scratch_->filePath("data/" + key);
         makeFile(installed);
         opened.clear();
-        app::openDocument(content::Sheet::AnswerKey,
-                          [](const QUrl&) -> bool { throw std::runtime_error("no handler"); });
         app::openDocument(content::Sheet::AnswerKey, recorder);
         QCOMPARE(opened, std::vector<QUrl>{QUrl::fromLocalFile(installed)});
+    }
+
+    // An opener that throws has failed to open the document, as one that says so.
+    void anOpenerThatThrowsHasFailed() {
+        const app::DocumentOpening opening =
+            app::openDocument(content::Sheet::AnswerKey,
+                              [](const QUrl&) -> bool { throw std::runtime_error("no handler"); });
+        QCOMPARE(opening.outcome, app::DocumentOpening::NotOpened);
+        QVERIFY(isPdf(opening.path));
     }
 
     // The cached copy is written once, and again only when it is older than the program.
@@ -242,8 +322,9 @@ private slots:
         QVERIFY(!QFileInfo::exists(scratch_->filePath("cache")));
     }
 
-    // The share/ directory of the program's own prefix comes before the XDG data directories,
-    // for the worksheet and for its key; neither document is taken for the other.
+    // The share/ directory of the program's own prefix comes first, then the program's own
+    // directory, where the build leaves the documents, then the XDG data directories; for the
+    // worksheet and for its key, and neither document is taken for the other.
     void theProgramsOwnPrefixComesFirst_data() {
         QTest::addColumn<bool>("key");
         QTest::newRow("worksheet") << false;
@@ -256,37 +337,25 @@ private slots:
         const QString inData = app::documentInData(sheet);
         const QString bin = scratch_->filePath("prefix/bin");
         const QString beside = scratch_->filePath("prefix/share/" + inData);
+        const QString built = bin + "/" + QFileInfo(inData).fileName();
         const QString elsewhere = scratch_->filePath("data/" + inData);
         makeFile(beside);
+        makeFile(built);
         makeFile(elsewhere);
         QCOMPARE(app::installedDocument(sheet, bin), beside);
         QCOMPARE(app::installedDocument(other, bin), QString());
         QVERIFY(QFile::remove(beside));
+        QCOMPARE(app::installedDocument(sheet, bin), built);
+        QVERIFY(QFile::remove(built));
         QCOMPARE(app::installedDocument(sheet, bin), elsewhere);
         QVERIFY(QFile::remove(elsewhere));
         QCOMPARE(app::installedDocument(sheet, bin), QString());
     }
 
-    // With no document installed and no cache to write one into, the command opens nothing and
-    // says nothing.
-    void withoutAWritableCacheNothingOpensAndNothingIsSaid() {
-        makeFile(scratch_->filePath("cache"));
-        WindowFixture f;
-        halfFinished(f);
-        const Snapshot before(f);
-        messages.clear();
-        const QtMessageHandler previous = qInstallMessageHandler(recordMessage);
-        f.window->sheetAction->trigger();
-        qInstallMessageHandler(previous);
-        QVERIFY(f.opened.empty());
-        QCOMPARE(messages, QStringList());
-        QVERIFY(Snapshot(f) == before);
-        QVERIFY(!QApplication::activeModalWidget());
-    }
-
-    // The desktop's own opener fails without a word where nothing can open the document, as
-    // on this platform, which has no desktop to ask.
-    void theDesktopsOpenerFailsSilently() {
+    // The desktop's own opener reports in its result that nothing could open the document, as
+    // on this platform, which has no desktop to ask; Qt's complaint on the terminal is held
+    // back, as the program says so in its own words.
+    void theDesktopsOpenerReportsFailureInItsResult() {
         const QString document = scratch_->filePath("worksheet.pdf");
         QVERIFY(content::writeWorksheetDocument(document));
         messages.clear();
@@ -295,14 +364,6 @@ private slots:
         qInstallMessageHandler(previous);
         QVERIFY(!opened);
         QCOMPARE(messages, QStringList());
-    }
-
-    void anOpenerThatThrowsIsIgnored() {
-        model::Worksheet worksheet;
-        app::MainWindow window(worksheet,
-                               [](const QUrl&) -> bool { throw std::runtime_error("no handler"); });
-        window.sheetAction->trigger();
-        QVERIFY(!QApplication::activeModalWidget());
     }
 
     // One About window serves the whole run; it is modal and leaves the worksheet alone.
@@ -347,6 +408,7 @@ private slots:
 private:
     app::GreekStandardTexts greek_;
     std::unique_ptr<QTemporaryDir> scratch_;
+    QString systemTemp_;
 };
 
 QTEST_MAIN(MenusTest)

@@ -2,10 +2,12 @@
 #include "app/main_window.h"
 #include "app/worksheet_document_file.h"
 #include "content/fonts.h"
+#include "content/texts.h"
 #include "model/worksheet.h"
 
 #include <QApplication>
 #include <QCommandLineParser>
+#include <QRegularExpression>
 
 #include <cstdio>
 #include <optional>
@@ -34,31 +36,75 @@ constexpr const char* kQtOptionsWithValue[] = {"platform",
                                                "title"};
 constexpr const char* kQtSwitches[] = {"reverse", "widgetcount", "testability", "nograb", "dograb"};
 
-// Exit status of a command line the program cannot follow.
+// Exit statuses: a command line the program cannot follow; an answer key or a window it cannot
+// show.
 constexpr int kUsageError = 2;
+constexpr int kNotShown = 1;
+
+using content::texts::CommandLineTexts;
 
 void print(std::FILE* stream, const QString& text) {
     std::fputs(qPrintable(text), stream);
 }
 
-// Qt's help, whose usage line names the program as installed, whatever path started it: without
-// an application object Qt has no name to put there.
-QString helpText(const QCommandLineParser& parser) {
-    const QString text = parser.helpText();
-    return QStringLiteral("Usage: %1 [options]").arg(QCoreApplication::applicationName()) +
-           text.mid(text.indexOf(QLatin1Char('\n')));
+void complain(const QString& message) {
+    print(stderr,
+          QCoreApplication::applicationName() + QStringLiteral(": ") + message + QLatin1Char('\n'));
+}
+
+// The command line speaks Greek where the locale for messages is Greek, chosen as the C library
+// chooses it: LC_ALL, else LC_MESSAGES, else LANG, each a name such as el_GR.UTF-8.
+const CommandLineTexts& commandLineTexts() {
+    for (const char* variable : {"LC_ALL", "LC_MESSAGES", "LANG"}) {
+        const QString locale = qEnvironmentVariable(variable);
+        if (locale.isEmpty())
+            continue;
+        const QString language =
+            locale.left(locale.indexOf(QRegularExpression(QStringLiteral("[_.@]"))));
+        return language == QLatin1String("el") ? content::texts::kCommandLineGreek
+                                               : content::texts::kCommandLineEnglish;
+    }
+    return content::texts::kCommandLineEnglish;
+}
+
+// QCommandLineParser words its errors in English, from these texts of Qt's own, as no translator
+// can reach it before there is an application object; each is said again in the command line's
+// language, with what it quotes.
+struct ParserError {
+    const char* qt;
+    QString CommandLineTexts::*ours;
+};
+constexpr ParserError kParserErrors[] = {
+    {"Unknown option '%1'.", &CommandLineTexts::unknownOption},
+    {"Unknown options: %1.", &CommandLineTexts::unknownOptions},
+    {"Missing value after '%1'.", &CommandLineTexts::missingValue},
+    {"Unexpected value after '%1'.", &CommandLineTexts::unexpectedValue},
+};
+
+// An error of a later Qt's own wording is printed as Qt words it.
+QString parserError(const QString& error, const CommandLineTexts& texts) {
+    for (const ParserError& known : kParserErrors) {
+        const QStringList around = QString::fromLatin1(known.qt).split(QStringLiteral("%1"));
+        const qsizetype quoted = error.size() - around[0].size() - around[1].size();
+        if (quoted >= 0 && error.startsWith(around[0]) && error.endsWith(around[1]))
+            return (texts.*known.ours).arg(error.mid(around[0].size(), quoted));
+    }
+    return error;
 }
 
 // What the command line asks for: an exit at once with a status, the answer key opened, or the
-// window.
+// window; and whether it names the X display, or the platform Qt is to use (there or in the
+// environment).
 struct Request {
     std::optional<int> exitStatus;
     bool answers = false;
+    bool displayNamed = false;
+    bool platformNamed = false;
 };
 
 // Answers --help, --version and a mistaken command line with the exit status. It runs before
 // there is an application object, which would need a display.
-Request readCommandLine(int argc, char* argv[]) {
+Request readCommandLine(int argc, char* argv[], const CommandLineTexts& texts) {
     QStringList arguments;
     for (int i = 0; i < argc; ++i)
         arguments << QString::fromLocal8Bit(argv[i]);
@@ -66,34 +112,24 @@ Request readCommandLine(int argc, char* argv[]) {
     QCommandLineParser parser;
     // Qt's options are single-dash words: -platform is one option, not -p -l -a...
     parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
-    parser.setApplicationDescription(
-        QStringLiteral("Παρασκευές οργανικών οξέων: a chemistry worksheet on the preparation of "
-                       "carboxylic acids.\nQt's standard options, such as -platform, -style and "
-                       "-reverse, are accepted too."));
-    const QCommandLineOption help({QStringLiteral("h"), QStringLiteral("help")},
-                                  QStringLiteral("Shows this help and exits."));
-    const QCommandLineOption version({QStringLiteral("v"), QStringLiteral("version")},
-                                     QStringLiteral("Shows the name and version and exits."));
-    const QCommandLineOption answers(
-        QStringLiteral("answers"),
-        QStringLiteral("Opens the answer key, the printable worksheet filled in, in the desktop's "
-                       "PDF viewer, and exits."));
+    const QCommandLineOption help(QStringList{QStringLiteral("h"), QStringLiteral("help")});
+    const QCommandLineOption version(QStringList{QStringLiteral("v"), QStringLiteral("version")});
+    const QCommandLineOption answers(QStringLiteral("answers"));
     parser.addOption(help);
     parser.addOption(version);
     parser.addOption(answers);
     const auto addQtOption = [&parser](const char* name, const QString& valueName) {
-        QCommandLineOption option(QString::fromLatin1(name), QString(), valueName);
-        option.setFlags(QCommandLineOption::HiddenFromHelp);
-        parser.addOption(option);
+        parser.addOption(QCommandLineOption(QString::fromLatin1(name), QString(), valueName));
     };
     for (const char* name : kQtOptionsWithValue)
         addQtOption(name, QStringLiteral("value"));
     for (const char* name : kQtSwitches)
         addQtOption(name, QString());
 
+    const QString usage = texts.help.arg(QCoreApplication::applicationName());
     if (parser.parse(arguments) && parser.positionalArguments().isEmpty()) {
         if (parser.isSet(help)) {
-            print(stdout, helpText(parser));
+            print(stdout, usage);
             return {0};
         }
         if (parser.isSet(version)) {
@@ -101,16 +137,43 @@ Request readCommandLine(int argc, char* argv[]) {
                               QCoreApplication::applicationVersion() + QLatin1Char('\n'));
             return {0};
         }
-        return {std::nullopt, parser.isSet(answers)};
+        return {std::nullopt, parser.isSet(answers), parser.isSet(QStringLiteral("display")),
+                parser.isSet(QStringLiteral("platform")) ||
+                    !qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")};
     }
     // The worksheet opens no files, so any argument left over is a mistake too.
-    const QString error =
-        parser.errorText().isEmpty()
-            ? QStringLiteral("Unexpected argument '%1'.").arg(parser.positionalArguments().first())
-            : parser.errorText();
-    print(stderr, QCoreApplication::applicationName() + QStringLiteral(": ") + error +
-                      QStringLiteral("\n\n") + helpText(parser));
+    complain(parser.errorText().isEmpty()
+                 ? texts.unexpectedArgument.arg(parser.positionalArguments().first())
+                 : parserError(parser.errorText(), texts));
+    print(stderr, QLatin1Char('\n') + usage);
     return {kUsageError};
+}
+
+// Qt's X11 and Wayland platforms abort the program where there is no display to connect to.
+bool hasDisplay(const Request& request) {
+    return request.displayNamed || !qEnvironmentVariableIsEmpty("DISPLAY") ||
+           !qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY");
+}
+
+int showAnswerKey(int argc, char* argv[], const Request& request, const CommandLineTexts& texts) {
+    // Without a display the key cannot be shown, but the teacher is told where it lies. Writing a
+    // copy of it takes fonts, which Qt's offscreen platform gives with no display; Qt's options on
+    // the command line are a window's, and no window opens.
+    const bool display = hasDisplay(request);
+    int justTheProgram = 1;
+    if (!display)
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    const QGuiApplication app(display ? argc : justTheProgram, argv);
+    const content::UrlOpener nothingOpens = [](const QUrl&) { return false; };
+    const app::DocumentOpening opening = app::openDocument(
+        content::Sheet::AnswerKey, display ? content::desktopUrlOpener() : nothingOpens);
+    if (opening.outcome == app::DocumentOpening::Opened)
+        return 0;
+    if (opening.outcome == app::DocumentOpening::NotFound)
+        complain(texts.keyNotFound.arg(opening.path));
+    else
+        complain((display ? texts.keyNotOpened : texts.noDisplayForKey).arg(opening.path));
+    return kNotShown;
 }
 
 } // namespace
@@ -118,14 +181,16 @@ Request readCommandLine(int argc, char* argv[]) {
 int main(int argc, char* argv[]) {
     QCoreApplication::setApplicationName(QStringLiteral(WORKSHEET_BINARY));
     QCoreApplication::setApplicationVersion(QStringLiteral(WORKSHEET_VERSION));
-    const Request request = readCommandLine(argc, argv);
+    const CommandLineTexts& texts = commandLineTexts();
+    const Request request = readCommandLine(argc, argv, texts);
     if (request.exitStatus)
         return *request.exitStatus;
-    // The desktop opens the key; nothing that fails there is the worksheet's to report.
-    if (request.answers) {
-        QGuiApplication app(argc, argv);
-        app::openDocument(content::Sheet::AnswerKey, content::desktopUrlOpener());
-        return 0;
+    if (request.answers)
+        return showAnswerKey(argc, argv, request, texts);
+    // A platform named on the command line or in the environment is Qt's to start or refuse.
+    if (!hasDisplay(request) && !request.platformNamed) {
+        complain(texts.noDisplayForWindow);
+        return kNotShown;
     }
 
     QApplication app(argc, argv);

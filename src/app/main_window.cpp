@@ -17,6 +17,7 @@
 
 #include <QApplication>
 #include <QCloseEvent>
+#include <QDir>
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QMetaObject>
@@ -89,7 +90,18 @@ void MainWindow::showHelp() {
 }
 
 void MainWindow::openWorksheetDocument() {
-    openDocument(content::Sheet::Worksheet, opener_);
+    const DocumentOpening opening = openDocument(content::Sheet::Worksheet, opener_);
+    if (opening.outcome == DocumentOpening::Opened)
+        return;
+    const QString& text = opening.outcome == DocumentOpening::NotFound
+                              ? content::texts::kSheetNotFound
+                              : content::texts::kSheetNotOpened;
+    QMessageBox box(QMessageBox::Warning, content::texts::kMenuSheet,
+                    text.arg(QDir::toNativeSeparators(opening.path)), QMessageBox::Ok, this);
+    // The path is there to be copied into a file manager or a PDF viewer.
+    box.setTextFormat(Qt::PlainText);
+    box.setTextInteractionFlags(Qt::TextSelectableByMouse);
+    box.exec();
 }
 
 void MainWindow::showAbout() {

@@ -4,6 +4,9 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QStandardPaths>
+#include <QTemporaryFile>
+
+#include <array>
 
 namespace app {
 
@@ -14,17 +17,54 @@ bool isReadableFile(const QString& path) {
     return info.isFile() && info.isReadable();
 }
 
-QString cachedDocument(content::Sheet sheet) {
-    const QString dir = QStandardPaths::writableLocation(QStandardPaths::CacheLocation);
+QString fileNameOf(content::Sheet sheet) {
+    return QFileInfo(documentInData(sheet)).fileName();
+}
+
+// A copy in `dir`, a directory of the user's own.
+QString copyIn(const QString& dir, content::Sheet sheet) {
     if (dir.isEmpty() || !QDir().mkpath(dir))
         return {};
-    const QString path = QDir(dir).filePath(QFileInfo(documentInData(sheet)).fileName());
+    const QString path = QDir(dir).filePath(fileNameOf(sheet));
     // A copy older than the program may show drawings that the program has changed since.
-    const QFileInfo cached(path);
+    const QFileInfo copy(path);
     const QFileInfo program(QCoreApplication::applicationFilePath());
-    if (isReadableFile(path) && cached.lastModified() >= program.lastModified())
+    if (isReadableFile(path) && copy.lastModified() >= program.lastModified())
         return path;
     return content::writeWorksheetDocument(path, sheet) ? path : QString();
+}
+
+// The temporary directory is shared with every user, so the copy there takes a name no one else
+// can have taken; the program keeps it for the rest of its run, so that asking again writes no
+// second one.
+QString temporaryCopy(content::Sheet sheet) {
+    static std::array<QString, 2> written;
+    QString& path = written[sheet == content::Sheet::AnswerKey ? 1 : 0];
+    if (isReadableFile(path))
+        return path;
+    QTemporaryFile file(
+        QDir(QDir::tempPath())
+            .filePath(QFileInfo(fileNameOf(sheet)).baseName() + QStringLiteral("-XXXXXX.pdf")));
+    file.setAutoRemove(false);
+    if (!file.open())
+        return {};
+    file.close();
+    if (!content::writeWorksheetDocument(file.fileName(), sheet)) {
+        file.remove();
+        return {};
+    }
+    path = file.fileName();
+    return path;
+}
+
+QString copiedDocument(content::Sheet sheet) {
+    QString path = copyIn(QStandardPaths::writableLocation(QStandardPaths::CacheLocation), sheet);
+    // Read from the environment, not from Qt, which would complain of an unset variable and
+    // make a directory of its own in the temporary directory.
+    const QString runtime = qEnvironmentVariable("XDG_RUNTIME_DIR");
+    if (path.isEmpty() && !runtime.isEmpty())
+        path = copyIn(QDir(runtime).filePath(QCoreApplication::applicationName()), sheet);
+    return path.isEmpty() ? temporaryCopy(sheet) : path;
 }
 
 } // namespace
@@ -36,13 +76,18 @@ QString documentInData(content::Sheet sheet) {
                      "organic-acid-preparations/organic-acid-preparations-worksheet.pdf");
 }
 
+QString documentInPrefix(content::Sheet sheet, const QString& programDir) {
+    return QDir::cleanPath(programDir + QStringLiteral("/../share/") + documentInData(sheet));
+}
+
 QString installedDocument(content::Sheet sheet, const QString& programDir) {
-    const QString inData = documentInData(sheet);
-    const QString beside = QDir::cleanPath(programDir + QStringLiteral("/../share/") + inData);
-    if (isReadableFile(beside))
-        return beside;
+    for (const QString& path :
+         {documentInPrefix(sheet, programDir), QDir(programDir).filePath(fileNameOf(sheet))}) {
+        if (isReadableFile(path))
+            return path;
+    }
     const QStringList found =
-        QStandardPaths::locateAll(QStandardPaths::GenericDataLocation, inData);
+        QStandardPaths::locateAll(QStandardPaths::GenericDataLocation, documentInData(sheet));
     for (const QString& path : found) {
         if (isReadableFile(path))
             return path;
@@ -52,16 +97,20 @@ QString installedDocument(content::Sheet sheet, const QString& programDir) {
 
 QString documentFile(content::Sheet sheet) {
     const QString installed = installedDocument(sheet, QCoreApplication::applicationDirPath());
-    return installed.isEmpty() ? cachedDocument(sheet) : installed;
+    return installed.isEmpty() ? copiedDocument(sheet) : installed;
 }
 
-void openDocument(content::Sheet sheet, const content::UrlOpener& opener) {
+DocumentOpening openDocument(content::Sheet sheet, const content::UrlOpener& opener) {
+    const QString file = documentFile(sheet);
+    if (file.isEmpty())
+        return {DocumentOpening::NotFound,
+                documentInPrefix(sheet, QCoreApplication::applicationDirPath())};
+    bool opened = false;
     try {
-        const QString file = documentFile(sheet);
-        if (!file.isEmpty())
-            opener(QUrl::fromLocalFile(file));
+        opened = opener(QUrl::fromLocalFile(file));
     } catch (...) {
     }
+    return {opened ? DocumentOpening::Opened : DocumentOpening::NotOpened, file};
 }
 
 } // namespace app

@@ -8,8 +8,9 @@ namespace {
 
 void ignoreMessage(QtMsgType, const QMessageLogContext&, const QString&) {}
 
-// Qt reports on the terminal when it finds no program to open an address with, or cannot start
-// one. Opening fails silently in this program, so those reports are held back while it opens.
+// Qt reports on the terminal, in its own words and in English, when it finds no program to open
+// an address with, or cannot start one. The opener's result says so instead, and the caller
+// tells the user in the program's own words, so those reports are held back while it opens.
 class QuietMessages {
 public:
     QuietMessages() : previous_(qInstallMessageHandler(ignoreMessage)) {}
