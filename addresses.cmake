@@ -22,5 +22,5 @@ endforeach()
 
 set(generated_dir ${CMAKE_BINARY_DIR}/generated)
 configure_file(src/content/addresses.h.in ${generated_dir}/content/addresses.h @ONLY)
-target_include_directories(worksheet_core PUBLIC ${generated_dir})
+target_include_directories(worksheet_content PUBLIC ${generated_dir})
 string(REPLACE "&" "&amp;" WORKSHEET_HOMEPAGE_URL_XML "${WORKSHEET_HOMEPAGE_URL}")

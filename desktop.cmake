@@ -14,7 +14,7 @@ target_compile_definitions(worksheet PRIVATE ${WORKSHEET_IDENTITY_DEFINITIONS})
 
 find_package(Qt6 REQUIRED COMPONENTS Svg)
 qt_add_executable(export_icons tools/export_icons.cpp)
-target_link_libraries(export_icons PRIVATE worksheet_core Qt6::Svg)
+target_link_libraries(export_icons PRIVATE worksheet_content Qt6::Svg)
 
 set(icon_dir ${CMAKE_BINARY_DIR}/icons)
 set(icon_files ${icon_dir}/${WORKSHEET_APP_ID}.svg)
@@ -34,7 +34,7 @@ add_custom_target(desktop_icons ALL DEPENDS ${icon_files})
 # looks for them under share/ beside its bin/ directory and, run from the build tree, beside
 # itself, so the names and places here are the ones it expects.
 qt_add_executable(export_worksheet tools/export_worksheet.cpp)
-target_link_libraries(export_worksheet PRIVATE worksheet_core)
+target_link_libraries(export_worksheet PRIVATE worksheet_content)
 set(worksheet_document ${CMAKE_BINARY_DIR}/${WORKSHEET_BINARY}-worksheet.pdf)
 set(answer_key ${CMAKE_BINARY_DIR}/${WORKSHEET_BINARY}-answers.pdf)
 add_custom_command(
