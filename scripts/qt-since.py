@@ -279,6 +279,11 @@ def q_properties(qt_root, wanted):
 # --------------------------------------------------------------------------------------------
 # The program
 
+# Names that Qt brought with no \since in its documentation.
+UNDOCUMENTED = {
+    "QLatin1StringView": ((6, 4, 0), "src/corelib/text/qstringfwd.h, the new name of QLatin1String"),
+}
+
 # Names that the C++ class of a Qt type is also known by.
 ALIASES = {"QLatin1String": "QLatin1StringView", "QLatin1StringView": "QLatin1String"}
 
@@ -601,6 +606,10 @@ def main():
         cs = class_since.get(s.scope)
         if cs and s.kind not in ("class", "struct", "namespace"):
             s.since = max(s.since or cs, cs)
+
+    # Names Qt brought without a \since: their members are as old as the documentation says.
+    for name, (version, where) in UNDOCUMENTED.items():
+        symbols.append(Symbol("class", name, version, where))
 
     functions = defaultdict(list)   # Class::name or name -> overloads
     others = defaultdict(list)      # any other documented name -> symbols
