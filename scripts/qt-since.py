@@ -7,12 +7,15 @@ the class, function, enum value, property, macro, typedef or CMake command it ma
 those names in the program's C++ sources and CMake files, and prints each name found, the version
 that brought it and where the program uses it.
 
-A C++ name counts as used where the program writes it as Qt does: a class or macro by its name, a
-member as Class::name, or after . or -> when no Qt class has an older member of that name, or when
-it has and the file names the class. A member some of whose overloads are older is marked so, with
-the newer overloads' signatures, for a person to tell which one the call is. A use inside
-#if QT_VERSION >= QT_VERSION_CHECK(6, N, 0) with N at least the name's version is listed apart,
-as guarded: it is the right thing to do with a newer call that has an older path beside it.
+A C++ name counts as used where the program calls or names it as Qt's: a class, macro or CMake
+command by its name; a member as Class::name, on an object whose declaration in the file (or its
+header) names the class or a class derived from it, or bare inside a member function of a class
+derived from it; on an object of a class the script cannot tell, only when no Qt class has an
+older member the call could be. A function some of whose overloads are older counts only where
+the call can be none of the older ones, by the number of its arguments and, where the script can
+tell, their kinds (string, number, pointer, enum value). A use inside
+#if QT_VERSION >= QT_VERSION_CHECK(6, N, 0), with N at least the name's version, is listed apart
+as guarded. docs/testing.md says what it cannot see.
 
 Exit status: 0 when every use of a newer name is guarded, 1 when some is not, 2 on a usage error.
 """
@@ -255,7 +258,6 @@ def q_properties(qt_root, wanted):
                 continue
             for m in prop.finditer(text):
                 words = m.group(1).split()
-                names = [w for w in words if re.fullmatch(IDENT, w)]
                 # The property's name is the word before the first keyword.
                 keywords = {"READ", "WRITE", "NOTIFY", "RESET", "MEMBER", "BINDABLE",
                             "DESIGNABLE", "SCRIPTABLE", "STORED", "USER", "CONSTANT", "FINAL",
