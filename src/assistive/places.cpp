@@ -278,7 +278,7 @@ void Places::tell(QAccessibleInterface* place, QAccessible::Event event) const {
 void Places::gradeChanged() {
     const auto grade = worksheet_.grade();
     if (grade) {
-        const QString name = QString::number(*grade) + QLatin1Char('%');
+        const QString name = view::gradeText(*grade);
         const bool renamed = name != gradeName_;
         gradeName_ = name;
         if (renamed)
