@@ -3,6 +3,7 @@
 #include "app/menu_bar.h"
 #include "app/worksheet_document_file.h"
 #include "app/zooming.h"
+#include "assistive/accessible.h"
 #include "assistive/announcer.h"
 #include "assistive/blank_stops.h"
 #include "assistive/places.h"
@@ -27,6 +28,7 @@ namespace app {
 
 MainWindow::MainWindow(model::Worksheet& worksheet, content::UrlOpener opener)
     : worksheet_(worksheet), opener_(std::move(opener)) {
+    assistive::installAccessibleFactories();
     setWindowTitle(content::texts::kCaption);
     // Minimise and close, and a border the desktop may resize (the worksheet zooms with it); no
     // maximise button, since a maximised window would mostly put white round the worksheet.

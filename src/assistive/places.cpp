@@ -157,7 +157,9 @@ private:
     }
 };
 
-QAccessibleInterface* drawingFactory(const QString&, QObject* object) {
+} // namespace
+
+QAccessibleInterface* drawnPlacesInterface(const QString&, QObject* object) {
     if (auto* board = qobject_cast<view::Board*>(object))
         return new DrawingAccessible(board, QAccessible::Client);
     if (auto* section = qobject_cast<view::SectionView*>(object))
@@ -165,15 +167,8 @@ QAccessibleInterface* drawingFactory(const QString&, QObject* object) {
     return nullptr;
 }
 
-} // namespace
-
 Places::Places(view::Board& board, const Announcer& announcer)
     : QObject(&board), board_(board), worksheet_(board.worksheet()), announcer_(announcer) {
-    static const bool installed = [] {
-        QAccessible::installFactory(&drawingFactory);
-        return true;
-    }();
-    Q_UNUSED(installed);
     namespace spoken = content::spoken;
     // Where a place of the worksheet lies at the board's zoom.
     const auto at = [this](const model::Rect& twips) {

@@ -50,4 +50,8 @@ private:
     QString gradeName_;
 };
 
+// What a screen reader finds on the board and on each section: its drawn places.
+// installAccessibleFactories() installs it.
+QAccessibleInterface* drawnPlacesInterface(const QString& key, QObject* object);
+
 } // namespace assistive
