@@ -1495,10 +1495,12 @@ private:
     QString check() {
         State want = want_;
         const model::Marking marking = model::mark(want.blanks, want.texts);
-        for (int blank : marking.emptied)
+        for (int blank : marking.emptied) {
+            // A reaction that loses a compound forgets its coefficients.
+            if (isComplete(want.blanks, model::reactionOfBlank(blank)))
+                emptyBoxes(want, model::reactionOfBlank(blank));
             want.blanks[blank] = kNone;
-        for (int reaction : marking.hidden)
-            emptyBoxes(want, reaction);
+        }
         for (int reaction : marking.cleared)
             emptyBoxes(want, reaction);
         want.grade = marking.grade;
