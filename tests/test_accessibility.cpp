@@ -174,11 +174,11 @@ private slots:
         putByKeys(f, 7, Ammonia); // replaced by the keyboard
         QCOMPARE(spokenName(stops.stop(7)),
                  blankName(5, spoken::kSecondBlank, spoken::compound(Ammonia)));
-        f.window->checkAction->trigger(); // the check takes the wrong compound out
+        f.give(Command::Check); // the check takes the wrong compound out
         QCOMPARE(spokenName(stops.stop(7)),
                  blankName(5, spoken::kSecondBlank, spoken::kEmptyBlank));
         f.fill(6, GeneralAcid);
-        f.window->restartAction->trigger();
+        f.give(Command::Restart);
         QCOMPARE(spokenName(stops.stop(6)), blankName(5, spoken::kFirstBlank, spoken::kEmptyBlank));
     }
 
@@ -227,7 +227,7 @@ private slots:
         QCOMPARE(bar->childCount(), 7);
         for (int i = 0; i < bar->childCount(); ++i) {
             QAccessibleInterface* item = bar->child(i);
-            const bool separator = item->object() == f.window->separatorAction;
+            const bool separator = item->object() == f.command(Command::Separator);
             QCOMPARE(item->role(), separator ? QAccessible::Separator : QAccessible::MenuItem);
             QAccessibleActionInterface* actions = item->actionInterface();
             QCOMPARE(actions &&
@@ -299,7 +299,7 @@ private slots:
 
         putByKeys(f, 5, GeneralAcid);
         listening.heard.clear();
-        f.window->checkAction->trigger();
+        f.give(Command::Check);
         const QString grade = QStringLiteral("3%");
         QCOMPARE(f.window->places().grade()->text(QAccessible::Name), grade);
         QCOMPARE(f.window->places().grade()->text(QAccessible::Description), spoken::kGrade);
@@ -330,14 +330,14 @@ private slots:
         f.fill(3, Water);
         f.fill(4, Water);
         f.fill(12, Water);
-        f.window->checkAction->trigger();
+        f.give(Command::Check);
         QCOMPARE(spokenName(gradeStop),
                  QString("Βαθμός: 9 %. Σωστή η ενότητα 3. 2 ενώσεις επέστρεψαν στην παλέτα. "
                          "Σβήστηκαν οι λάθος συντελεστές μιας αντίδρασης."));
 
         // A restart changes the palette's front cards, and says so.
         listening.heard.clear();
-        f.window->restartAction->trigger();
+        f.give(Command::Restart);
         for (int compound = 0; compound < model::kCompounds; ++compound)
             QVERIFY(listening.has(QAccessible::ObjectCreated, spoken::compound(compound)));
     }
@@ -382,8 +382,8 @@ private slots:
         f.releaseAt({6000, 300});
         f.fill(6, Water);
         listening.heard.clear();
-        f.window->checkAction->trigger();
-        f.window->restartAction->trigger();
+        f.give(Command::Check);
+        f.give(Command::Restart);
         QVERIFY2(listening.said().isEmpty(), qPrintable(listening.said().join('/')));
     }
 
@@ -398,7 +398,7 @@ private slots:
         f.fill(5, GeneralAcid);
         f.fill(3, Ammonia);
         listening.heard.clear();
-        f.window->checkAction->trigger();
+        f.give(Command::Check);
         QWidget* gradeStop = f.window->blankStops().gradeStop();
         const QString whole("Βαθμός: 3 %. Σωστή η ενότητα 3. Μία ένωση επέστρεψε στην παλέτα.");
         QCOMPARE(QApplication::focusWidget(), gradeStop);
@@ -406,7 +406,7 @@ private slots:
         QVERIFY(listening.said().isEmpty());
 
         listening.heard.clear();
-        f.window->checkAction->trigger();
+        f.give(Command::Check);
         const QString again("Βαθμός: 3 %. Σωστή η ενότητα 3. Καμία ένωση δεν επέστρεψε στην "
                             "παλέτα.");
         QCOMPARE(QApplication::focusWidget(), gradeStop);
@@ -438,7 +438,7 @@ private slots:
         QCOMPARE(f.worksheet.compoundIn(1), model::kNone);
 
         f.board.scrollBar()->setFocus();
-        f.window->restartAction->trigger();
+        f.give(Command::Restart);
         QCOMPARE(QApplication::focusWidget(), stops.stop(0));
         for (int slot : {0, 1, 2, 17})
             QCOMPARE(description(slot), spoken::kBlankKeys);
@@ -454,7 +454,7 @@ private slots:
         first->setFocus();
         key(first, Qt::Key_Space);
         listening.heard.clear();
-        f.window->restartAction->trigger();
+        f.give(Command::Restart);
         QCOMPARE(QApplication::focusWidget(), first);
         QCOMPARE(listening.said(),
                  QStringList{blankName(0, spoken::kOnlyBlank, spoken::kEmptyBlank) + " | " +

@@ -217,7 +217,7 @@ private slots:
         fillEverythingRight(f);
         f.worksheet.check();
         QVERIFY(f.worksheet.grade());
-        f.window->restartAction->trigger();
+        f.give(Command::Restart);
         QCOMPARE(f.board.sectionInView(), 3);
         QCOMPARE(f.board.scrollBar()->value(), 3);
         QVERIFY(f.board.sectionView(3)->isVisibleTo(f.window.get()));
@@ -477,7 +477,7 @@ private slots:
         WindowFixture f;
         f.window->show();
         QVERIFY(QTest::qWaitForWindowExposed(f.window.get()));
-        f.window->exitAction->trigger();
+        f.give(Command::Exit);
         QVERIFY(!f.window->isVisible());
     }
 
@@ -535,7 +535,7 @@ private slots:
         std::array<QString, model::kCoefficientBoxes> typed;
         for (int b = 0; b < model::kCoefficientBoxes; ++b)
             typed[b] = f.box(b)->text();
-        f.window->checkAction->trigger();
+        f.give(Command::Check);
         QCOMPARE(f.worksheet.grade(), std::optional<int>(grade));
         for (int b = 0; b < model::kCoefficientBoxes; ++b) {
             QVERIFY(!f.box(b)->isHidden());

@@ -13,7 +13,7 @@
 namespace {
 
 void check(WindowFixture& f) {
-    f.window->checkAction->trigger();
+    f.give(Command::Check);
 }
 
 // The grade as the window shows it, or "(hidden)".
@@ -84,7 +84,7 @@ private slots:
         fillEverythingRight(f);
         check(f);
         QCOMPARE(grade(f), QString("100%"));
-        f.window->restartAction->trigger();
+        f.give(Command::Restart);
         QCOMPARE(f.revealed(), QString());
         QCOMPARE(grade(f), QString("(hidden)"));
         for (int blank = 0; blank < model::kBlanks; ++blank)

@@ -1,7 +1,6 @@
 // The worksheet without a mouse: blanks as keyboard stops, compounds put, replaced and taken
 // out with keys to the same effect as the mouse, the section turned with Page Up and Page Down,
 // the menu bar reached with F10, and a whole worksheet done by keys alone.
-#include "app/menu_bar.h"
 #include "assistive/blank_stops.h"
 #include "assistive/names.h"
 #include "content/geometry.h"
@@ -13,6 +12,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QLineEdit>
+#include <QMenuBar>
 #include <QScrollBar>
 #include <QTest>
 #include <QTimer>
@@ -230,7 +230,7 @@ private slots:
         key(Qt::Key_PageDown);
         QCOMPARE(f.board.sectionInView(), 1);
         QCOMPARE(focused(), f.window->blankStops().stop(3));
-        f.window->checkAction->trigger();
+        f.give(Command::Check);
         QCOMPARE(focused(), f.window->blankStops().gradeStop());
         key(Qt::Key_PageDown);
         QCOMPARE(f.board.sectionInView(), 2);
@@ -297,25 +297,25 @@ private slots:
         showActive(f);
         auto* stop = f.window->blankStops().stop(0);
         stop->setFocus();
-        auto& bar = f.window->keyboardMenuBar();
+        QMenuBar& bar = *f.window->menuBar();
 
         key(Qt::Key_F10);
         QCOMPARE(focused(), &bar);
-        QCOMPARE(bar.activeAction(), f.window->helpAction);
+        QCOMPARE(bar.activeAction(), f.command(Command::Help));
         key(Qt::Key_Right);
         key(Qt::Key_Right);
         key(Qt::Key_Right);
-        QCOMPARE(bar.activeAction(), f.window->sheetAction);
+        QCOMPARE(bar.activeAction(), f.command(Command::Sheet));
         key(Qt::Key_Right);
-        QCOMPARE(bar.activeAction(), f.window->aboutAction);
+        QCOMPARE(bar.activeAction(), f.command(Command::About));
         key(Qt::Key_Left);
-        QCOMPARE(bar.activeAction(), f.window->sheetAction);
+        QCOMPARE(bar.activeAction(), f.command(Command::Sheet));
         key(Qt::Key_End);
-        QCOMPARE(bar.activeAction(), f.window->exitAction);
+        QCOMPARE(bar.activeAction(), f.command(Command::Exit));
         key(Qt::Key_Right);
-        QCOMPARE(bar.activeAction(), f.window->helpAction);
+        QCOMPARE(bar.activeAction(), f.command(Command::Help));
         key(Qt::Key_Left);
-        QCOMPARE(bar.activeAction(), f.window->exitAction);
+        QCOMPARE(bar.activeAction(), f.command(Command::Exit));
         key(Qt::Key_Escape);
         QCOMPARE(focused(), stop);
         QCOMPARE(bar.activeAction(), nullptr);
@@ -328,7 +328,7 @@ private slots:
         // the scroll bar; a restart puts it on the first blank of the section in view.
         key(Qt::Key_F10);
         key(Qt::Key_Right);
-        QCOMPARE(bar.activeAction(), f.window->checkAction);
+        QCOMPARE(bar.activeAction(), f.command(Command::Check));
         key(Qt::Key_Return);
         QCOMPARE(f.worksheet.grade(), std::optional<int>(0));
         QCOMPARE(focused(), f.window->blankStops().gradeStop());

@@ -1506,7 +1506,7 @@ private:
         want.grade = marking.grade;
         for (int s = 0; s < kSections; ++s)
             want.notes[s] = want.notes[s] || marking.fullMarks[s];
-        f_.window->checkAction->trigger();
+        f_.give(Command::Check);
         settle("check", want);
         screenDue_ = true;
         return "check";
@@ -1516,7 +1516,7 @@ private:
     // that a failing seed replays.
     QString restart() {
         const State want = fresh(want_.section);
-        f_.window->restartAction->trigger();
+        f_.give(Command::Restart);
         settle("restart", want);
         f_.worksheet.restart(random_());
         settle("restart with the palette drawn by the seed", want);
@@ -1764,7 +1764,7 @@ private slots:
         typeText("2");
         QCOMPARE(f.worksheet.coefficient(0), QString("\r\n"));
         QCOMPARE(f.worksheet.coefficient(1), QString("2"));
-        f.window->checkAction->trigger();
+        f.give(Command::Check);
         QCOMPARE(f.worksheet.grade(), std::optional<int>(3));
         QVERIFY(f.box(0)->isVisible());
         QCOMPARE(f.box(0)->text(), QString());

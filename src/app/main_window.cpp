@@ -48,12 +48,12 @@ MainWindow::MainWindow(model::Worksheet& worksheet, content::UrlOpener opener)
     resize(board_->size() + QSize(0, menuBar()->sizeHint().height()));
 
     // The separator item only separates: it has no command.
-    connect(helpAction, &QAction::triggered, this, &MainWindow::showHelp);
-    connect(checkAction, &QAction::triggered, &worksheet_, [this] { worksheet_.check(); });
-    connect(restartAction, &QAction::triggered, &worksheet_, [this] { worksheet_.restart(); });
-    connect(sheetAction, &QAction::triggered, this, &MainWindow::openWorksheetDocument);
-    connect(aboutAction, &QAction::triggered, this, &MainWindow::showAbout);
-    connect(exitAction, &QAction::triggered, this, &QWidget::close);
+    connect(helpAction_, &QAction::triggered, this, &MainWindow::showHelp);
+    connect(checkAction_, &QAction::triggered, &worksheet_, [this] { worksheet_.check(); });
+    connect(restartAction_, &QAction::triggered, &worksheet_, [this] { worksheet_.restart(); });
+    connect(sheetAction_, &QAction::triggered, this, &MainWindow::openWorksheetDocument);
+    connect(aboutAction_, &QAction::triggered, this, &MainWindow::showAbout);
+    connect(exitAction_, &QAction::triggered, this, &QWidget::close);
 
     board_->installEventFilter(this);
 }
@@ -73,14 +73,14 @@ void MainWindow::buildMenuBar() {
     menuBar_ = new MenuBar(this);
     setMenuBar(menuBar_);
     // Top-level commands only; the captions carry no access keys. F10 reaches them instead.
-    helpAction = menuBar_->addAction(content::texts::kMenuHelp);
-    checkAction = menuBar_->addAction(content::texts::kMenuCheck);
-    restartAction = menuBar_->addAction(content::texts::kMenuRestart);
-    sheetAction = menuBar_->addAction(content::texts::kMenuSheet);
-    separatorAction = menuBar_->addAction(content::texts::kMenuSeparator);
-    aboutAction = menuBar_->addAction(content::texts::kMenuAbout);
-    exitAction = menuBar_->addAction(content::texts::kMenuExit);
-    menuBar_->setSeparating(separatorAction);
+    helpAction_ = menuBar_->addAction(content::texts::kMenuHelp);
+    checkAction_ = menuBar_->addAction(content::texts::kMenuCheck);
+    restartAction_ = menuBar_->addAction(content::texts::kMenuRestart);
+    sheetAction_ = menuBar_->addAction(content::texts::kMenuSheet);
+    separatorAction_ = menuBar_->addAction(content::texts::kMenuSeparator);
+    aboutAction_ = menuBar_->addAction(content::texts::kMenuAbout);
+    exitAction_ = menuBar_->addAction(content::texts::kMenuExit);
+    menuBar_->setSeparating(separatorAction_);
     auto* f10 = new QShortcut(QKeySequence(Qt::Key_F10), this);
     connect(f10, &QShortcut::activated, menuBar_, &MenuBar::toggleKeyboard);
 }

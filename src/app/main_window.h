@@ -43,21 +43,8 @@ public:
     assistive::BlankStops& blankStops() const { return *blankStops_; }
     assistive::Announcer& announcer() const { return *announcer_; }
     assistive::Places& places() const { return *places_; }
-    MenuBar& keyboardMenuBar() const { return *menuBar_; }
     Zooming& zooming() const { return *zooming_; }
 
-    // The menu commands, left to right; the separator has none.
-    QAction* helpAction = nullptr;
-    QAction* checkAction = nullptr;
-    QAction* restartAction = nullptr;
-    QAction* sheetAction = nullptr;
-    QAction* separatorAction = nullptr;
-    QAction* aboutAction = nullptr;
-    QAction* exitAction = nullptr;
-
-    void showHelp();
-    void openWorksheetDocument();
-    void showAbout();
     // Shows the window on its screen at a size that fits there, in the middle of it.
     void showOnScreen();
 
@@ -68,6 +55,9 @@ protected:
 
 private:
     void buildMenuBar();
+    void showHelp();
+    void openWorksheetDocument();
+    void showAbout();
 
     model::Worksheet& worksheet_;
     content::UrlOpener opener_;
@@ -76,6 +66,14 @@ private:
     assistive::Places* places_ = nullptr;
     assistive::BlankStops* blankStops_ = nullptr;
     MenuBar* menuBar_ = nullptr;
+    // The menu commands, left to right; the separator has none.
+    QAction* helpAction_ = nullptr;
+    QAction* checkAction_ = nullptr;
+    QAction* restartAction_ = nullptr;
+    QAction* sheetAction_ = nullptr;
+    QAction* separatorAction_ = nullptr;
+    QAction* aboutAction_ = nullptr;
+    QAction* exitAction_ = nullptr;
     Zooming* zooming_ = nullptr;
     // Created on first use and kept; the window owns it as its child.
     content::AboutWindow* about_ = nullptr;

@@ -3,7 +3,9 @@
 #include "content/geometry.h"
 #include "view/section_view.h"
 
+#include <QAction>
 #include <QLineEdit>
+#include <QMenuBar>
 #include <QScreen>
 #include <QTest>
 
@@ -14,6 +16,14 @@ WindowFixture::WindowFixture()
                                                    return openerSucceeds;
                                                })),
       board(window->board()) {}
+
+QAction* WindowFixture::command(Command which) const {
+    return window->menuBar()->actions().at(int(which));
+}
+
+void WindowFixture::give(Command which) const {
+    command(which)->trigger();
+}
 
 void WindowFixture::usePalette(const std::array<int, model::kCompounds>& compounds) {
     for (std::uint32_t seed = 0;; ++seed) {
