@@ -3,7 +3,7 @@
 // announce placing, replacing, removing, the outcome of a check and a restart, and what pressing
 // a blank does.
 #include "assistive/announcer.h"
-#include "assistive/blank_stops.h"
+#include "assistive/keyboard_stop.h"
 #include "assistive/names.h"
 #include "assistive/places.h"
 #include "content/drawings.h"
@@ -56,7 +56,7 @@ void putByKeys(WindowFixture& f, int blank, int compound) {
     f.showSection(model::sectionOfBlank(blank));
     for (int presses = 0; f.worksheet.compoundIn(blank) != compound; ++presses) {
         QVERIFY2(presses < model::kCompounds, "the compound never came round");
-        QTest::keyClick(f.window->blankStops().stop(blank), Qt::Key_Space);
+        QTest::keyClick(f.stop(blank), Qt::Key_Space);
     }
 }
 
@@ -147,7 +147,7 @@ private slots:
         f.fill(1, Ethanoic);
         QVERIFY(namedChildren(section0, QAccessible::Graphic).contains(spoken::compound(Ethanoic)));
         f.showSection(0);
-        QTest::keyClick(f.window->blankStops().stop(1), Qt::Key_Delete);
+        QTest::keyClick(f.stop(1), Qt::Key_Delete);
         QVERIFY(
             !namedChildren(section0, QAccessible::Graphic).contains(spoken::compound(Ethanoic)));
         // A hidden note is not found; the shown title is.
@@ -160,26 +160,23 @@ private slots:
     // A blank names its reaction, which blank it is and what it holds, after every change.
     void blanksNameWhatTheyHold() {
         WindowFixture f;
-        const auto& stops = f.window->blankStops();
-        QCOMPARE(spokenName(stops.stop(0)), blankName(0, spoken::kOnlyBlank, spoken::kEmptyBlank));
-        QCOMPARE(spokenName(stops.stop(6)), blankName(5, spoken::kFirstBlank, spoken::kEmptyBlank));
-        QCOMPARE(spokenName(stops.stop(17)),
-                 blankName(10, spoken::kSecondBlank, spoken::kEmptyBlank));
-        QCOMPARE(of(stops.stop(0))->role(), QAccessible::Button);
-        QCOMPARE(of(stops.stop(0))->text(QAccessible::Description), spoken::kBlankKeys);
+        QCOMPARE(spokenName(f.stop(0)), blankName(0, spoken::kOnlyBlank, spoken::kEmptyBlank));
+        QCOMPARE(spokenName(f.stop(6)), blankName(5, spoken::kFirstBlank, spoken::kEmptyBlank));
+        QCOMPARE(spokenName(f.stop(17)), blankName(10, spoken::kSecondBlank, spoken::kEmptyBlank));
+        QCOMPARE(of(f.stop(0))->role(), QAccessible::Button);
+        QCOMPARE(of(f.stop(0))->text(QAccessible::Description), spoken::kBlankKeys);
 
         f.fill(7, Water); // by the mouse
-        QCOMPARE(spokenName(stops.stop(7)),
+        QCOMPARE(spokenName(f.stop(7)),
                  blankName(5, spoken::kSecondBlank, spoken::compound(Water)));
         putByKeys(f, 7, Ammonia); // replaced by the keyboard
-        QCOMPARE(spokenName(stops.stop(7)),
+        QCOMPARE(spokenName(f.stop(7)),
                  blankName(5, spoken::kSecondBlank, spoken::compound(Ammonia)));
         f.give(Command::Check); // the check takes the wrong compound out
-        QCOMPARE(spokenName(stops.stop(7)),
-                 blankName(5, spoken::kSecondBlank, spoken::kEmptyBlank));
+        QCOMPARE(spokenName(f.stop(7)), blankName(5, spoken::kSecondBlank, spoken::kEmptyBlank));
         f.fill(6, GeneralAcid);
         f.give(Command::Restart);
-        QCOMPARE(spokenName(stops.stop(6)), blankName(5, spoken::kFirstBlank, spoken::kEmptyBlank));
+        QCOMPARE(spokenName(f.stop(6)), blankName(5, spoken::kFirstBlank, spoken::kEmptyBlank));
     }
 
     // A coefficient box says the term it multiplies and its reaction; no two sound alike, even
@@ -268,7 +265,7 @@ private slots:
     // A screen reader's "press" on a blank does what Space does, its section brought into view.
     void pressingABlankPlacesTheNextCompound() {
         WindowFixture f;
-        QAccessibleActionInterface* actions = of(f.window->blankStops().stop(7))->actionInterface();
+        QAccessibleActionInterface* actions = of(f.stop(7))->actionInterface();
         QVERIFY(actions);
         QCOMPARE(actions->actionNames().front(), QAccessibleActionInterface::pressAction());
         actions->doAction(QAccessibleActionInterface::pressAction());
@@ -281,7 +278,6 @@ private slots:
     void changesAndTheCheckAreAnnounced() {
         WindowFixture f;
         Announcements listening(f);
-        const auto& stops = f.window->blankStops();
 
         f.showSection(2);
         putByKeys(f, 5, GeneralAcid);
@@ -292,10 +288,10 @@ private slots:
                               blankName(4, spoken::kOnlyBlank, spoken::compound(Water))));
         putByKeys(f, 5, GeneralAcid);
         listening.heard.clear();
-        QTest::keyClick(f.window->blankStops().stop(5), Qt::Key_Delete);
+        QTest::keyClick(f.stop(5), Qt::Key_Delete);
         QVERIFY(listening.has(QAccessible::NameChanged,
                               blankName(4, spoken::kOnlyBlank, spoken::kEmptyBlank)));
-        QCOMPARE(spokenName(stops.stop(5)), blankName(4, spoken::kOnlyBlank, spoken::kEmptyBlank));
+        QCOMPARE(spokenName(f.stop(5)), blankName(4, spoken::kOnlyBlank, spoken::kEmptyBlank));
 
         putByKeys(f, 5, GeneralAcid);
         listening.heard.clear();
@@ -305,7 +301,7 @@ private slots:
         QCOMPARE(f.window->places().grade()->text(QAccessible::Description), spoken::kGrade);
         QVERIFY(listening.has(QAccessible::ObjectShow, grade));
         // The grade's stop, which takes the focus, says the grade and what the check did.
-        QWidget* gradeStop = f.window->blankStops().gradeStop();
+        QWidget* gradeStop = f.gradeStop();
         QVERIFY(gradeStop->isVisibleTo(f.window.get()));
         QCOMPARE(spokenName(gradeStop),
                  QString("Βαθμός: 3 %. Σωστή η ενότητα 3. Καμία ένωση δεν επέστρεψε στην παλέτα."));
@@ -349,7 +345,7 @@ private slots:
         WindowFixture f;
         showActive(f);
         Announcements listening(f);
-        auto* first = f.window->blankStops().stop(0);
+        auto* first = f.stop(0);
         first->setFocus();
 
         key(first, Qt::Key_Space);
@@ -394,12 +390,12 @@ private slots:
         WindowFixture f;
         showActive(f);
         Announcements listening(f);
-        f.window->blankStops().stop(0)->setFocus();
+        f.stop(0)->setFocus();
         f.fill(5, GeneralAcid);
         f.fill(3, Ammonia);
         listening.heard.clear();
         f.give(Command::Check);
-        QWidget* gradeStop = f.window->blankStops().gradeStop();
+        QWidget* gradeStop = f.gradeStop();
         const QString whole("Βαθμός: 3 %. Σωστή η ενότητα 3. Μία ένωση επέστρεψε στην παλέτα.");
         QCOMPARE(QApplication::focusWidget(), gradeStop);
         QCOMPARE(spokenName(gradeStop), whole);
@@ -420,26 +416,25 @@ private slots:
         WindowFixture f;
         showActive(f);
         Announcements listening(f);
-        const auto& stops = f.window->blankStops();
         const auto description = [&](int slot) {
-            return of(stops.stop(slot))->text(QAccessible::Description);
+            return of(f.stop(slot))->text(QAccessible::Description);
         };
         for (int slot : {0, 1, 2, 17})
             QCOMPARE(description(slot), spoken::kBlankKeys);
-        stops.stop(0)->setFocus();
+        f.stop(0)->setFocus();
         QCOMPARE(description(0), spoken::kBlankKeys);
-        key(stops.stop(0), Qt::Key_Tab);
-        QCOMPARE(QApplication::focusWidget(), stops.stop(1));
+        key(f.stop(0), Qt::Key_Tab);
+        QCOMPARE(QApplication::focusWidget(), f.stop(1));
         for (int slot : {0, 1, 2, 17})
             QCOMPARE(description(slot), QString());
 
-        key(stops.stop(1), Qt::Key_F1);
+        key(f.stop(1), Qt::Key_F1);
         QCOMPARE(listening.said(), QStringList{spoken::kBlankKeys});
         QCOMPARE(f.worksheet.compoundIn(1), model::kNone);
 
         f.board.scrollBar()->setFocus();
         f.give(Command::Restart);
-        QCOMPARE(QApplication::focusWidget(), stops.stop(0));
+        QCOMPARE(QApplication::focusWidget(), f.stop(0));
         for (int slot : {0, 1, 2, 17})
             QCOMPARE(description(slot), spoken::kBlankKeys);
     }
@@ -450,7 +445,7 @@ private slots:
         WindowFixture f;
         showActive(f);
         Announcements listening(f);
-        auto* first = f.window->blankStops().stop(0);
+        auto* first = f.stop(0);
         first->setFocus();
         key(first, Qt::Key_Space);
         listening.heard.clear();

@@ -7,7 +7,6 @@
 //
 // RANDOM_ACTION_SEEDS, RANDOM_ACTION_STEPS and RANDOM_ACTION_FIRST_SEED set how many seeds run,
 // how many actions each, and the first seed (20, 1000 and 1 unless set).
-#include "assistive/blank_stops.h"
 #include "assistive/keyboard_stop.h"
 #include "content/geometry.h"
 #include "model/coefficients.h"
@@ -203,6 +202,15 @@ QString differences(const State& seen, const State& want) {
             .arg(want.pointer.y())
             .arg(want.parked ? " parked" : "");
     return {};
+}
+
+// The other blank of a two-blank reaction's picture; kNone for a picture's only blank.
+int otherOfPair(int blank) {
+    const int reaction = model::reactionOfBlank(blank);
+    if (model::reaction(reaction).blankCount == 1)
+        return kNone;
+    const int left = model::firstBlankOf(reaction);
+    return blank == left ? left + 1 : left;
 }
 
 bool isComplete(const model::Blanks& blanks, int reaction) {
@@ -1217,7 +1225,7 @@ private:
     QString keyOnBlank(int blank, Qt::Key key, Qt::KeyboardModifiers modifiers) {
         const QString d =
             QString("key %1 on blank %2").arg(QKeySequence(key | modifiers).toString()).arg(blank);
-        assistive::KeyboardStop* stop = f_.window->blankStops().stop(blank);
+        assistive::KeyboardStop* stop = f_.stop(blank);
         stop->setFocus(Qt::TabFocusReason);
         if (!stop->hasFocus()) {
             failure_ = QString("blank %1 in view does not take the focus").arg(blank);
@@ -1590,7 +1598,7 @@ private:
     // decides which answer is still missing.
     int wanted(int blank) {
         const int answer = model::blankRecord(blank).answer;
-        const int partner = model::partnerOf(blank);
+        const int partner = otherOfPair(blank);
         if (partner == kNone)
             return answer;
         const int other = model::blankRecord(partner).answer;
@@ -1604,7 +1612,7 @@ private:
     // Whether a blank holds a compound the answer key takes there, and not twice in its pair.
     bool holdsRight(int blank) const {
         const int held = want_.blanks[blank];
-        const int partner = model::partnerOf(blank);
+        const int partner = otherOfPair(blank);
         if (held == kNone || (partner != kNone && want_.blanks[partner] == held))
             return false;
         return held == model::blankRecord(blank).answer ||
@@ -1796,7 +1804,7 @@ private slots:
         const QPointF besideThePictures(content::kViewport.left + box.left + 11500,
                                         content::kViewport.top + box.top + 1000);
         QTest::mousePress(window, Qt::LeftButton, {}, at(besideThePictures));
-        f.window->blankStops().stop(model::firstBlankOf(5))->setFocus();
+        f.stop(model::firstBlankOf(5))->setFocus();
         keyClick(Qt::Key_PageDown);
         QCOMPARE(f.board.sectionInView(), 4);
 

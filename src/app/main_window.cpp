@@ -43,7 +43,8 @@ MainWindow::MainWindow(model::Worksheet& worksheet, content::UrlOpener opener)
     setCentralWidget(stage);
     announcer_ = new assistive::Announcer(board_);
     places_ = new assistive::Places(*board_, *announcer_);
-    blankStops_ = new assistive::BlankStops(*board_, *announcer_);
+    // The board owns its keyboard stops, as it owns the places.
+    new assistive::BlankStops(*board_, *announcer_);
     zooming_ = new Zooming(*this, *stage, *board_, *announcer_);
     resize(board_->size() + QSize(0, menuBar()->sizeHint().height()));
 

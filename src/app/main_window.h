@@ -20,7 +20,6 @@ class AboutWindow;
 
 namespace assistive {
 class Announcer;
-class BlankStops;
 class Places;
 } // namespace assistive
 
@@ -40,7 +39,6 @@ public:
 
     model::Worksheet& worksheet() const { return worksheet_; }
     view::Board& board() const { return *board_; }
-    assistive::BlankStops& blankStops() const { return *blankStops_; }
     assistive::Announcer& announcer() const { return *announcer_; }
     assistive::Places& places() const { return *places_; }
     Zooming& zooming() const { return *zooming_; }
@@ -64,7 +62,6 @@ private:
     view::Board* board_ = nullptr;
     assistive::Announcer* announcer_ = nullptr;
     assistive::Places* places_ = nullptr;
-    assistive::BlankStops* blankStops_ = nullptr;
     MenuBar* menuBar_ = nullptr;
     // The menu commands, left to right; the separator has none.
     QAction* helpAction_ = nullptr;

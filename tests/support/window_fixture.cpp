@@ -1,5 +1,6 @@
 #include "support/window_fixture.h"
 
+#include "assistive/keyboard_stop.h"
 #include "content/geometry.h"
 #include "view/section_view.h"
 
@@ -8,6 +9,8 @@
 #include <QMenuBar>
 #include <QScreen>
 #include <QTest>
+
+#include <functional>
 
 WindowFixture::WindowFixture()
     : window(std::make_unique<app::MainWindow>(worksheet,
@@ -113,6 +116,31 @@ QPointF WindowFixture::onBox(int box) {
 void WindowFixture::fill(int blank, int compound) {
     showSection(model::sectionOfBlank(blank));
     dropAt(compound, onBlank(blank));
+}
+
+namespace {
+
+// The first keyboard stop among a widget's children that `wanted` takes.
+assistive::KeyboardStop* stopAmong(const QWidget& parent,
+                                   const std::function<bool(const QWidget&)>& wanted) {
+    for (QObject* child : parent.children()) {
+        auto* stop = dynamic_cast<assistive::KeyboardStop*>(child);
+        if (stop && wanted(*stop))
+            return stop;
+    }
+    return nullptr;
+}
+
+} // namespace
+
+assistive::KeyboardStop* WindowFixture::stop(int blank) const {
+    const QPoint slot = board.zoom().toPixels(content::slotOf(blank)).center();
+    return stopAmong(*board.sectionView(model::sectionOfBlank(blank)),
+                     [slot](const QWidget& stop) { return stop.geometry().contains(slot); });
+}
+
+assistive::KeyboardStop* WindowFixture::gradeStop() const {
+    return stopAmong(board, [](const QWidget&) { return true; });
 }
 
 QLineEdit* WindowFixture::box(int number) const {

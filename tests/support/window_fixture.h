@@ -12,6 +12,10 @@
 #include <vector>
 
 class QAction;
+
+namespace assistive {
+class KeyboardStop;
+}
 class QLineEdit;
 
 using model::Ammonia;
@@ -70,6 +74,11 @@ struct WindowFixture {
     // A command's item on the menu bar, and the command given as a click on it would.
     QAction* command(Command which) const;
     void give(Command which) const;
+
+    // A blank's keyboard stop, found where the student sees its focus frame: around the blank's
+    // slot. And the grade's, the one keyboard stop on the board itself.
+    assistive::KeyboardStop* stop(int blank) const;
+    assistive::KeyboardStop* gradeStop() const;
 
     // The line edit of a coefficient box, made now if need be.
     QLineEdit* box(int number) const;
