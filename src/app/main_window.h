@@ -41,7 +41,6 @@ public:
     view::Board& board() const { return *board_; }
     assistive::Announcer& announcer() const { return *announcer_; }
     assistive::Places& places() const { return *places_; }
-    Zooming& zooming() const { return *zooming_; }
 
     // Shows the window on its screen at a size that fits there, in the middle of it.
     void showOnScreen();
