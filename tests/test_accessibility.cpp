@@ -5,7 +5,6 @@
 #include "assistive/announcer.h"
 #include "assistive/keyboard_stop.h"
 #include "assistive/names.h"
-#include "assistive/places.h"
 #include "content/drawings.h"
 #include "content/geometry.h"
 #include "content/spoken.h"
@@ -297,8 +296,8 @@ private slots:
         listening.heard.clear();
         f.give(Command::Check);
         const QString grade = QStringLiteral("3%");
-        QCOMPARE(f.window->places().grade()->text(QAccessible::Name), grade);
-        QCOMPARE(f.window->places().grade()->text(QAccessible::Description), spoken::kGrade);
+        QCOMPARE(f.gradePlace()->text(QAccessible::Name), grade);
+        QCOMPARE(f.gradePlace()->text(QAccessible::Description), spoken::kGrade);
         QVERIFY(listening.has(QAccessible::ObjectShow, grade));
         // The grade's stop, which takes the focus, says the grade and what the check did.
         QWidget* gradeStop = f.gradeStop();

@@ -42,8 +42,8 @@ MainWindow::MainWindow(model::Worksheet& worksheet, content::UrlOpener opener)
     board_ = new view::Board(worksheet_, stage, pictures);
     setCentralWidget(stage);
     announcer_ = new assistive::Announcer(board_);
-    places_ = new assistive::Places(*board_, *announcer_);
-    // The board owns its keyboard stops, as it owns the places.
+    // The board owns what a screen reader finds on it and its keyboard stops.
+    new assistive::Places(*board_, *announcer_);
     new assistive::BlankStops(*board_, *announcer_);
     zooming_ = new Zooming(*this, *stage, *board_, *announcer_);
     resize(board_->size() + QSize(0, menuBar()->sizeHint().height()));

@@ -20,7 +20,6 @@ class AboutWindow;
 
 namespace assistive {
 class Announcer;
-class Places;
 } // namespace assistive
 
 namespace app {
@@ -40,7 +39,6 @@ public:
     model::Worksheet& worksheet() const { return worksheet_; }
     view::Board& board() const { return *board_; }
     assistive::Announcer& announcer() const { return *announcer_; }
-    assistive::Places& places() const { return *places_; }
 
     // Shows the window on its screen at a size that fits there, in the middle of it.
     void showOnScreen();
@@ -60,7 +58,6 @@ private:
     content::UrlOpener opener_;
     view::Board* board_ = nullptr;
     assistive::Announcer* announcer_ = nullptr;
-    assistive::Places* places_ = nullptr;
     MenuBar* menuBar_ = nullptr;
     // The menu commands, left to right; the separator has none.
     QAction* helpAction_ = nullptr;

@@ -254,16 +254,6 @@ DrawnPlace* Places::add(QObject* host, DrawnPlace* place) {
     return place;
 }
 
-QAccessibleInterface* Places::paletteCard(int column) const {
-    return paletteCards_.at(column);
-}
-QAccessibleInterface* Places::grade() const {
-    return grade_;
-}
-QAccessibleInterface* Places::note(int section) const {
-    return notes_.at(section);
-}
-
 void Places::tell(QAccessibleInterface* place, QAccessible::Event event) const {
     QAccessibleEvent notice(place, event);
     announcer_.deliver(notice);

@@ -30,10 +30,6 @@ public:
     Places(view::Board& board, const Announcer& announcer);
     ~Places() override;
 
-    QAccessibleInterface* paletteCard(int column) const;
-    QAccessibleInterface* grade() const;
-    QAccessibleInterface* note(int section) const;
-
 private:
     DrawnPlace* add(QObject* host, DrawnPlace* place);
     void tell(QAccessibleInterface* place, QAccessible::Event event) const;

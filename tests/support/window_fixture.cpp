@@ -4,6 +4,7 @@
 #include "content/geometry.h"
 #include "view/section_view.h"
 
+#include <QAccessible>
 #include <QAction>
 #include <QLineEdit>
 #include <QMenuBar>
@@ -141,6 +142,17 @@ assistive::KeyboardStop* WindowFixture::stop(int blank) const {
 
 assistive::KeyboardStop* WindowFixture::gradeStop() const {
     return stopAmong(board, [](const QWidget&) { return true; });
+}
+
+QAccessibleInterface* WindowFixture::gradePlace() const {
+    QAccessibleInterface* onBoard = QAccessible::queryAccessibleInterface(&board);
+    const QRect drawn(board.mapToGlobal(board.gradeRect().topLeft()), board.gradeRect().size());
+    for (int i = 0; i < onBoard->childCount(); ++i) {
+        QAccessibleInterface* place = onBoard->child(i);
+        if (place->role() == QAccessible::StaticText && place->rect() == drawn)
+            return place;
+    }
+    return nullptr;
 }
 
 QLineEdit* WindowFixture::box(int number) const {

@@ -11,6 +11,7 @@
 #include <memory>
 #include <vector>
 
+class QAccessibleInterface;
 class QAction;
 
 namespace assistive {
@@ -79,6 +80,8 @@ struct WindowFixture {
     // slot. And the grade's, the one keyboard stop on the board itself.
     assistive::KeyboardStop* stop(int blank) const;
     assistive::KeyboardStop* gradeStop() const;
+    // What a screen reader finds where the grade is drawn; none while it is hidden.
+    QAccessibleInterface* gradePlace() const;
 
     // The line edit of a coefficient box, made now if need be.
     QLineEdit* box(int number) const;
