@@ -10,6 +10,7 @@
 #include <QCoreApplication>
 #include <QElapsedTimer>
 #include <QLineEdit>
+#include <QMenuBar>
 #include <QMouseEvent>
 #include <QScrollBar>
 #include <QThread>
@@ -95,7 +96,7 @@ public:
     }
 
     void round(InteractionTimes* into) {
-        timeAction(into ? &into->restart : nullptr, [this] { window_.restartAction->trigger(); });
+        timeAction(into ? &into->restart : nullptr, [this] { give(kRestart); });
         for (int blank = 0; blank < model::kBlanks; ++blank)
             fill(blank, into ? &into->drop : nullptr);
         // Each reaction's coefficients in its ratio, typed into its boxes.
@@ -109,7 +110,7 @@ public:
             }
         }
         processRepaint();
-        timeAction(into ? &into->check : nullptr, [this] { window_.checkAction->trigger(); });
+        timeAction(into ? &into->check : nullptr, [this] { give(kCheck); });
         if (worksheet_.grade() != 100)
             throw std::runtime_error("the full correct worksheet did not score 100%: " +
                                      std::to_string(worksheet_.grade().value_or(-1)));
@@ -118,7 +119,7 @@ public:
     // Sweeps a card to and fro across section 0, through its reaction pictures and the space
     // beside them, in 3-pixel moves as a mouse reports them.
     void drag(int warmUpSteps, int steps, InteractionTimes& into) {
-        window_.restartAction->trigger();
+        give(kRestart);
         showSection(0);
         grab(0);
         const model::Rect section = content::translated(
@@ -153,6 +154,13 @@ public:
     }
 
 private:
+    // The menu bar's commands by their place on it, left to right.
+    static constexpr int kCheck = 1;
+    static constexpr int kRestart = 2;
+
+    // A command given as a click on its menu bar item gives it.
+    void give(int command) { window_.menuBar()->actions().at(command)->trigger(); }
+
     void showSection(int section) {
         board_.showSection(section);
         processRepaint();

@@ -3,9 +3,8 @@
 // announce placing, replacing, removing, the outcome of a check and a restart, and what pressing
 // a blank does.
 #include "assistive/announcer.h"
-#include "assistive/blank_stops.h"
+#include "assistive/keyboard_stop.h"
 #include "assistive/names.h"
-#include "assistive/places.h"
 #include "content/drawings.h"
 #include "content/geometry.h"
 #include "content/spoken.h"
@@ -56,7 +55,7 @@ void putByKeys(WindowFixture& f, int blank, int compound) {
     f.showSection(model::sectionOfBlank(blank));
     for (int presses = 0; f.worksheet.compoundIn(blank) != compound; ++presses) {
         QVERIFY2(presses < model::kCompounds, "the compound never came round");
-        QTest::keyClick(f.window->blankStops().stop(blank), Qt::Key_Space);
+        QTest::keyClick(f.stop(blank), Qt::Key_Space);
     }
 }
 
@@ -147,7 +146,7 @@ private slots:
         f.fill(1, Ethanoic);
         QVERIFY(namedChildren(section0, QAccessible::Graphic).contains(spoken::compound(Ethanoic)));
         f.showSection(0);
-        QTest::keyClick(f.window->blankStops().stop(1), Qt::Key_Delete);
+        QTest::keyClick(f.stop(1), Qt::Key_Delete);
         QVERIFY(
             !namedChildren(section0, QAccessible::Graphic).contains(spoken::compound(Ethanoic)));
         // A hidden note is not found; the shown title is.
@@ -160,26 +159,23 @@ private slots:
     // A blank names its reaction, which blank it is and what it holds, after every change.
     void blanksNameWhatTheyHold() {
         WindowFixture f;
-        const auto& stops = f.window->blankStops();
-        QCOMPARE(spokenName(stops.stop(0)), blankName(0, spoken::kOnlyBlank, spoken::kEmptyBlank));
-        QCOMPARE(spokenName(stops.stop(6)), blankName(5, spoken::kFirstBlank, spoken::kEmptyBlank));
-        QCOMPARE(spokenName(stops.stop(17)),
-                 blankName(10, spoken::kSecondBlank, spoken::kEmptyBlank));
-        QCOMPARE(of(stops.stop(0))->role(), QAccessible::Button);
-        QCOMPARE(of(stops.stop(0))->text(QAccessible::Description), spoken::kBlankKeys);
+        QCOMPARE(spokenName(f.stop(0)), blankName(0, spoken::kOnlyBlank, spoken::kEmptyBlank));
+        QCOMPARE(spokenName(f.stop(6)), blankName(5, spoken::kFirstBlank, spoken::kEmptyBlank));
+        QCOMPARE(spokenName(f.stop(17)), blankName(10, spoken::kSecondBlank, spoken::kEmptyBlank));
+        QCOMPARE(of(f.stop(0))->role(), QAccessible::Button);
+        QCOMPARE(of(f.stop(0))->text(QAccessible::Description), spoken::kBlankKeys);
 
         f.fill(7, Water); // by the mouse
-        QCOMPARE(spokenName(stops.stop(7)),
+        QCOMPARE(spokenName(f.stop(7)),
                  blankName(5, spoken::kSecondBlank, spoken::compound(Water)));
         putByKeys(f, 7, Ammonia); // replaced by the keyboard
-        QCOMPARE(spokenName(stops.stop(7)),
+        QCOMPARE(spokenName(f.stop(7)),
                  blankName(5, spoken::kSecondBlank, spoken::compound(Ammonia)));
-        f.window->checkAction->trigger(); // the check takes the wrong compound out
-        QCOMPARE(spokenName(stops.stop(7)),
-                 blankName(5, spoken::kSecondBlank, spoken::kEmptyBlank));
+        f.give(Command::Check); // the check takes the wrong compound out
+        QCOMPARE(spokenName(f.stop(7)), blankName(5, spoken::kSecondBlank, spoken::kEmptyBlank));
         f.fill(6, GeneralAcid);
-        f.window->restartAction->trigger();
-        QCOMPARE(spokenName(stops.stop(6)), blankName(5, spoken::kFirstBlank, spoken::kEmptyBlank));
+        f.give(Command::Restart);
+        QCOMPARE(spokenName(f.stop(6)), blankName(5, spoken::kFirstBlank, spoken::kEmptyBlank));
     }
 
     // A coefficient box says the term it multiplies and its reaction; no two sound alike, even
@@ -227,7 +223,7 @@ private slots:
         QCOMPARE(bar->childCount(), 7);
         for (int i = 0; i < bar->childCount(); ++i) {
             QAccessibleInterface* item = bar->child(i);
-            const bool separator = item->object() == f.window->separatorAction;
+            const bool separator = item->object() == f.command(Command::Separator);
             QCOMPARE(item->role(), separator ? QAccessible::Separator : QAccessible::MenuItem);
             QAccessibleActionInterface* actions = item->actionInterface();
             QCOMPARE(actions &&
@@ -268,7 +264,7 @@ private slots:
     // A screen reader's "press" on a blank does what Space does, its section brought into view.
     void pressingABlankPlacesTheNextCompound() {
         WindowFixture f;
-        QAccessibleActionInterface* actions = of(f.window->blankStops().stop(7))->actionInterface();
+        QAccessibleActionInterface* actions = of(f.stop(7))->actionInterface();
         QVERIFY(actions);
         QCOMPARE(actions->actionNames().front(), QAccessibleActionInterface::pressAction());
         actions->doAction(QAccessibleActionInterface::pressAction());
@@ -281,7 +277,6 @@ private slots:
     void changesAndTheCheckAreAnnounced() {
         WindowFixture f;
         Announcements listening(f);
-        const auto& stops = f.window->blankStops();
 
         f.showSection(2);
         putByKeys(f, 5, GeneralAcid);
@@ -292,20 +287,20 @@ private slots:
                               blankName(4, spoken::kOnlyBlank, spoken::compound(Water))));
         putByKeys(f, 5, GeneralAcid);
         listening.heard.clear();
-        QTest::keyClick(f.window->blankStops().stop(5), Qt::Key_Delete);
+        QTest::keyClick(f.stop(5), Qt::Key_Delete);
         QVERIFY(listening.has(QAccessible::NameChanged,
                               blankName(4, spoken::kOnlyBlank, spoken::kEmptyBlank)));
-        QCOMPARE(spokenName(stops.stop(5)), blankName(4, spoken::kOnlyBlank, spoken::kEmptyBlank));
+        QCOMPARE(spokenName(f.stop(5)), blankName(4, spoken::kOnlyBlank, spoken::kEmptyBlank));
 
         putByKeys(f, 5, GeneralAcid);
         listening.heard.clear();
-        f.window->checkAction->trigger();
+        f.give(Command::Check);
         const QString grade = QStringLiteral("3%");
-        QCOMPARE(f.window->places().grade()->text(QAccessible::Name), grade);
-        QCOMPARE(f.window->places().grade()->text(QAccessible::Description), spoken::kGrade);
+        QCOMPARE(f.gradePlace()->text(QAccessible::Name), grade);
+        QCOMPARE(f.gradePlace()->text(QAccessible::Description), spoken::kGrade);
         QVERIFY(listening.has(QAccessible::ObjectShow, grade));
         // The grade's stop, which takes the focus, says the grade and what the check did.
-        QWidget* gradeStop = f.window->blankStops().gradeStop();
+        QWidget* gradeStop = f.gradeStop();
         QVERIFY(gradeStop->isVisibleTo(f.window.get()));
         QCOMPARE(spokenName(gradeStop),
                  QString("Βαθμός: 3 %. Σωστή η ενότητα 3. Καμία ένωση δεν επέστρεψε στην παλέτα."));
@@ -330,14 +325,14 @@ private slots:
         f.fill(3, Water);
         f.fill(4, Water);
         f.fill(12, Water);
-        f.window->checkAction->trigger();
+        f.give(Command::Check);
         QCOMPARE(spokenName(gradeStop),
                  QString("Βαθμός: 9 %. Σωστή η ενότητα 3. 2 ενώσεις επέστρεψαν στην παλέτα. "
                          "Σβήστηκαν οι λάθος συντελεστές μιας αντίδρασης."));
 
         // A restart changes the palette's front cards, and says so.
         listening.heard.clear();
-        f.window->restartAction->trigger();
+        f.give(Command::Restart);
         for (int compound = 0; compound < model::kCompounds; ++compound)
             QVERIFY(listening.has(QAccessible::ObjectCreated, spoken::compound(compound)));
     }
@@ -349,7 +344,7 @@ private slots:
         WindowFixture f;
         showActive(f);
         Announcements listening(f);
-        auto* first = f.window->blankStops().stop(0);
+        auto* first = f.stop(0);
         first->setFocus();
 
         key(first, Qt::Key_Space);
@@ -382,8 +377,8 @@ private slots:
         f.releaseAt({6000, 300});
         f.fill(6, Water);
         listening.heard.clear();
-        f.window->checkAction->trigger();
-        f.window->restartAction->trigger();
+        f.give(Command::Check);
+        f.give(Command::Restart);
         QVERIFY2(listening.said().isEmpty(), qPrintable(listening.said().join('/')));
     }
 
@@ -394,19 +389,19 @@ private slots:
         WindowFixture f;
         showActive(f);
         Announcements listening(f);
-        f.window->blankStops().stop(0)->setFocus();
+        f.stop(0)->setFocus();
         f.fill(5, GeneralAcid);
         f.fill(3, Ammonia);
         listening.heard.clear();
-        f.window->checkAction->trigger();
-        QWidget* gradeStop = f.window->blankStops().gradeStop();
+        f.give(Command::Check);
+        QWidget* gradeStop = f.gradeStop();
         const QString whole("Βαθμός: 3 %. Σωστή η ενότητα 3. Μία ένωση επέστρεψε στην παλέτα.");
         QCOMPARE(QApplication::focusWidget(), gradeStop);
         QCOMPARE(spokenName(gradeStop), whole);
         QVERIFY(listening.said().isEmpty());
 
         listening.heard.clear();
-        f.window->checkAction->trigger();
+        f.give(Command::Check);
         const QString again("Βαθμός: 3 %. Σωστή η ενότητα 3. Καμία ένωση δεν επέστρεψε στην "
                             "παλέτα.");
         QCOMPARE(QApplication::focusWidget(), gradeStop);
@@ -420,26 +415,25 @@ private slots:
         WindowFixture f;
         showActive(f);
         Announcements listening(f);
-        const auto& stops = f.window->blankStops();
         const auto description = [&](int slot) {
-            return of(stops.stop(slot))->text(QAccessible::Description);
+            return of(f.stop(slot))->text(QAccessible::Description);
         };
         for (int slot : {0, 1, 2, 17})
             QCOMPARE(description(slot), spoken::kBlankKeys);
-        stops.stop(0)->setFocus();
+        f.stop(0)->setFocus();
         QCOMPARE(description(0), spoken::kBlankKeys);
-        key(stops.stop(0), Qt::Key_Tab);
-        QCOMPARE(QApplication::focusWidget(), stops.stop(1));
+        key(f.stop(0), Qt::Key_Tab);
+        QCOMPARE(QApplication::focusWidget(), f.stop(1));
         for (int slot : {0, 1, 2, 17})
             QCOMPARE(description(slot), QString());
 
-        key(stops.stop(1), Qt::Key_F1);
+        key(f.stop(1), Qt::Key_F1);
         QCOMPARE(listening.said(), QStringList{spoken::kBlankKeys});
         QCOMPARE(f.worksheet.compoundIn(1), model::kNone);
 
         f.board.scrollBar()->setFocus();
-        f.window->restartAction->trigger();
-        QCOMPARE(QApplication::focusWidget(), stops.stop(0));
+        f.give(Command::Restart);
+        QCOMPARE(QApplication::focusWidget(), f.stop(0));
         for (int slot : {0, 1, 2, 17})
             QCOMPARE(description(slot), spoken::kBlankKeys);
     }
@@ -450,11 +444,11 @@ private slots:
         WindowFixture f;
         showActive(f);
         Announcements listening(f);
-        auto* first = f.window->blankStops().stop(0);
+        auto* first = f.stop(0);
         first->setFocus();
         key(first, Qt::Key_Space);
         listening.heard.clear();
-        f.window->restartAction->trigger();
+        f.give(Command::Restart);
         QCOMPARE(QApplication::focusWidget(), first);
         QCOMPARE(listening.said(),
                  QStringList{blankName(0, spoken::kOnlyBlank, spoken::kEmptyBlank) + " | " +

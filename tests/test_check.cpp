@@ -2,10 +2,10 @@
 // boxes; wrong compounds leave their blanks for the palette, wrong coefficients are emptied, the
 // notes and the grade appear. What a worksheet scores is tested without a window, in
 // test_marking and test_model.
-#include "assistive/places.h"
 #include "support/window_fixture.h"
 #include "view/section_view.h"
 
+#include <QAccessible>
 #include <QAction>
 #include <QLineEdit>
 #include <QTest>
@@ -13,14 +13,14 @@
 namespace {
 
 void check(WindowFixture& f) {
-    f.window->checkAction->trigger();
+    f.give(Command::Check);
 }
 
 // The grade as the window shows it, or "(hidden)".
 QString grade(const WindowFixture& f) {
     if (f.board.gradeRect().isEmpty())
         return QStringLiteral("(hidden)");
-    return f.window->places().grade()->text(QAccessible::Name);
+    return f.gradePlace()->text(QAccessible::Name);
 }
 
 // Types into the boxes as a student does, the box's section in view: the box's text is
@@ -84,7 +84,7 @@ private slots:
         fillEverythingRight(f);
         check(f);
         QCOMPARE(grade(f), QString("100%"));
-        f.window->restartAction->trigger();
+        f.give(Command::Restart);
         QCOMPARE(f.revealed(), QString());
         QCOMPARE(grade(f), QString("(hidden)"));
         for (int blank = 0; blank < model::kBlanks; ++blank)

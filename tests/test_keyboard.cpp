@@ -1,8 +1,7 @@
 // The worksheet without a mouse: blanks as keyboard stops, compounds put, replaced and taken
 // out with keys to the same effect as the mouse, the section turned with Page Up and Page Down,
 // the menu bar reached with F10, and a whole worksheet done by keys alone.
-#include "app/menu_bar.h"
-#include "assistive/blank_stops.h"
+#include "assistive/keyboard_stop.h"
 #include "assistive/names.h"
 #include "content/geometry.h"
 #include "content/spoken.h"
@@ -13,6 +12,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QLineEdit>
+#include <QMenuBar>
 #include <QScrollBar>
 #include <QTest>
 #include <QTimer>
@@ -64,7 +64,7 @@ void compareStates(const WindowFixture& mouse, const WindowFixture& keys, const 
 
 // Space on a blank until it holds `compound`, as a student listening to its name does.
 void putByKeys(WindowFixture& f, int blank, int compound) {
-    QWidget* stop = f.window->blankStops().stop(blank);
+    QWidget* stop = f.stop(blank);
     for (int presses = 0; f.worksheet.compoundIn(blank) != compound; ++presses) {
         QVERIFY2(presses < model::kCompounds, "the compound never came round");
         QTest::keyClick(stop, Qt::Key_Space);
@@ -82,7 +82,7 @@ private slots:
         WindowFixture f;
         for (int blank = 0; blank < model::kBlanks; ++blank) {
             f.showSection(model::sectionOfBlank(blank));
-            QTest::keyClick(f.window->blankStops().stop(blank), Qt::Key_Space);
+            QTest::keyClick(f.stop(blank), Qt::Key_Space);
             for (int other = 0; other < model::kBlanks; ++other)
                 QCOMPARE(f.worksheet.compoundIn(other),
                          other <= blank ? f.worksheet.compoundInColumn(0) : model::kNone);
@@ -127,7 +127,7 @@ private slots:
                 const model::Rect box = content::sectionBox(section);
                 mouse.doubleClick({content::kViewport.left + box.left + card.left + 600,
                                    content::kViewport.top + box.top + card.top + 200});
-                QTest::keyClick(keys.window->blankStops().stop(step.blank), Qt::Key_Delete);
+                QTest::keyClick(keys.stop(step.blank), Qt::Key_Delete);
             }
             compareStates(mouse, keys, step.name);
         }
@@ -139,7 +139,7 @@ private slots:
     void keysCycleTheCompoundsInPaletteOrder() {
         WindowFixture f;
         showActive(f);
-        auto* stop = f.window->blankStops().stop(5);
+        auto* stop = f.stop(5);
         f.showSection(2);
         stop->setFocus();
         QCOMPARE(focused(), stop);
@@ -186,8 +186,7 @@ private slots:
     void pageKeysTurnSectionsFromABlank() {
         WindowFixture f;
         showActive(f);
-        const auto& stops = f.window->blankStops();
-        stops.stop(2)->setFocus();
+        f.stop(2)->setFocus();
         QList<QWidget*> focusedOnTheWay;
         QObject watching;
         QObject::connect(qApp, &QApplication::focusChanged, &watching, [&](QWidget*, QWidget* now) {
@@ -198,17 +197,17 @@ private slots:
         QCOMPARE(f.board.sectionInView(), 1);
         QVERIFY(f.board.sectionView(1)->isVisible());
         QVERIFY(!f.board.sectionView(0)->isVisible());
-        QCOMPARE(focusedOnTheWay, QList<QWidget*>{stops.stop(3)});
+        QCOMPARE(focusedOnTheWay, QList<QWidget*>{f.stop(3)});
         key(Qt::Key_PageDown);
         key(Qt::Key_PageDown);
         key(Qt::Key_PageDown);
-        QCOMPARE(focused(), stops.stop(12));
+        QCOMPARE(focused(), f.stop(12));
         key(Qt::Key_PageDown);
         QCOMPARE(f.board.sectionInView(), 4);
-        QCOMPARE(focused(), stops.stop(12));
+        QCOMPARE(focused(), f.stop(12));
         key(Qt::Key_PageUp);
         QCOMPARE(f.board.sectionInView(), 3);
-        QCOMPARE(focused(), stops.stop(6));
+        QCOMPARE(focused(), f.stop(6));
 
         // On the scroll bar itself the keys work as they always did.
         f.board.scrollBar()->setFocus();
@@ -229,15 +228,15 @@ private slots:
         f.box(0)->setFocus();
         key(Qt::Key_PageDown);
         QCOMPARE(f.board.sectionInView(), 1);
-        QCOMPARE(focused(), f.window->blankStops().stop(3));
-        f.window->checkAction->trigger();
-        QCOMPARE(focused(), f.window->blankStops().gradeStop());
+        QCOMPARE(focused(), f.stop(3));
+        f.give(Command::Check);
+        QCOMPARE(focused(), f.gradeStop());
         key(Qt::Key_PageDown);
         QCOMPARE(f.board.sectionInView(), 2);
         key(Qt::Key_PageUp);
         key(Qt::Key_PageUp);
         QCOMPARE(f.board.sectionInView(), 0);
-        QCOMPARE(focused(), f.window->blankStops().gradeStop());
+        QCOMPARE(focused(), f.gradeStop());
     }
 
     // A compound the mouse takes out while the student types in its reaction's box leaves them
@@ -252,7 +251,7 @@ private slots:
         QTest::keyClick(f.box(12), Qt::Key_2);
         f.doubleClick(f.onPlacedCard(15));
         QCOMPARE(f.worksheet.compoundIn(15), model::kNone);
-        QCOMPARE(focused(), f.window->blankStops().stop(15));
+        QCOMPARE(focused(), f.stop(15));
     }
 
     // The scroll bar reached by the keyboard frames itself, as the blanks do, whatever the style.
@@ -260,7 +259,7 @@ private slots:
         WindowFixture f;
         showActive(f);
         QScrollBar* bar = f.board.scrollBar();
-        f.window->blankStops().stop(0)->setFocus();
+        f.stop(0)->setFocus();
         const QImage before = bar->grab().toImage();
         key(Qt::Key_Tab, Qt::ShiftModifier);
         QCOMPARE(focused(), bar);
@@ -275,7 +274,7 @@ private slots:
     void theFocusedBlankIsFramed() {
         WindowFixture f;
         showActive(f);
-        auto* stop = f.window->blankStops().stop(0);
+        auto* stop = f.stop(0);
         const QImage before = stop->grab().toImage();
         stop->setFocus();
         const QImage framed = stop->grab().toImage();
@@ -295,27 +294,27 @@ private slots:
     void theMenuBarWorksFromTheKeyboard() {
         WindowFixture f;
         showActive(f);
-        auto* stop = f.window->blankStops().stop(0);
+        auto* stop = f.stop(0);
         stop->setFocus();
-        auto& bar = f.window->keyboardMenuBar();
+        QMenuBar& bar = *f.window->menuBar();
 
         key(Qt::Key_F10);
         QCOMPARE(focused(), &bar);
-        QCOMPARE(bar.activeAction(), f.window->helpAction);
+        QCOMPARE(bar.activeAction(), f.command(Command::Help));
         key(Qt::Key_Right);
         key(Qt::Key_Right);
         key(Qt::Key_Right);
-        QCOMPARE(bar.activeAction(), f.window->sheetAction);
+        QCOMPARE(bar.activeAction(), f.command(Command::Sheet));
         key(Qt::Key_Right);
-        QCOMPARE(bar.activeAction(), f.window->aboutAction);
+        QCOMPARE(bar.activeAction(), f.command(Command::About));
         key(Qt::Key_Left);
-        QCOMPARE(bar.activeAction(), f.window->sheetAction);
+        QCOMPARE(bar.activeAction(), f.command(Command::Sheet));
         key(Qt::Key_End);
-        QCOMPARE(bar.activeAction(), f.window->exitAction);
+        QCOMPARE(bar.activeAction(), f.command(Command::Exit));
         key(Qt::Key_Right);
-        QCOMPARE(bar.activeAction(), f.window->helpAction);
+        QCOMPARE(bar.activeAction(), f.command(Command::Help));
         key(Qt::Key_Left);
-        QCOMPARE(bar.activeAction(), f.window->exitAction);
+        QCOMPARE(bar.activeAction(), f.command(Command::Exit));
         key(Qt::Key_Escape);
         QCOMPARE(focused(), stop);
         QCOMPARE(bar.activeAction(), nullptr);
@@ -328,21 +327,21 @@ private slots:
         // the scroll bar; a restart puts it on the first blank of the section in view.
         key(Qt::Key_F10);
         key(Qt::Key_Right);
-        QCOMPARE(bar.activeAction(), f.window->checkAction);
+        QCOMPARE(bar.activeAction(), f.command(Command::Check));
         key(Qt::Key_Return);
         QCOMPARE(f.worksheet.grade(), std::optional<int>(0));
-        QCOMPARE(focused(), f.window->blankStops().gradeStop());
+        QCOMPARE(focused(), f.gradeStop());
         key(Qt::Key_Tab);
         QCOMPARE(focused(), f.board.scrollBar());
         key(Qt::Key_Tab, Qt::ShiftModifier);
-        QCOMPARE(focused(), f.window->blankStops().gradeStop());
+        QCOMPARE(focused(), f.gradeStop());
         f.showSection(3);
         key(Qt::Key_F10);
         key(Qt::Key_Right);
         key(Qt::Key_Right);
         key(Qt::Key_Return);
         QVERIFY(!f.worksheet.grade());
-        QCOMPARE(focused(), f.window->blankStops().stop(6));
+        QCOMPARE(focused(), f.stop(6));
 
         // "Φύλλο εργασίας" with the space bar.
         key(Qt::Key_F10);
@@ -367,7 +366,7 @@ private slots:
         QFETCH(int, rightOfHelp);
         WindowFixture f;
         showActive(f);
-        auto* stop = f.window->blankStops().stop(1);
+        auto* stop = f.stop(1);
         stop->setFocus();
         key(Qt::Key_F10);
         for (int step = 0; step < rightOfHelp; ++step)
@@ -396,7 +395,7 @@ private slots:
     void keysWaitWhileACardIsDragged() {
         WindowFixture f;
         showActive(f);
-        auto* stop = f.window->blankStops().stop(0);
+        auto* stop = f.stop(0);
         stop->setFocus();
         f.grab(Water);
         key(Qt::Key_Space);
@@ -427,7 +426,7 @@ private slots:
                 const int first = model::firstBlankOf(picture);
                 for (int slot = first; slot < first + model::reaction(picture).blankCount; ++slot) {
                     key(Qt::Key_Tab);
-                    QCOMPARE(focused(), f.window->blankStops().stop(slot));
+                    QCOMPARE(focused(), f.stop(slot));
                     const QString wanted =
                         content::spoken::compound(model::blankRecord(slot).answer);
                     for (int presses = 0; !heard().endsWith(wanted); ++presses) {
@@ -453,7 +452,7 @@ private slots:
         key(Qt::Key_Right);
         key(Qt::Key_Return);
         QCOMPARE(f.worksheet.grade(), std::optional<int>(100));
-        QCOMPARE(focused(), f.window->blankStops().gradeStop());
+        QCOMPARE(focused(), f.gradeStop());
         QCOMPARE(heard(), QString("Βαθμός: 100 %. Σωστές οι ενότητες 1, 2, 3, 4 και 5. Καμία "
                                   "ένωση δεν επέστρεψε στην παλέτα."));
         for (int section = 0; section < model::kSections; ++section)

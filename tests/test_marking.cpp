@@ -1,7 +1,9 @@
 // Marking as a function of the blanks and the box texts alone, on a table of example
-// worksheets: the grade, the compounds sent back, the reactions whose boxes are emptied or
-// hidden and the sections at full marks.
+// worksheets: the grade, the compounds sent back, the reactions whose boxes are emptied and the
+// sections at full marks; and, with the same worksheet checked, the boxes that go with a
+// compound sent back.
 #include "model/marking.h"
+#include "model/worksheet.h"
 
 #include <QTest>
 
@@ -41,6 +43,16 @@ QList<int> listed(const std::vector<int>& values) {
     return {values.begin(), values.end()};
 }
 
+// The reactions showing their coefficient boxes.
+QList<int> showingBoxes(const model::Worksheet& worksheet) {
+    QList<int> reactions;
+    for (int r = 0; r < model::kReactions; ++r) {
+        if (model::reaction(r).boxCount > 0 && worksheet.isBoxShown(model::firstBoxOf(r)))
+            reactions << r;
+    }
+    return reactions;
+}
+
 QList<int> sectionsAtFullMarks(const model::Marking& marking) {
     QList<int> sections;
     for (int s = 0; s < model::kSections; ++s) {
@@ -68,7 +80,8 @@ void MarkingTest::examples_data() {
     QTest::addColumn<int>("grade");
     QTest::addColumn<QList<int>>("emptied");
     QTest::addColumn<QList<int>>("cleared");
-    QTest::addColumn<QList<int>>("hidden");
+    // Reactions whose boxes showed before the check and are gone after it.
+    QTest::addColumn<QList<int>>("boxesGone");
     QTest::addColumn<QList<int>>("fullMarks");
 
     QTest::newRow("nothing placed")
@@ -134,8 +147,27 @@ void MarkingTest::examples() {
     QCOMPARE(marking.grade, grade);
     QTEST(listed(marking.emptied), "emptied");
     QTEST(listed(marking.cleared), "cleared");
-    QTEST(listed(marking.hidden), "hidden");
     QTEST(sectionsAtFullMarks(marking), "fullMarks");
+
+    model::Worksheet worksheet;
+    for (const auto& [blank, compound] : placed)
+        QVERIFY(worksheet.place(blank, compound));
+    for (const auto& [box, text] : typed)
+        worksheet.setCoefficient(box, text);
+    const QList<int> before = showingBoxes(worksheet);
+    worksheet.check();
+    const QList<int> after = showingBoxes(worksheet);
+    QList<int> gone;
+    for (int r : before) {
+        if (!after.contains(r))
+            gone << r;
+    }
+    QTEST(gone, "boxesGone");
+    for (int r : gone) {
+        for (int box = model::firstBoxOf(r);
+             box < model::firstBoxOf(r) + model::reaction(r).boxCount; ++box)
+            QCOMPARE(worksheet.coefficient(box), QString());
+    }
 }
 
 void MarkingTest::gradeAddsUpTheSections() {

@@ -186,7 +186,7 @@ private slots:
         const QImage cardShown = shownAt(f, card);
         QCOMPARE(shareOf(shownAt(f, note), look::kFrameFill), 1.0);
 
-        f.window->checkAction->trigger();
+        f.give(Command::Check);
         QVERIFY(f.worksheet.isNoteShown(2));
         flush();
         const QRect grade = f.board.gradeRect();
@@ -203,7 +203,7 @@ private slots:
             before[column] = f.worksheet.compoundInColumn(column);
         // Until the palette comes out in another order, so that its columns must be repainted.
         for (int i = 0; i < 50 && f.worksheet.compoundInColumn(0) == before[0]; ++i)
-            f.window->restartAction->trigger();
+            f.give(Command::Restart);
         QVERIFY(f.worksheet.compoundInColumn(0) != before[0]);
         flush();
         QCOMPARE(shareOf(shownAt(f, gradeInside), look::kGround), 1.0);

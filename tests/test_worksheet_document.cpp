@@ -251,7 +251,8 @@ private slots:
     void eachEitherOrderNoteStandsOnItsOwnSection() {
         std::array<bool, model::kSections> pairs{};
         for (int blank = 0; blank < model::kBlanks; ++blank)
-            pairs[model::sectionOfBlank(blank)] |= model::partnerOf(blank) != model::kNone;
+            pairs[model::sectionOfBlank(blank)] |=
+                model::hasTwoBlanks(model::reactionOfBlank(blank));
         const QList<Word> key = words(keyPath());
         const auto total = std::find_if(key.begin(), key.end(),
                                         [](const Word& word) { return word.text == "Σύνολο"; });

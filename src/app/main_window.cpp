@@ -3,6 +3,7 @@
 #include "app/menu_bar.h"
 #include "app/worksheet_document_file.h"
 #include "app/zooming.h"
+#include "assistive/accessible.h"
 #include "assistive/announcer.h"
 #include "assistive/blank_stops.h"
 #include "assistive/places.h"
@@ -27,6 +28,7 @@ namespace app {
 
 MainWindow::MainWindow(model::Worksheet& worksheet, content::UrlOpener opener)
     : worksheet_(worksheet), opener_(std::move(opener)) {
+    assistive::installAccessibleFactories();
     setWindowTitle(content::texts::kCaption);
     // Minimise and close, and a border the desktop may resize (the worksheet zooms with it); no
     // maximise button, since a maximised window would mostly put white round the worksheet.
@@ -40,18 +42,19 @@ MainWindow::MainWindow(model::Worksheet& worksheet, content::UrlOpener opener)
     board_ = new view::Board(worksheet_, stage, pictures);
     setCentralWidget(stage);
     announcer_ = new assistive::Announcer(board_);
-    places_ = new assistive::Places(*board_, *announcer_);
-    blankStops_ = new assistive::BlankStops(*board_, *announcer_);
+    // The board owns what a screen reader finds on it and its keyboard stops.
+    new assistive::Places(*board_, *announcer_);
+    new assistive::BlankStops(*board_, *announcer_);
     zooming_ = new Zooming(*this, *stage, *board_, *announcer_);
     resize(board_->size() + QSize(0, menuBar()->sizeHint().height()));
 
     // The separator item only separates: it has no command.
-    connect(helpAction, &QAction::triggered, this, &MainWindow::showHelp);
-    connect(checkAction, &QAction::triggered, &worksheet_, [this] { worksheet_.check(); });
-    connect(restartAction, &QAction::triggered, &worksheet_, [this] { worksheet_.restart(); });
-    connect(sheetAction, &QAction::triggered, this, &MainWindow::openWorksheetDocument);
-    connect(aboutAction, &QAction::triggered, this, &MainWindow::showAbout);
-    connect(exitAction, &QAction::triggered, this, &QWidget::close);
+    connect(helpAction_, &QAction::triggered, this, &MainWindow::showHelp);
+    connect(checkAction_, &QAction::triggered, &worksheet_, [this] { worksheet_.check(); });
+    connect(restartAction_, &QAction::triggered, &worksheet_, [this] { worksheet_.restart(); });
+    connect(sheetAction_, &QAction::triggered, this, &MainWindow::openWorksheetDocument);
+    connect(aboutAction_, &QAction::triggered, this, &MainWindow::showAbout);
+    connect(exitAction_, &QAction::triggered, this, &QWidget::close);
 
     board_->installEventFilter(this);
 }
@@ -71,14 +74,14 @@ void MainWindow::buildMenuBar() {
     menuBar_ = new MenuBar(this);
     setMenuBar(menuBar_);
     // Top-level commands only; the captions carry no access keys. F10 reaches them instead.
-    helpAction = menuBar_->addAction(content::texts::kMenuHelp);
-    checkAction = menuBar_->addAction(content::texts::kMenuCheck);
-    restartAction = menuBar_->addAction(content::texts::kMenuRestart);
-    sheetAction = menuBar_->addAction(content::texts::kMenuSheet);
-    separatorAction = menuBar_->addAction(content::texts::kMenuSeparator);
-    aboutAction = menuBar_->addAction(content::texts::kMenuAbout);
-    exitAction = menuBar_->addAction(content::texts::kMenuExit);
-    menuBar_->setSeparating(separatorAction);
+    helpAction_ = menuBar_->addAction(content::texts::kMenuHelp);
+    checkAction_ = menuBar_->addAction(content::texts::kMenuCheck);
+    restartAction_ = menuBar_->addAction(content::texts::kMenuRestart);
+    sheetAction_ = menuBar_->addAction(content::texts::kMenuSheet);
+    separatorAction_ = menuBar_->addAction(content::texts::kMenuSeparator);
+    aboutAction_ = menuBar_->addAction(content::texts::kMenuAbout);
+    exitAction_ = menuBar_->addAction(content::texts::kMenuExit);
+    menuBar_->setSeparating(separatorAction_);
     auto* f10 = new QShortcut(QKeySequence(Qt::Key_F10), this);
     connect(f10, &QShortcut::activated, menuBar_, &MenuBar::toggleKeyboard);
 }

@@ -20,8 +20,6 @@ class AboutWindow;
 
 namespace assistive {
 class Announcer;
-class BlankStops;
-class Places;
 } // namespace assistive
 
 namespace app {
@@ -40,24 +38,8 @@ public:
 
     model::Worksheet& worksheet() const { return worksheet_; }
     view::Board& board() const { return *board_; }
-    assistive::BlankStops& blankStops() const { return *blankStops_; }
     assistive::Announcer& announcer() const { return *announcer_; }
-    assistive::Places& places() const { return *places_; }
-    MenuBar& keyboardMenuBar() const { return *menuBar_; }
-    Zooming& zooming() const { return *zooming_; }
 
-    // The menu commands, left to right; the separator has none.
-    QAction* helpAction = nullptr;
-    QAction* checkAction = nullptr;
-    QAction* restartAction = nullptr;
-    QAction* sheetAction = nullptr;
-    QAction* separatorAction = nullptr;
-    QAction* aboutAction = nullptr;
-    QAction* exitAction = nullptr;
-
-    void showHelp();
-    void openWorksheetDocument();
-    void showAbout();
     // Shows the window on its screen at a size that fits there, in the middle of it.
     void showOnScreen();
 
@@ -68,14 +50,23 @@ protected:
 
 private:
     void buildMenuBar();
+    void showHelp();
+    void openWorksheetDocument();
+    void showAbout();
 
     model::Worksheet& worksheet_;
     content::UrlOpener opener_;
     view::Board* board_ = nullptr;
     assistive::Announcer* announcer_ = nullptr;
-    assistive::Places* places_ = nullptr;
-    assistive::BlankStops* blankStops_ = nullptr;
     MenuBar* menuBar_ = nullptr;
+    // The menu commands, left to right; the separator has none.
+    QAction* helpAction_ = nullptr;
+    QAction* checkAction_ = nullptr;
+    QAction* restartAction_ = nullptr;
+    QAction* sheetAction_ = nullptr;
+    QAction* separatorAction_ = nullptr;
+    QAction* aboutAction_ = nullptr;
+    QAction* exitAction_ = nullptr;
     Zooming* zooming_ = nullptr;
     // Created on first use and kept; the window owns it as its child.
     content::AboutWindow* about_ = nullptr;

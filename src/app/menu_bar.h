@@ -19,7 +19,6 @@ public:
 
     // Highlights the first command and takes the keyboard, or gives it back if it has it.
     void toggleKeyboard();
-    bool hasKeyboard() const { return hasFocus(); }
 
 protected:
     void keyPressEvent(QKeyEvent* event) override;
@@ -27,6 +26,7 @@ protected:
     void focusOutEvent(QFocusEvent* event) override;
 
 private:
+    bool hasKeyboard() const { return hasFocus(); }
     QList<QAction*> walkable() const;
     void leave();
     void give(QAction* command);

@@ -24,22 +24,17 @@ public:
     }
 };
 
-QAccessibleInterface* announcerFactory(const QString&, QObject* object) {
+} // namespace
+
+QAccessibleInterface* announcerInterface(const QString&, QObject* object) {
     if (auto* announcer = dynamic_cast<Announcer*>(object))
         return new AnnouncerAccessible(announcer);
     return nullptr;
 }
 
-} // namespace
-
 Announcer::Announcer(QWidget* parent)
     : QWidget(parent),
       delivery_([](QAccessibleEvent& event) { QAccessible::updateAccessibility(&event); }) {
-    static const bool installed = [] {
-        QAccessible::installFactory(&announcerFactory);
-        return true;
-    }();
-    Q_UNUSED(installed);
     // Nothing to see or touch: it paints nothing and lets the pointer through.
     setAttribute(Qt::WA_TransparentForMouseEvents);
     setFocusPolicy(Qt::NoFocus);

@@ -6,6 +6,7 @@
 #include <functional>
 
 class QAccessibleEvent;
+class QAccessibleInterface;
 
 namespace assistive {
 
@@ -36,5 +37,8 @@ private:
     QString words_;
     QString details_;
 };
+
+// What a screen reader finds on the announcer; installAccessibleFactories() installs it.
+QAccessibleInterface* announcerInterface(const QString& key, QObject* object);
 
 } // namespace assistive

@@ -38,17 +38,12 @@ class BlankStops : public QObject {
 public:
     BlankStops(view::Board& board, Announcer& announcer);
 
-    KeyboardStop* stop(int blank) const { return stops_.at(blank); }
-    KeyboardStop* gradeStop() const { return grade_; }
-
+private:
     // Chains the keyboard focus as above, through the coefficient boxes that are made.
     void chainFocus();
-
     // Puts the compound that follows (step 1) or precedes (step -1), in palette order, the one
     // the blank holds; an empty blank takes the first or the last column's compound.
     void cycleCompound(int blank, int step);
-
-private:
     bool keyPressed(int blank, const QKeyEvent& event);
     void blankChanged(int blank, bool byStudent);
     void gradeChanged();

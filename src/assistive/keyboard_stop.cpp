@@ -45,26 +45,17 @@ private:
     KeyboardStop* stop() const { return static_cast<KeyboardStop*>(widget()); }
 };
 
-QAccessibleInterface* keyboardStopFactory(const QString&, QObject* object) {
+} // namespace
+
+QAccessibleInterface* keyboardStopInterface(const QString&, QObject* object) {
     if (auto* stop = dynamic_cast<KeyboardStop*>(object))
         return new KeyboardStopAccessible(stop);
     return nullptr;
 }
 
-} // namespace
-
-void installKeyboardStopInterfaces() {
-    static const bool installed = [] {
-        QAccessible::installFactory(&keyboardStopFactory);
-        return true;
-    }();
-    Q_UNUSED(installed);
-}
-
 KeyboardStop::KeyboardStop(QWidget* parent, const QRect& place, const Announcer& announcer,
                            QAccessible::Role role)
     : QWidget(parent), announcer_(announcer), role_(role) {
-    installKeyboardStopInterfaces();
     setFocusPolicy(Qt::TabFocus);
     setAttribute(Qt::WA_TransparentForMouseEvents);
     setPlace(place);

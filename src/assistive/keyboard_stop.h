@@ -46,7 +46,7 @@ private:
     QString name_;
 };
 
-// Makes the toolkit ask for the interfaces of keyboard stops; once is enough.
-void installKeyboardStopInterfaces();
+// What a screen reader finds on a keyboard stop; installAccessibleFactories() installs it.
+QAccessibleInterface* keyboardStopInterface(const QString& key, QObject* object);
 
 } // namespace assistive

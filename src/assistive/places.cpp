@@ -157,7 +157,9 @@ private:
     }
 };
 
-QAccessibleInterface* drawingFactory(const QString&, QObject* object) {
+} // namespace
+
+QAccessibleInterface* drawnPlacesInterface(const QString&, QObject* object) {
     if (auto* board = qobject_cast<view::Board*>(object))
         return new DrawingAccessible(board, QAccessible::Client);
     if (auto* section = qobject_cast<view::SectionView*>(object))
@@ -165,15 +167,8 @@ QAccessibleInterface* drawingFactory(const QString&, QObject* object) {
     return nullptr;
 }
 
-} // namespace
-
 Places::Places(view::Board& board, const Announcer& announcer)
     : QObject(&board), board_(board), worksheet_(board.worksheet()), announcer_(announcer) {
-    static const bool installed = [] {
-        QAccessible::installFactory(&drawingFactory);
-        return true;
-    }();
-    Q_UNUSED(installed);
     namespace spoken = content::spoken;
     // Where a place of the worksheet lies at the board's zoom.
     const auto at = [this](const model::Rect& twips) {
@@ -259,16 +254,6 @@ DrawnPlace* Places::add(QObject* host, DrawnPlace* place) {
     return place;
 }
 
-QAccessibleInterface* Places::paletteCard(int column) const {
-    return paletteCards_.at(column);
-}
-QAccessibleInterface* Places::grade() const {
-    return grade_;
-}
-QAccessibleInterface* Places::note(int section) const {
-    return notes_.at(section);
-}
-
 void Places::tell(QAccessibleInterface* place, QAccessible::Event event) const {
     QAccessibleEvent notice(place, event);
     announcer_.deliver(notice);
@@ -278,7 +263,7 @@ void Places::tell(QAccessibleInterface* place, QAccessible::Event event) const {
 void Places::gradeChanged() {
     const auto grade = worksheet_.grade();
     if (grade) {
-        const QString name = QString::number(*grade) + QLatin1Char('%');
+        const QString name = view::gradeText(*grade);
         const bool renamed = name != gradeName_;
         gradeName_ = name;
         if (renamed)

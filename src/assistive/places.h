@@ -30,10 +30,6 @@ public:
     Places(view::Board& board, const Announcer& announcer);
     ~Places() override;
 
-    QAccessibleInterface* paletteCard(int column) const;
-    QAccessibleInterface* grade() const;
-    QAccessibleInterface* note(int section) const;
-
 private:
     DrawnPlace* add(QObject* host, DrawnPlace* place);
     void tell(QAccessibleInterface* place, QAccessible::Event event) const;
@@ -49,5 +45,9 @@ private:
     bool gradeShown_ = false;
     QString gradeName_;
 };
+
+// What a screen reader finds on the board and on each section: its drawn places.
+// installAccessibleFactories() installs it.
+QAccessibleInterface* drawnPlacesInterface(const QString& key, QObject* object);
 
 } // namespace assistive

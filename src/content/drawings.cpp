@@ -342,6 +342,17 @@ private:
     QString pictureName_;
 };
 
+// The green slot of a reaction picture where a card goes, in the picture's logical units: side 0
+// is the left or only blank, side 1 the right one. Empty for a blank the picture does not have.
+QRectF slotRect(int picture, int side) {
+    if (!hasPicture(picture))
+        return {};
+    const model::Reaction& drawn = model::reaction(picture);
+    if (side < 0 || side >= drawn.blankCount)
+        return {};
+    return box(drawn.blanks.at(side).slot, drawn.row->slot);
+}
+
 } // namespace
 
 const Drawing* titleDrawing(int section) {
@@ -381,17 +392,8 @@ int reactionFormulaHeight(int picture) {
     return hasPicture(picture) ? model::reaction(picture).row->formulaHeight : 0;
 }
 
-QRectF reactionSlotRect(int picture, int blank) {
-    if (!hasPicture(picture))
-        return {};
-    const model::Reaction& drawn = model::reaction(picture);
-    if (blank < 0 || blank >= drawn.blankCount)
-        return {};
-    return box(drawn.blanks.at(blank).slot, drawn.row->slot);
-}
-
 void coverSlot(QPainter& painter, int picture, int side, const QRect& pixels) {
-    const QRectF slot = reactionSlotRect(picture, side);
+    const QRectF slot = slotRect(picture, side);
     if (slot.isEmpty() || pixels.isEmpty())
         return;
     const QRectF area = onDevicePixels(painter, pixels);
@@ -408,16 +410,6 @@ void coverSlot(QPainter& painter, int picture, int side, const QRect& pixels) {
     const QRectF whole(QPointF(std::floor(device.left()) - 1, std::floor(device.top()) - 1),
                        QPointF(std::ceil(device.right()) + 1, std::ceil(device.bottom()) + 1));
     painter.fillRect(toDevice.inverted().mapRect(whole), kScreenFills.frame);
-}
-
-QList<QRectF> reactionMarkRects(int picture) {
-    QList<QRectF> rects;
-    if (!hasPicture(picture))
-        return rects;
-    const model::Reaction& drawn = model::reaction(picture);
-    for (int m = 0; m < drawn.markCount; ++m)
-        rects.append(box(drawn.marks.at(m).span, drawn.marks.at(m).band));
-    return rects;
 }
 
 } // namespace content

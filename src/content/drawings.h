@@ -5,7 +5,6 @@
 #include <QCursor>
 #include <QIcon>
 #include <QList>
-#include <QRectF>
 
 namespace content {
 
@@ -31,19 +30,11 @@ const Drawing* titleDrawing(int section);
 // picture that does not exist.
 int reactionFormulaHeight(int picture);
 
-// The green slot of a reaction picture where a card goes, in the picture's logical units: blank 0
-// is the left or only blank, blank 1 the right one. Empty for a blank the picture does not have.
-QRectF reactionSlotRect(int picture, int blank);
-
 // Paints over the green slot of blank `side` (0 the left or only one, 1 the right) of reaction
 // picture `picture` drawn in `pixels`, outline and all, with the picture's yellow: the card laid
 // there then hides its blank whole. The card's corners are rounder than the slot's, and at some
 // scales the two round to edges a device pixel apart.
 void coverSlot(QPainter& painter, int picture, int side, const QRect& pixels);
-
-// The dashed marks of a reaction picture where its coefficient boxes sit, left to right, in the
-// picture's logical units; none for the reactions without coefficients.
-QList<QRectF> reactionMarkRects(int picture);
 
 // The 32 x 32 icon a card carries while it is dragged: a hand above an open grey tray.
 const Drawing& dragIconDrawing();

@@ -4,7 +4,6 @@
 
 #include <QPointF>
 #include <QRect>
-#include <QRectF>
 
 #include <cmath>
 
@@ -54,9 +53,6 @@ inline int toPixels(double twips) {
 }
 inline QRect toPixels(const model::Rect& twips) {
     return Zoom().toPixels(twips);
-}
-inline QRectF toRectF(const model::Rect& r) {
-    return QRectF(r.left, r.top, r.width, r.height);
 }
 inline model::Rect translated(const model::Rect& r, double dx, double dy) {
     return {r.left + dx, r.top + dy, r.width, r.height};

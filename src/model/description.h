@@ -465,13 +465,6 @@ constexpr int sectionOfBlank(int blank) {
 constexpr bool hasTwoBlanks(int number) {
     return reaction(number).blankCount == 2;
 }
-// The other blank of a blank's pair, or kNone for the only blank of its picture.
-constexpr int partnerOf(int blank) {
-    const int r = reactionOfBlank(blank);
-    if (!hasTwoBlanks(r))
-        return kNone;
-    return sideOfBlank(blank) == 0 ? blank + 1 : blank - 1;
-}
 
 constexpr int reactionOfBox(int box) {
     for (int r = 0; r < kReactions; ++r) {

@@ -24,12 +24,9 @@ public:
 private:
     bool filled(int blank) const { return blanks_[blank] != kNone; }
 
-    void empty(int blank, int number) {
+    void empty(int blank) {
         blanks_[blank] = kNone;
         result_.emptied.push_back(blank);
-        if (reaction(number).boxCount > 0 &&
-            (result_.hidden.empty() || result_.hidden.back() != number))
-            result_.hidden.push_back(number);
     }
 
     // A blank of a pair takes either answer of the pair.
@@ -49,7 +46,7 @@ private:
         int& score = result_.scores[each.section];
         if (each.blankCount == 2 && filled(first) && filled(last) &&
             blanks_[first] == blanks_[last])
-            empty(last, number);
+            empty(last);
         bool complete = true;
         for (int blank = first; blank <= last; ++blank) {
             if (!filled(blank)) {
@@ -57,7 +54,7 @@ private:
             } else if (right(blank, number)) {
                 score += blankRecord(blank).points;
             } else {
-                empty(blank, number);
+                empty(blank);
                 complete = false;
             }
         }

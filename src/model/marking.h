@@ -21,8 +21,6 @@ struct Marking {
     int grade = 0;
     // Blanks whose compound is wrong, or twice in its pair: it goes back to the palette.
     std::vector<int> emptied;
-    // Reactions that lost a compound: their boxes are emptied and hidden.
-    std::vector<int> hidden;
     // Right reactions whose coefficients are wrong: their boxes are emptied and stay.
     std::vector<int> cleared;
     // Sections at full marks, whose notes are shown.

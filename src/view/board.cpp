@@ -162,9 +162,13 @@ QRect Board::gradeRect() const {
                  QSize(qRound(fitted.width()), qRound(fitted.height())));
 }
 
+QString gradeText(int grade) {
+    return QString::number(grade) + QLatin1Char('%');
+}
+
 void Board::updateGrade() {
     if (const auto grade = worksheet_.grade())
-        grade_.setText(QString::number(*grade) + QLatin1Char('%'));
+        grade_.setText(gradeText(*grade));
     const QRect shown = gradeRect();
     update(gradeShown_.adjusted(-1, -1, 1, 1));
     update(shown.adjusted(-1, -1, 1, 1));
@@ -329,7 +333,6 @@ void Board::startDrag(int column, QPointF client) {
     connect(drag_.get(), &Drag::cancelled, this, [this] { finishDrag(); });
     // What the last check revealed goes as soon as the student begins to change the worksheet.
     worksheet_.hideRevealed();
-    emit dragStarted();
     followDrag(client, Qt::LeftButton);
 }
 
@@ -367,7 +370,6 @@ void Board::finishDrag(int blank) {
     updatePalette();
     if (blank != model::kNone)
         worksheet_.place(blank, compound);
-    emit dragEnded();
 }
 
 } // namespace view

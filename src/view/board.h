@@ -38,6 +38,9 @@ struct Target {
     int blank = model::kNone;
 };
 
+// The grade as the board shows it and a screen reader names it: a percentage.
+QString gradeText(int grade);
+
 // The main window's client area, painting the worksheet: the palette of compound cards, the
 // grade once a check has shown it, and beside the scroll bar that turns them the viewport,
 // which shows one section at a time. The pointer works here: a press on a palette card takes
@@ -87,9 +90,6 @@ public:
 signals:
     void sectionShown(int section);
     void zoomChanged();
-    // A card was taken up from the palette, and the drag that carried it has ended.
-    void dragStarted();
-    void dragEnded();
 
 protected:
     void paintEvent(QPaintEvent* event) override;

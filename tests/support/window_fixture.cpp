@@ -1,11 +1,17 @@
 #include "support/window_fixture.h"
 
+#include "assistive/keyboard_stop.h"
 #include "content/geometry.h"
 #include "view/section_view.h"
 
+#include <QAccessible>
+#include <QAction>
 #include <QLineEdit>
+#include <QMenuBar>
 #include <QScreen>
 #include <QTest>
+
+#include <functional>
 
 WindowFixture::WindowFixture()
     : window(std::make_unique<app::MainWindow>(worksheet,
@@ -14,6 +20,14 @@ WindowFixture::WindowFixture()
                                                    return openerSucceeds;
                                                })),
       board(window->board()) {}
+
+QAction* WindowFixture::command(Command which) const {
+    return window->menuBar()->actions().at(int(which));
+}
+
+void WindowFixture::give(Command which) const {
+    command(which)->trigger();
+}
 
 void WindowFixture::usePalette(const std::array<int, model::kCompounds>& compounds) {
     for (std::uint32_t seed = 0;; ++seed) {
@@ -103,6 +117,42 @@ QPointF WindowFixture::onBox(int box) {
 void WindowFixture::fill(int blank, int compound) {
     showSection(model::sectionOfBlank(blank));
     dropAt(compound, onBlank(blank));
+}
+
+namespace {
+
+// The first keyboard stop among a widget's children that `wanted` takes.
+assistive::KeyboardStop* stopAmong(const QWidget& parent,
+                                   const std::function<bool(const QWidget&)>& wanted) {
+    for (QObject* child : parent.children()) {
+        auto* stop = dynamic_cast<assistive::KeyboardStop*>(child);
+        if (stop && wanted(*stop))
+            return stop;
+    }
+    return nullptr;
+}
+
+} // namespace
+
+assistive::KeyboardStop* WindowFixture::stop(int blank) const {
+    const QPoint slot = board.zoom().toPixels(content::slotOf(blank)).center();
+    return stopAmong(*board.sectionView(model::sectionOfBlank(blank)),
+                     [slot](const QWidget& stop) { return stop.geometry().contains(slot); });
+}
+
+assistive::KeyboardStop* WindowFixture::gradeStop() const {
+    return stopAmong(board, [](const QWidget&) { return true; });
+}
+
+QAccessibleInterface* WindowFixture::gradePlace() const {
+    QAccessibleInterface* onBoard = QAccessible::queryAccessibleInterface(&board);
+    const QRect drawn(board.mapToGlobal(board.gradeRect().topLeft()), board.gradeRect().size());
+    for (int i = 0; i < onBoard->childCount(); ++i) {
+        QAccessibleInterface* place = onBoard->child(i);
+        if (place->role() == QAccessible::StaticText && place->rect() == drawn)
+            return place;
+    }
+    return nullptr;
 }
 
 QLineEdit* WindowFixture::box(int number) const {

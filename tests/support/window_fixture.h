@@ -11,6 +11,12 @@
 #include <memory>
 #include <vector>
 
+class QAccessibleInterface;
+class QAction;
+
+namespace assistive {
+class KeyboardStop;
+}
 class QLineEdit;
 
 using model::Ammonia;
@@ -23,6 +29,9 @@ using model::Water;
 // what it was asked to open (and answers as told). Points are given in twips of the client area
 // and reach the window as real mouse events, at the pixel they fall in at the board's zoom.
 struct WindowFixture {
+    // The menu bar's commands, left to right as the student finds them.
+    enum class Command { Help, Check, Restart, Sheet, Separator, About, Exit };
+
     WindowFixture();
 
     std::vector<QUrl> opened;
@@ -63,6 +72,17 @@ struct WindowFixture {
     void fill(int blank, int compound);
     void showSection(int section) { board.showSection(section); }
 
+    // A command's item on the menu bar, and the command given as a click on it would.
+    QAction* command(Command which) const;
+    void give(Command which) const;
+
+    // A blank's keyboard stop, found where the student sees its focus frame: around the blank's
+    // slot. And the grade's, the one keyboard stop on the board itself.
+    assistive::KeyboardStop* stop(int blank) const;
+    assistive::KeyboardStop* gradeStop() const;
+    // What a screen reader finds where the grade is drawn; none while it is hidden.
+    QAccessibleInterface* gradePlace() const;
+
     // The line edit of a coefficient box, made now if need be.
     QLineEdit* box(int number) const;
     // Empty when nothing is revealed as on a fresh worksheet: the grade, the notes and every
@@ -71,3 +91,5 @@ struct WindowFixture {
     // The window as it was last put on the screen, not painted afresh.
     QImage shown() const;
 };
+
+using Command = WindowFixture::Command;
