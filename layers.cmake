@@ -37,6 +37,7 @@ set(view_sources
     scroll_bar.cpp scroll_bar.h
     section_view.cpp section_view.h)
 set(assistive_sources
+    accessible.cpp accessible.h
     announcer.cpp announcer.h
     blank_stops.cpp blank_stops.h
     keyboard_stop.cpp keyboard_stop.h
