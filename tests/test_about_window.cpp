@@ -1,4 +1,5 @@
-#include "content/about_window.h"
+#include "app/about_window.h"
+#include "content/about_pictures.h"
 #include "content/geometry.h"
 #include "content/links.h"
 
@@ -18,7 +19,7 @@
 #include <stdexcept>
 #include <utility>
 
-using content::AboutWindow;
+using app::AboutWindow;
 
 namespace {
 

@@ -1,7 +1,7 @@
 // The menu bar: captions, help, the printable worksheet, the About window, Greek standard texts.
+#include "app/about_window.h"
 #include "app/greek_standard_texts.h"
 #include "app/worksheet_document_file.h"
-#include "content/about_window.h"
 #include "content/texts.h"
 #include "content/worksheet_document.h"
 #include "support/window_fixture.h"
@@ -257,7 +257,7 @@ private slots:
     // from the build tree, opened where it is installed.
     void theAnswerKeyIsFoundAsTheWorksheetIs() {
         std::vector<QUrl> opened;
-        const content::UrlOpener recorder = [&](const QUrl& url) {
+        const app::UrlOpener recorder = [&](const QUrl& url) {
             opened.push_back(url);
             return true;
         };
@@ -360,7 +360,7 @@ private slots:
         QVERIFY(content::writeWorksheetDocument(document));
         messages.clear();
         const QtMessageHandler previous = qInstallMessageHandler(recordMessage);
-        const bool opened = content::desktopUrlOpener()(QUrl::fromLocalFile(document));
+        const bool opened = app::desktopUrlOpener()(QUrl::fromLocalFile(document));
         qInstallMessageHandler(previous);
         QVERIFY(!opened);
         QCOMPARE(messages, QStringList());
@@ -374,7 +374,7 @@ private slots:
         QPointer<QWidget> first;
         whileModal([&] { f.window->aboutAction->trigger(); },
                    [&](QWidget* modal) {
-                       QVERIFY(dynamic_cast<content::AboutWindow*>(modal));
+                       QVERIFY(dynamic_cast<app::AboutWindow*>(modal));
                        QCOMPARE(modal->windowTitle(), QString("Παρασκευές οργανικών οξέων, 2014"));
                        QCOMPARE(modal->parentWidget(), f.window.get());
                        first = modal;

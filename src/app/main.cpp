@@ -164,9 +164,9 @@ int showAnswerKey(int argc, char* argv[], const Request& request, const CommandL
     if (!display)
         qputenv("QT_QPA_PLATFORM", "offscreen");
     const QGuiApplication app(display ? argc : justTheProgram, argv);
-    const content::UrlOpener nothingOpens = [](const QUrl&) { return false; };
+    const app::UrlOpener nothingOpens = [](const QUrl&) { return false; };
     const app::DocumentOpening opening = app::openDocument(
-        content::Sheet::AnswerKey, display ? content::desktopUrlOpener() : nothingOpens);
+        content::Sheet::AnswerKey, display ? app::desktopUrlOpener() : nothingOpens);
     if (opening.outcome == app::DocumentOpening::Opened)
         return 0;
     if (opening.outcome == app::DocumentOpening::NotFound)

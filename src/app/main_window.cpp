@@ -1,12 +1,12 @@
 #include "app/main_window.h"
 
+#include "app/about_window.h"
 #include "app/menu_bar.h"
 #include "app/worksheet_document_file.h"
 #include "app/zooming.h"
 #include "assistive/announcer.h"
 #include "assistive/blank_stops.h"
 #include "assistive/places.h"
-#include "content/about_window.h"
 #include "content/drawings.h"
 #include "content/geometry.h"
 #include "content/picture_cache.h"
@@ -25,7 +25,7 @@
 
 namespace app {
 
-MainWindow::MainWindow(model::Worksheet& worksheet, content::UrlOpener opener)
+MainWindow::MainWindow(model::Worksheet& worksheet, UrlOpener opener)
     : worksheet_(worksheet), opener_(std::move(opener)) {
     setWindowTitle(content::texts::kCaption);
     // Minimise and close, and a border the desktop may resize (the worksheet zooms with it); no
@@ -106,8 +106,7 @@ void MainWindow::openWorksheetDocument() {
 
 void MainWindow::showAbout() {
     if (!about_)
-        about_ =
-            new content::AboutWindow(opener_, content::windowIcon(), content::handCursor(), this);
+        about_ = new AboutWindow(opener_, content::windowIcon(), content::handCursor(), this);
     about_->exec();
 }
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "content/url_opener.h"
+#include "app/url_opener.h"
 
 #include <QMainWindow>
 
@@ -14,10 +14,6 @@ namespace view {
 class Board;
 }
 
-namespace content {
-class AboutWindow;
-}
-
 namespace assistive {
 class Announcer;
 class BlankStops;
@@ -26,6 +22,7 @@ class Places;
 
 namespace app {
 
+class AboutWindow;
 class MenuBar;
 class Zooming;
 
@@ -35,8 +32,7 @@ class MainWindow : public QMainWindow {
     Q_OBJECT
 
 public:
-    explicit MainWindow(model::Worksheet& worksheet,
-                        content::UrlOpener opener = content::desktopUrlOpener());
+    explicit MainWindow(model::Worksheet& worksheet, UrlOpener opener = desktopUrlOpener());
 
     model::Worksheet& worksheet() const { return worksheet_; }
     view::Board& board() const { return *board_; }
@@ -70,7 +66,7 @@ private:
     void buildMenuBar();
 
     model::Worksheet& worksheet_;
-    content::UrlOpener opener_;
+    UrlOpener opener_;
     view::Board* board_ = nullptr;
     assistive::Announcer* announcer_ = nullptr;
     assistive::Places* places_ = nullptr;
@@ -78,7 +74,7 @@ private:
     MenuBar* menuBar_ = nullptr;
     Zooming* zooming_ = nullptr;
     // Created on first use and kept; the window owns it as its child.
-    content::AboutWindow* about_ = nullptr;
+    AboutWindow* about_ = nullptr;
     bool firstFramePainted_ = false;
 };
 

@@ -100,7 +100,7 @@ QString documentFile(content::Sheet sheet) {
     return installed.isEmpty() ? copiedDocument(sheet) : installed;
 }
 
-DocumentOpening openDocument(content::Sheet sheet, const content::UrlOpener& opener) {
+DocumentOpening openDocument(content::Sheet sheet, const UrlOpener& opener) {
     const QString file = documentFile(sheet);
     if (file.isEmpty())
         return {DocumentOpening::NotFound,
