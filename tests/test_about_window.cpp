@@ -318,7 +318,7 @@ void AboutWindowTest::noticeEndsWithAnEmptyLineAndIsReadOnly() {
         QTest::keyClick(comment, Qt::Key_Return);
         afterTyping = comment->toPlainText();
     });
-    QCOMPARE(shown, content::links::kUsageNotice + u'\n');
+    QCOMPARE(shown, content::links::usageNotice() + u'\n');
     QCOMPARE(comment->document()->lastBlock().text(), QString());
     QCOMPARE(afterTyping, shown);
 }

@@ -18,12 +18,22 @@ namespace app {
 
 namespace {
 
-const QString kCaption = QStringLiteral("Παρασκευές οργανικών οξέων, 2014");
-const QString kSchoolTip =
-    QStringLiteral("κλικ για να συνδεθείτε με την ιστοσελίδα του Λυκείου Φλοκαρίων");
-const QString kCollectionTip =
-    QStringLiteral("κλικ για να συνδεθείτε με τη συλλογή προγραμμάτων του ");
-const QString kMakerTip = QStringLiteral("κλικ για να συνδεθείτε με την ");
+QString caption() {
+    return QCoreApplication::translate("About", "Παρασκευές οργανικών οξέων, 2014");
+}
+QString schoolTip() {
+    return QCoreApplication::translate(
+        "About", "κλικ για να συνδεθείτε με την ιστοσελίδα του Λυκείου Φλοκαρίων");
+}
+// Followed by the author as the About window names him, in the genitive.
+QString collectionTip() {
+    return QCoreApplication::translate("About",
+                                       "κλικ για να συνδεθείτε με τη συλλογή προγραμμάτων του ");
+}
+// Followed by the maker's web address.
+QString makerTip() {
+    return QCoreApplication::translate("About", "κλικ για να συνδεθείτε με την ");
+}
 
 // The window and its controls, in twips of the client area.
 constexpr int kClientWidth = 8055;
@@ -85,7 +95,7 @@ AboutWindow::AboutWindow(UrlOpener opener, const QIcon& icon, const QCursor& han
                          QWidget* parent)
     : QDialog(parent), opener_(std::move(opener)), emblem_(content::makeSchoolEmblem()),
       logo_(std::make_unique<RasterDrawing>(content::makeMakerLogo())) {
-    setWindowTitle(kCaption);
+    setWindowTitle(caption());
     setWindowIcon(icon);
     centring_ =
         new WindowCentring(*this, ownerArea, ownerScreen, [this](QSize room) { fit(room); });
@@ -101,7 +111,7 @@ AboutWindow::AboutWindow(UrlOpener opener, const QIcon& icon, const QCursor& han
     // Created back to front: each widget lies on top of those made before it.
     auto* makerLogo = new PictureView(*logo_, this);
     makerLogo->setObjectName(QStringLiteral("makerLogo"));
-    makerLogo->setToolTip(kMakerTip + content::links::kMakerPage.toString());
+    makerLogo->setToolTip(makerTip() + content::links::kMakerPage.toString());
 
     auto* emblemGround = new QWidget(this);
     emblemGround->setObjectName(QStringLiteral("emblemGround"));
@@ -110,7 +120,7 @@ AboutWindow::AboutWindow(UrlOpener opener, const QIcon& icon, const QCursor& han
     emblemGround->setPalette(white);
     emblemGround->setAutoFillBackground(true);
 
-    auto* authorCredit = new QLabel(content::links::kAuthorCredit, this);
+    auto* authorCredit = new QLabel(content::links::authorCredit(), this);
     authorCredit->setObjectName(QStringLiteral("authorCredit"));
     QPalette green = authorCredit->palette();
     green.setColor(QPalette::WindowText, kCreditColour);
@@ -122,13 +132,13 @@ AboutWindow::AboutWindow(UrlOpener opener, const QIcon& icon, const QCursor& han
     authorCredit->setAutoFillBackground(true);
     authorCredit->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
     authorCredit->setWordWrap(true);
-    authorCredit->setToolTip(kCollectionTip + content::links::kAuthorCreditGenitive);
+    authorCredit->setToolTip(collectionTip() + content::links::authorCreditGenitive());
 
     auto* schoolEmblem = new PictureView(*emblem_, this);
     schoolEmblem->setObjectName(QStringLiteral("schoolEmblem"));
-    schoolEmblem->setToolTip(kSchoolTip);
+    schoolEmblem->setToolTip(schoolTip());
 
-    okButton_ = new QPushButton(QStringLiteral("OK"), this);
+    okButton_ = new QPushButton(QCoreApplication::translate("About", "OK"), this);
     okButton_->setObjectName(QStringLiteral("okButton"));
     connect(okButton_, &QPushButton::clicked, this, &QDialog::accept);
 
@@ -226,7 +236,7 @@ void AboutWindow::fit(QSize room) {
 void AboutWindow::load() {
     centring_->centre();
     // A line break after the notice leaves an empty last line, room to scroll the notice up.
-    notice_->setPlainText(content::links::kUsageNotice + QStringLiteral("\r\n"));
+    notice_->setPlainText(content::links::usageNotice() + QStringLiteral("\r\n"));
     okButton_->setFocus();
 }
 
