@@ -177,10 +177,12 @@ Options:
     <name>Reactions</name>
     <message>
         <source>καταλύτες</source>
+        <extracomment>Over a reaction arrow, in little room: keep it as short.</extracomment>
         <translation>catalysts</translation>
     </message>
     <message>
         <source>ή OH^−</source>
+        <extracomment>Under the arrow, below &quot;H⁺&quot;: &quot;or OH⁻&quot;. &quot;^&quot; raises the next character; keep &quot;OH^−&quot; as it is.</extracomment>
         <translation>or OH^−</translation>
     </message>
     <message>

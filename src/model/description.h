@@ -12,6 +12,9 @@
 // window, the paper worksheet, the check and the screen reader all read it from here; a new
 // reaction is one more record.
 //
+// Texts are UTF-8. Its words, written in Greek, are marked for Qt's lupdate with the context the
+// program looks them up under in the catalogue of another language; formulas are not words.
+//
 // Places in the window are in twips (1/1440 inch), in the section box's own coordinates; what a
 // picture shows is in its drawing's logical units, 16000 across.
 namespace model {
@@ -263,7 +266,11 @@ constexpr Reaction catalysed(double top, std::string_view spoken, std::string_vi
             spoken,
             &kIndustrialRow,
             {{{1625, reactant}, {4573, "+"}, {6240, second}, {}}},
-            {{7061, 9632}, {9437, 9828}, {7242, QT_TRANSLATE_NOOP("Reactions", "καταλύτες")}, {}},
+            {{7061, 9632},
+             {9437, 9828},
+             //: Over a reaction arrow, in little room: keep it as short.
+             {7242, QT_TRANSLATE_NOOP("Reactions", "καταλύτες")},
+             {}},
             {{{{388, 1292}, kIndustrialMark},
               {{5087, 5991}, kIndustrialMark},
               {{10405, 11309}, kIndustrialProductMark},
@@ -318,6 +325,8 @@ constexpr Reaction hydrolysed(double top, std::string_view spoken, std::string_v
             {{5659, 7283},
              {7136, 7431},
              {6304, "H^+"},
+             //: Under the arrow, below "H⁺": "or OH⁻". "^" raises the next character; keep
+             //: "OH^−" as it is.
              {6054, QT_TRANSLATE_NOOP("Reactions", "ή OH^−")}},
             {{{{294, 977}, kHydrolysisReactantMark},
               {{3846, 4529}, kHydrolysisReactantMark},
