@@ -496,5 +496,22 @@ and you can open it from there with a program for PDF files.</translation>
 %1
 and no copy of it could be written to another folder.</translation>
     </message>
+    <message>
+        <source>English</source>
+        <extracomment>The name of the other language in its own words, on the help&apos;s button that chooses it: leave it as it is.</extracomment>
+        <translation>English</translation>
+    </message>
+    <message>
+        <source>Ελληνικά</source>
+        <extracomment>As &quot;English&quot;: the language&apos;s name in its own words; leave it as it is.</extracomment>
+        <translation>Ελληνικά</translation>
+    </message>
+    <message>
+        <source>Η γλώσσα θα αλλάξει την επόμενη φορά που θα ανοίξει το πρόγραμμα.
+The language will change the next time the program starts.</source>
+        <extracomment>Said in both languages, as the window keeps this run&apos;s: leave both lines as they are.</extracomment>
+        <translation>Η γλώσσα θα αλλάξει την επόμενη φορά που θα ανοίξει το πρόγραμμα.
+The language will change the next time the program starts.</translation>
+    </message>
 </context>
 </TS>

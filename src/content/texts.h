@@ -83,11 +83,18 @@ inline std::array<QString, 4> helpLines() {
 // The help's button that changes the language for the next start, named in the language it
 // chooses; and what the program says then, in both languages, as the window stays in the one.
 inline QString languageButton(Language language) {
-    return language == Language::English ? QStringLiteral("English") : QStringLiteral("Ελληνικά");
+    if (language == Language::English)
+        //: The name of the other language in its own words, on the help's button that chooses
+        //: it: leave it as it is.
+        return QCoreApplication::translate("Window", "English");
+    //: As "English": the language's name in its own words; leave it as it is.
+    return QCoreApplication::translate("Window", "Ελληνικά");
 }
 inline QString languageNextStart() {
-    return QStringLiteral("Η γλώσσα θα αλλάξει την επόμενη φορά που θα ανοίξει το πρόγραμμα.\n"
-                          "The language will change the next time the program starts.");
+    //: Said in both languages, as the window keeps this run's: leave both lines as they are.
+    return QCoreApplication::translate(
+        "Window", "Η γλώσσα θα αλλάξει την επόμενη φορά που θα ανοίξει το πρόγραμμα.\n"
+                  "The language will change the next time the program starts.");
 }
 
 // Hints of the cards, shown while the pointer moves over them.
