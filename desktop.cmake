@@ -35,15 +35,24 @@ add_custom_target(desktop_icons ALL DEPENDS ${icon_files})
 # itself, so the names and places here are the ones it expects.
 qt_add_executable(export_worksheet tools/export_worksheet.cpp)
 target_link_libraries(export_worksheet PRIVATE worksheet_content)
-set(worksheet_document ${CMAKE_BINARY_DIR}/${WORKSHEET_BINARY}-worksheet.pdf)
-set(answer_key ${CMAKE_BINARY_DIR}/${WORKSHEET_BINARY}-answers.pdf)
-add_custom_command(
-    OUTPUT ${worksheet_document} ${answer_key}
-    COMMAND ${CMAKE_COMMAND} -E env QT_QPA_PLATFORM=offscreen
-            $<TARGET_FILE:export_worksheet> ${worksheet_document} ${answer_key}
-    DEPENDS export_worksheet
-    COMMENT "Drawing the printable worksheet and its answer key")
-add_custom_target(worksheet_document ALL DEPENDS ${worksheet_document} ${answer_key})
+# The Greek documents keep their names; the English ones end in -en.
+set(worksheet_documents)
+foreach(language IN ITEMS el en)
+    set(suffix "")
+    if(NOT language STREQUAL "el")
+        set(suffix "-${language}")
+    endif()
+    set(worksheet_document ${CMAKE_BINARY_DIR}/${WORKSHEET_BINARY}-worksheet${suffix}.pdf)
+    set(answer_key ${CMAKE_BINARY_DIR}/${WORKSHEET_BINARY}-answers${suffix}.pdf)
+    add_custom_command(
+        OUTPUT ${worksheet_document} ${answer_key}
+        COMMAND ${CMAKE_COMMAND} -E env QT_QPA_PLATFORM=offscreen
+                $<TARGET_FILE:export_worksheet> ${language} ${worksheet_document} ${answer_key}
+        DEPENDS export_worksheet
+        COMMENT "Drawing the printable worksheet and its answer key (${language})")
+    list(APPEND worksheet_documents ${worksheet_document} ${answer_key})
+endforeach()
+add_custom_target(worksheet_document ALL DEPENDS ${worksheet_documents})
 
 # Manual pages and the changelog are installed compressed, as Debian wants them; -n leaves the
 # name and time out of the gzip header, so that the same sources give the same package.
@@ -88,7 +97,7 @@ foreach(size IN LISTS WORKSHEET_ICON_SIZES)
             DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/${size}x${size}/apps
             RENAME ${WORKSHEET_APP_ID}.png)
 endforeach()
-install(FILES ${worksheet_document} ${answer_key}
+install(FILES ${worksheet_documents}
         DESTINATION ${CMAKE_INSTALL_DATADIR}/${WORKSHEET_BINARY})
 install(FILES ${gzip_dir}/man/${WORKSHEET_BINARY}.1.gz DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
 install(FILES ${gzip_dir}/man/el/${WORKSHEET_BINARY}.1.gz

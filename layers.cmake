@@ -10,8 +10,7 @@ set(model_sources
     marking.cpp marking.h
     worksheet.cpp worksheet.h)
 set(content_sources
-    about_pictures.cpp
-    about_window.cpp about_window.h
+    about_pictures.cpp about_pictures.h
     device_pixels.cpp device_pixels.h
     drawing.cpp drawing.h
     drawing_icons.cpp
@@ -19,6 +18,7 @@ set(content_sources
     fonts.cpp fonts.h
     geometry.cpp geometry.h
     label.cpp label.h
+    language.cpp language.h
     links.h
     look.h
     paper_texts.h
@@ -26,8 +26,6 @@ set(content_sources
     prerendered.cpp prerendered.h
     spoken.h
     texts.h
-    url_opener.cpp url_opener.h
-    window_centring.cpp window_centring.h
     worksheet_document.cpp worksheet_document.h)
 set(view_sources
     board.cpp board.h
@@ -44,9 +42,12 @@ set(assistive_sources
     names.cpp names.h
     places.cpp places.h)
 set(app_sources
-    greek_standard_texts.cpp greek_standard_texts.h
+    about_window.cpp about_window.h
+    language_setting.cpp language_setting.h
     main_window.cpp main_window.h
     menu_bar.cpp menu_bar.h
+    url_opener.cpp url_opener.h
+    window_centring.cpp window_centring.h
     worksheet_document_file.cpp worksheet_document_file.h
     zooming.cpp zooming.h)
 set(WORKSHEET_MAIN ${CMAKE_SOURCE_DIR}/src/app/main.cpp)

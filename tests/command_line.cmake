@@ -1,6 +1,6 @@
 # The program answers --help and --version, and refuses a command line it cannot follow, at once
-# and with no display at all, in English, or in Greek under a Greek locale; Qt's own options get
-# through to Qt, which then opens the window.
+# and with no display at all, in English, or in Greek under a Greek locale, or in the language
+# --language names; Qt's own options get through to Qt, which then opens the window.
 foreach(var PROGRAM BINARY VERSION)
     if(NOT DEFINED ${var})
         message(FATAL_ERROR "${var} is not set")
@@ -66,4 +66,14 @@ endif()
 run(60 --nonsense)
 if(NOT result EQUAL 2 OR NOT err MATCHES "^${BINARY}: Άγνωστη επιλογή «nonsense»\\.\n\nΧρήση: ")
     message(FATAL_ERROR "--nonsense in Greek: status ${result}, printed '${out}' '${err}'")
+endif()
+
+# --language outranks the locale, and takes only the worksheet's two languages.
+run(60 --language en --help)
+if(NOT result EQUAL 0 OR NOT out MATCHES "^Usage: ${BINARY} \\[options\\]\n.*--language el\\|en")
+    message(FATAL_ERROR "--language en --help: status ${result}, printed '${out}' '${err}'")
+endif()
+run(60 --language fr)
+if(NOT result EQUAL 2 OR NOT err MATCHES "^${BINARY}: Άγνωστη γλώσσα «fr»")
+    message(FATAL_ERROR "--language fr: status ${result}, printed '${out}' '${err}'")
 endif()

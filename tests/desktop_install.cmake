@@ -23,7 +23,11 @@ set(manual_pages ${PREFIX}/share/man/man1/${BINARY}.1.gz ${PREFIX}/share/man/el/
 set(changelog ${PREFIX}/share/doc/${BINARY}/changelog.gz)
 set(worksheet ${PREFIX}/share/${BINARY}/${BINARY}-worksheet.pdf)
 set(answers ${PREFIX}/share/${BINARY}/${BINARY}-answers.pdf)
+# The same two in English.
+set(worksheet_en ${PREFIX}/share/${BINARY}/${BINARY}-worksheet-en.pdf)
+set(answers_en ${PREFIX}/share/${BINARY}/${BINARY}-answers-en.pdf)
 set(expected ${PREFIX}/bin/${BINARY} ${desktop} ${metainfo} ${worksheet} ${answers}
+             ${worksheet_en} ${answers_en}
              ${PREFIX}/share/icons/hicolor/scalable/apps/${APP_ID}.svg
              ${manual_pages} ${changelog} ${PREFIX}/share/doc/${BINARY}/copyright)
 foreach(size IN LISTS ICON_SIZES)
@@ -46,7 +50,7 @@ endif()
 
 find_program(PDFINFO pdfinfo)
 if(PDFINFO)
-    foreach(document IN ITEMS ${worksheet} ${answers})
+    foreach(document IN ITEMS ${worksheet} ${answers} ${worksheet_en} ${answers_en})
         execute_process(COMMAND ${PDFINFO} ${document} OUTPUT_VARIABLE info
                         RESULT_VARIABLE result)
         if(NOT result EQUAL 0 OR NOT info MATCHES "\nPage size: +[0-9.]+ x [0-9.]+ pts \\(A4\\)\n"

@@ -1,4 +1,5 @@
-#include "content/about_window.h"
+#include "app/about_window.h"
+#include "content/about_pictures.h"
 #include "content/geometry.h"
 #include "content/links.h"
 
@@ -18,7 +19,7 @@
 #include <stdexcept>
 #include <utility>
 
-using content::AboutWindow;
+using app::AboutWindow;
 
 namespace {
 
@@ -317,7 +318,7 @@ void AboutWindowTest::noticeEndsWithAnEmptyLineAndIsReadOnly() {
         QTest::keyClick(comment, Qt::Key_Return);
         afterTyping = comment->toPlainText();
     });
-    QCOMPARE(shown, content::links::kUsageNotice + u'\n');
+    QCOMPARE(shown, content::links::usageNotice() + u'\n');
     QCOMPARE(comment->document()->lastBlock().text(), QString());
     QCOMPARE(afterTyping, shown);
 }

@@ -47,7 +47,7 @@ QStringList namedChildren(QWidget* container, QAccessible::Role role) {
 }
 
 QString blankName(int picture, const QString& which, const QString& holds) {
-    return spoken::kBlank.arg(content::reactionDrawing(picture).accessibleName(), which, holds);
+    return spoken::blankName().arg(content::reactionDrawing(picture).accessibleName(), which, holds);
 }
 
 // Space on a blank until it holds `compound`, its section in view.
@@ -159,23 +159,22 @@ private slots:
     // A blank names its reaction, which blank it is and what it holds, after every change.
     void blanksNameWhatTheyHold() {
         WindowFixture f;
-        QCOMPARE(spokenName(f.stop(0)), blankName(0, spoken::kOnlyBlank, spoken::kEmptyBlank));
-        QCOMPARE(spokenName(f.stop(6)), blankName(5, spoken::kFirstBlank, spoken::kEmptyBlank));
-        QCOMPARE(spokenName(f.stop(17)), blankName(10, spoken::kSecondBlank, spoken::kEmptyBlank));
+        QCOMPARE(spokenName(f.stop(0)), blankName(0, spoken::onlyBlank(), spoken::emptyBlank()));
+        QCOMPARE(spokenName(f.stop(6)), blankName(5, spoken::firstBlank(), spoken::emptyBlank()));
+        QCOMPARE(spokenName(f.stop(17)), blankName(10, spoken::secondBlank(), spoken::emptyBlank()));
         QCOMPARE(of(f.stop(0))->role(), QAccessible::Button);
-        QCOMPARE(of(f.stop(0))->text(QAccessible::Description), spoken::kBlankKeys);
+        QCOMPARE(of(f.stop(0))->text(QAccessible::Description), spoken::blankKeys());
 
         f.fill(7, Water); // by the mouse
-        QCOMPARE(spokenName(f.stop(7)),
-                 blankName(5, spoken::kSecondBlank, spoken::compound(Water)));
+        QCOMPARE(spokenName(f.stop(7)), blankName(5, spoken::secondBlank(), spoken::compound(Water)));
         putByKeys(f, 7, Ammonia); // replaced by the keyboard
         QCOMPARE(spokenName(f.stop(7)),
-                 blankName(5, spoken::kSecondBlank, spoken::compound(Ammonia)));
+                 blankName(5, spoken::secondBlank(), spoken::compound(Ammonia)));
         f.give(Command::Check); // the check takes the wrong compound out
-        QCOMPARE(spokenName(f.stop(7)), blankName(5, spoken::kSecondBlank, spoken::kEmptyBlank));
+        QCOMPARE(spokenName(f.stop(7)), blankName(5, spoken::secondBlank(), spoken::emptyBlank()));
         f.fill(6, GeneralAcid);
         f.give(Command::Restart);
-        QCOMPARE(spokenName(f.stop(6)), blankName(5, spoken::kFirstBlank, spoken::kEmptyBlank));
+        QCOMPARE(spokenName(f.stop(6)), blankName(5, spoken::firstBlank(), spoken::emptyBlank()));
     }
 
     // A coefficient box says the term it multiplies and its reaction; no two sound alike, even
@@ -280,24 +279,24 @@ private slots:
 
         f.showSection(2);
         putByKeys(f, 5, GeneralAcid);
-        const QString holding = blankName(4, spoken::kOnlyBlank, spoken::compound(GeneralAcid));
+        const QString holding = blankName(4, spoken::onlyBlank(), spoken::compound(GeneralAcid));
         QVERIFY(listening.has(QAccessible::NameChanged, holding));
         putByKeys(f, 5, Water);
         QVERIFY(listening.has(QAccessible::NameChanged,
-                              blankName(4, spoken::kOnlyBlank, spoken::compound(Water))));
+                              blankName(4, spoken::onlyBlank(), spoken::compound(Water))));
         putByKeys(f, 5, GeneralAcid);
         listening.heard.clear();
         QTest::keyClick(f.stop(5), Qt::Key_Delete);
         QVERIFY(listening.has(QAccessible::NameChanged,
-                              blankName(4, spoken::kOnlyBlank, spoken::kEmptyBlank)));
-        QCOMPARE(spokenName(f.stop(5)), blankName(4, spoken::kOnlyBlank, spoken::kEmptyBlank));
+                              blankName(4, spoken::onlyBlank(), spoken::emptyBlank())));
+        QCOMPARE(spokenName(f.stop(5)), blankName(4, spoken::onlyBlank(), spoken::emptyBlank()));
 
         putByKeys(f, 5, GeneralAcid);
         listening.heard.clear();
         f.give(Command::Check);
         const QString grade = QStringLiteral("3%");
         QCOMPARE(f.gradePlace()->text(QAccessible::Name), grade);
-        QCOMPARE(f.gradePlace()->text(QAccessible::Description), spoken::kGrade);
+        QCOMPARE(f.gradePlace()->text(QAccessible::Description), spoken::gradeLabel());
         QVERIFY(listening.has(QAccessible::ObjectShow, grade));
         // The grade's stop, which takes the focus, says the grade and what the check did.
         QWidget* gradeStop = f.gradeStop();
@@ -355,21 +354,21 @@ private slots:
         QCOMPARE(listening.said(), QStringList{spoken::compound(f.worksheet.compoundIn(0))});
         listening.heard.clear();
         key(first, Qt::Key_Delete);
-        QCOMPARE(listening.said(), QStringList{spoken::kEmptyBlank});
+        QCOMPARE(listening.said(), QStringList{spoken::emptyBlank()});
 
         listening.heard.clear();
         f.showSection(3);
         f.fill(7, Water);
         QCOMPARE(listening.said(),
-                 QStringList{blankName(5, spoken::kSecondBlank, spoken::compound(Water))});
+                 QStringList{blankName(5, spoken::secondBlank(), spoken::compound(Water))});
         listening.heard.clear();
         f.fill(7, Ammonia);
         QCOMPARE(listening.said(),
-                 QStringList{blankName(5, spoken::kSecondBlank, spoken::compound(Ammonia))});
+                 QStringList{blankName(5, spoken::secondBlank(), spoken::compound(Ammonia))});
         listening.heard.clear();
         f.doubleClick(f.onBlank(7));
         QCOMPARE(listening.said(),
-                 QStringList{blankName(5, spoken::kSecondBlank, spoken::kEmptyBlank)});
+                 QStringList{blankName(5, spoken::secondBlank(), spoken::emptyBlank())});
 
         // A card dropped where it takes no place, a check and a restart say no blank.
         listening.heard.clear();
@@ -419,23 +418,23 @@ private slots:
             return of(f.stop(slot))->text(QAccessible::Description);
         };
         for (int slot : {0, 1, 2, 17})
-            QCOMPARE(description(slot), spoken::kBlankKeys);
+            QCOMPARE(description(slot), spoken::blankKeys());
         f.stop(0)->setFocus();
-        QCOMPARE(description(0), spoken::kBlankKeys);
+        QCOMPARE(description(0), spoken::blankKeys());
         key(f.stop(0), Qt::Key_Tab);
         QCOMPARE(QApplication::focusWidget(), f.stop(1));
         for (int slot : {0, 1, 2, 17})
             QCOMPARE(description(slot), QString());
 
         key(f.stop(1), Qt::Key_F1);
-        QCOMPARE(listening.said(), QStringList{spoken::kBlankKeys});
+        QCOMPARE(listening.said(), QStringList{spoken::blankKeys()});
         QCOMPARE(f.worksheet.compoundIn(1), model::kNone);
 
         f.board.scrollBar()->setFocus();
         f.give(Command::Restart);
         QCOMPARE(QApplication::focusWidget(), f.stop(0));
         for (int slot : {0, 1, 2, 17})
-            QCOMPARE(description(slot), spoken::kBlankKeys);
+            QCOMPARE(description(slot), spoken::blankKeys());
     }
 
     // A restart puts the focus on the first blank of the section in view, which a reader speaks
@@ -451,8 +450,8 @@ private slots:
         f.give(Command::Restart);
         QCOMPARE(QApplication::focusWidget(), first);
         QCOMPARE(listening.said(),
-                 QStringList{blankName(0, spoken::kOnlyBlank, spoken::kEmptyBlank) + " | " +
-                             spoken::kBlankKeys});
+                 QStringList{blankName(0, spoken::onlyBlank(), spoken::emptyBlank()) + " | " +
+                             spoken::blankKeys()});
     }
 };
 

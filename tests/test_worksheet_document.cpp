@@ -182,7 +182,7 @@ private slots:
             for (int compound = 0; compound < model::kCompounds; ++compound) {
                 const model::CompoundRecord& record = model::kCompoundTable[compound];
                 if (written ==
-                    QString::fromUtf16(record.formula.data(), qsizetype(record.formula.size())))
+                    QString::fromUtf8(record.formula.data(), qsizetype(record.formula.size())))
                     blanks[blank] = compound;
             }
             QVERIFY2(blanks[blank] != model::kNone,

@@ -1,13 +1,15 @@
-#include "app/greek_standard_texts.h"
+#include "app/language_setting.h"
 #include "app/main_window.h"
 #include "app/worksheet_document_file.h"
 #include "content/fonts.h"
+#include "content/language.h"
 #include "content/texts.h"
 #include "model/worksheet.h"
 
 #include <QApplication>
 #include <QCommandLineParser>
 #include <QRegularExpression>
+#include <QTranslator>
 
 #include <cstdio>
 #include <optional>
@@ -52,19 +54,31 @@ void complain(const QString& message) {
           QCoreApplication::applicationName() + QStringLiteral(": ") + message + QLatin1Char('\n'));
 }
 
-// The command line speaks Greek where the locale for messages is Greek, chosen as the C library
-// chooses it: LC_ALL, else LC_MESSAGES, else LANG, each a name such as el_GR.UTF-8.
-const CommandLineTexts& commandLineTexts() {
+// Without --language, the command line speaks Greek where the locale for messages is Greek,
+// chosen as the C library chooses it: LC_ALL, else LC_MESSAGES, else LANG, each a name such as
+// el_GR.UTF-8; English elsewhere.
+content::Language localeLanguage() {
     for (const char* variable : {"LC_ALL", "LC_MESSAGES", "LANG"}) {
         const QString locale = qEnvironmentVariable(variable);
         if (locale.isEmpty())
             continue;
         const QString language =
             locale.left(locale.indexOf(QRegularExpression(QStringLiteral("[_.@]"))));
-        return language == QLatin1String("el") ? content::texts::kCommandLineGreek
-                                               : content::texts::kCommandLineEnglish;
+        return language == QLatin1String("el") ? content::Language::Greek
+                                               : content::Language::English;
     }
-    return content::texts::kCommandLineEnglish;
+    return content::Language::English;
+}
+
+// There is no application object yet to install a translator in, so the command line asks its
+// catalogue itself; a text it lacks stays Greek.
+CommandLineTexts commandLineTexts(content::Language language) {
+    QTranslator catalogue;
+    content::loadCatalogue(catalogue, language);
+    return content::texts::commandLineTexts([&catalogue](const char* source) {
+        const QString translated = catalogue.translate("CommandLine", source);
+        return translated.isEmpty() ? QString::fromUtf8(source) : translated;
+    });
 }
 
 // QCommandLineParser words its errors in English, from these texts of Qt's own, as no translator
@@ -96,7 +110,10 @@ QString parserError(const QString& error, const CommandLineTexts& texts) {
 // window; and whether it names the X display, or the platform Qt is to use (there or in the
 // environment).
 struct Request {
-    std::optional<int> exitStatus;
+    std::optional<int> exitStatus = std::nullopt;
+    // The language asked for with --language, and that of the command line's own messages.
+    std::optional<content::Language> language = std::nullopt;
+    content::Language messages = content::Language::English;
     bool answers = false;
     bool displayNamed = false;
     bool platformNamed = false;
@@ -104,7 +121,7 @@ struct Request {
 
 // Answers --help, --version and a mistaken command line with the exit status. It runs before
 // there is an application object, which would need a display.
-Request readCommandLine(int argc, char* argv[], const CommandLineTexts& texts) {
+Request readCommandLine(int argc, char* argv[]) {
     QStringList arguments;
     for (int i = 0; i < argc; ++i)
         arguments << QString::fromLocal8Bit(argv[i]);
@@ -118,6 +135,9 @@ Request readCommandLine(int argc, char* argv[], const CommandLineTexts& texts) {
     parser.addOption(help);
     parser.addOption(version);
     parser.addOption(answers);
+    const QCommandLineOption language(QStringLiteral("language"), QString(),
+                                      QStringLiteral("language"));
+    parser.addOption(language);
     const auto addQtOption = [&parser](const char* name, const QString& valueName) {
         parser.addOption(QCommandLineOption(QString::fromLatin1(name), QString(), valueName));
     };
@@ -126,27 +146,41 @@ Request readCommandLine(int argc, char* argv[], const CommandLineTexts& texts) {
     for (const char* name : kQtSwitches)
         addQtOption(name, QString());
 
+    const bool parsed = parser.parse(arguments);
+    const std::optional<content::Language> chosen =
+        parser.isSet(language) ? content::languageOfCode(parser.value(language)) : std::nullopt;
+    const content::Language messages = chosen.value_or(localeLanguage());
+    const CommandLineTexts texts = commandLineTexts(messages);
     const QString usage = texts.help.arg(QCoreApplication::applicationName());
-    if (parser.parse(arguments) && parser.positionalArguments().isEmpty()) {
-        if (parser.isSet(help)) {
-            print(stdout, usage);
-            return {0};
-        }
-        if (parser.isSet(version)) {
-            print(stdout, QCoreApplication::applicationName() + QLatin1Char(' ') +
-                              QCoreApplication::applicationVersion() + QLatin1Char('\n'));
-            return {0};
-        }
-        return {std::nullopt, parser.isSet(answers), parser.isSet(QStringLiteral("display")),
-                parser.isSet(QStringLiteral("platform")) ||
-                    !qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")};
+    QString error;
+    if (!parsed)
+        error = parserError(parser.errorText(), texts);
+    else if (!parser.positionalArguments().isEmpty())
+        // The worksheet opens no files, so any argument left over is a mistake too.
+        error = texts.unexpectedArgument.arg(parser.positionalArguments().first());
+    else if (parser.isSet(language) && !chosen)
+        error = texts.unknownLanguage.arg(parser.value(language));
+    if (!error.isEmpty()) {
+        complain(error);
+        print(stderr, QLatin1Char('\n') + usage);
+        return {kUsageError};
     }
-    // The worksheet opens no files, so any argument left over is a mistake too.
-    complain(parser.errorText().isEmpty()
-                 ? texts.unexpectedArgument.arg(parser.positionalArguments().first())
-                 : parserError(parser.errorText(), texts));
-    print(stderr, QLatin1Char('\n') + usage);
-    return {kUsageError};
+    if (parser.isSet(help)) {
+        print(stdout, usage);
+        return {0};
+    }
+    if (parser.isSet(version)) {
+        print(stdout, QCoreApplication::applicationName() + QLatin1Char(' ') +
+                          QCoreApplication::applicationVersion() + QLatin1Char('\n'));
+        return {0};
+    }
+    return {std::nullopt,
+            chosen,
+            messages,
+            parser.isSet(answers),
+            parser.isSet(QStringLiteral("display")),
+            parser.isSet(QStringLiteral("platform")) ||
+                !qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")};
 }
 
 // Qt's X11 and Wayland platforms abort the program where there is no display to connect to.
@@ -155,7 +189,7 @@ bool hasDisplay(const Request& request) {
            !qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY");
 }
 
-int showAnswerKey(int argc, char* argv[], const Request& request, const CommandLineTexts& texts) {
+int showAnswerKey(int argc, char* argv[], const Request& request) {
     // Without a display the key cannot be shown, but the teacher is told where it lies. Writing a
     // copy of it takes fonts, which Qt's offscreen platform gives with no display; Qt's options on
     // the command line are a window's, and no window opens.
@@ -164,9 +198,12 @@ int showAnswerKey(int argc, char* argv[], const Request& request, const CommandL
     if (!display)
         qputenv("QT_QPA_PLATFORM", "offscreen");
     const QGuiApplication app(display ? argc : justTheProgram, argv);
-    const content::UrlOpener nothingOpens = [](const QUrl&) { return false; };
+    // The key of the worksheet's language: the one asked for, or the one the student chose.
+    content::useLanguage(request.language.value_or(app::savedLanguage()));
+    const CommandLineTexts texts = commandLineTexts(request.messages);
+    const app::UrlOpener nothingOpens = [](const QUrl&) { return false; };
     const app::DocumentOpening opening = app::openDocument(
-        content::Sheet::AnswerKey, display ? content::desktopUrlOpener() : nothingOpens);
+        content::Sheet::AnswerKey, display ? app::desktopUrlOpener() : nothingOpens);
     if (opening.outcome == app::DocumentOpening::Opened)
         return 0;
     if (opening.outcome == app::DocumentOpening::NotFound)
@@ -181,15 +218,14 @@ int showAnswerKey(int argc, char* argv[], const Request& request, const CommandL
 int main(int argc, char* argv[]) {
     QCoreApplication::setApplicationName(QStringLiteral(WORKSHEET_BINARY));
     QCoreApplication::setApplicationVersion(QStringLiteral(WORKSHEET_VERSION));
-    const CommandLineTexts& texts = commandLineTexts();
-    const Request request = readCommandLine(argc, argv, texts);
+    const Request request = readCommandLine(argc, argv);
     if (request.exitStatus)
         return *request.exitStatus;
     if (request.answers)
-        return showAnswerKey(argc, argv, request, texts);
+        return showAnswerKey(argc, argv, request);
     // A platform named on the command line or in the environment is Qt's to start or refuse.
     if (!hasDisplay(request) && !request.platformNamed) {
-        complain(texts.noDisplayForWindow);
+        complain(commandLineTexts(request.messages).noDisplayForWindow);
         return kNotShown;
     }
 
@@ -199,8 +235,9 @@ int main(int argc, char* argv[]) {
     QFont font = content::sansSerifFont();
     font.setPointSizeF(QApplication::font().pointSizeF());
     QApplication::setFont(font);
-    app::GreekStandardTexts greek;
-    QApplication::installTranslator(&greek);
+    // Greek whatever the locale, a Greek school's worksheet, unless --language or the student's
+    // choice in the help says otherwise.
+    content::useLanguage(request.language.value_or(app::savedLanguage()));
     model::Worksheet worksheet;
     app::MainWindow window(worksheet);
     window.showOnScreen();

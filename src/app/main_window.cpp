@@ -1,5 +1,7 @@
 #include "app/main_window.h"
 
+#include "app/about_window.h"
+#include "app/language_setting.h"
 #include "app/menu_bar.h"
 #include "app/worksheet_document_file.h"
 #include "app/zooming.h"
@@ -7,7 +9,6 @@
 #include "assistive/announcer.h"
 #include "assistive/blank_stops.h"
 #include "assistive/places.h"
-#include "content/about_window.h"
 #include "content/drawings.h"
 #include "content/geometry.h"
 #include "content/picture_cache.h"
@@ -22,14 +23,15 @@
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QMetaObject>
+#include <QPushButton>
 #include <QShortcut>
 
 namespace app {
 
-MainWindow::MainWindow(model::Worksheet& worksheet, content::UrlOpener opener)
+MainWindow::MainWindow(model::Worksheet& worksheet, UrlOpener opener)
     : worksheet_(worksheet), opener_(std::move(opener)) {
     assistive::installAccessibleFactories();
-    setWindowTitle(content::texts::kCaption);
+    setWindowTitle(content::texts::caption());
     // Minimise and close, and a border the desktop may resize (the worksheet zooms with it); no
     // maximise button, since a maximised window would mostly put white round the worksheet.
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
@@ -74,22 +76,40 @@ void MainWindow::buildMenuBar() {
     menuBar_ = new MenuBar(this);
     setMenuBar(menuBar_);
     // Top-level commands only; the captions carry no access keys. F10 reaches them instead.
-    helpAction_ = menuBar_->addAction(content::texts::kMenuHelp);
-    checkAction_ = menuBar_->addAction(content::texts::kMenuCheck);
-    restartAction_ = menuBar_->addAction(content::texts::kMenuRestart);
-    sheetAction_ = menuBar_->addAction(content::texts::kMenuSheet);
+    helpAction_ = menuBar_->addAction(content::texts::menuHelp());
+    checkAction_ = menuBar_->addAction(content::texts::menuCheck());
+    restartAction_ = menuBar_->addAction(content::texts::menuRestart());
+    sheetAction_ = menuBar_->addAction(content::texts::menuSheet());
     separatorAction_ = menuBar_->addAction(content::texts::kMenuSeparator);
-    aboutAction_ = menuBar_->addAction(content::texts::kMenuAbout);
-    exitAction_ = menuBar_->addAction(content::texts::kMenuExit);
+    aboutAction_ = menuBar_->addAction(content::texts::menuAbout());
+    exitAction_ = menuBar_->addAction(content::texts::menuExit());
     menuBar_->setSeparating(separatorAction_);
     auto* f10 = new QShortcut(QKeySequence(Qt::Key_F10), this);
     connect(f10, &QShortcut::activated, menuBar_, &MenuBar::toggleKeyboard);
 }
 
 void MainWindow::showHelp() {
-    const auto& lines = content::texts::kHelpLines;
-    QMessageBox::information(this, content::texts::kHelpTitle,
-                             QStringList(lines.begin(), lines.end()).join(QLatin1Char('\n')));
+    const auto& lines = content::texts::helpLines();
+    QMessageBox box(QMessageBox::Information, content::texts::helpTitle(),
+                    QStringList(lines.begin(), lines.end()).join(QLatin1Char('\n')),
+                    QMessageBox::Ok, this);
+    // The other language, named in its own words, where a student who does not read this one
+    // looks first: in the help.
+    const content::Language other = content::currentLanguage() == content::Language::Greek
+                                        ? content::Language::English
+                                        : content::Language::Greek;
+    QPushButton* language =
+        box.addButton(content::texts::languageButton(other), QMessageBox::ActionRole);
+    // Escape and the close box still answer as OK, as when OK was the box's only button.
+    box.setEscapeButton(QMessageBox::Ok);
+    box.exec();
+    if (box.clickedButton() != language)
+        return;
+    saveLanguage(other);
+    // The drawings and the pictures were made in this run's language: the change waits for the
+    // next start, and the student is told so in both languages.
+    QMessageBox::information(this, content::texts::helpTitle(),
+                             content::texts::languageNextStart());
 }
 
 void MainWindow::openWorksheetDocument() {
@@ -97,9 +117,9 @@ void MainWindow::openWorksheetDocument() {
     if (opening.outcome == DocumentOpening::Opened)
         return;
     const QString& text = opening.outcome == DocumentOpening::NotFound
-                              ? content::texts::kSheetNotFound
-                              : content::texts::kSheetNotOpened;
-    QMessageBox box(QMessageBox::Warning, content::texts::kMenuSheet,
+                              ? content::texts::sheetNotFound()
+                              : content::texts::sheetNotOpened();
+    QMessageBox box(QMessageBox::Warning, content::texts::menuSheet(),
                     text.arg(QDir::toNativeSeparators(opening.path)), QMessageBox::Ok, this);
     // The path is there to be copied into a file manager or a PDF viewer.
     box.setTextFormat(Qt::PlainText);
@@ -109,8 +129,7 @@ void MainWindow::openWorksheetDocument() {
 
 void MainWindow::showAbout() {
     if (!about_)
-        about_ =
-            new content::AboutWindow(opener_, content::windowIcon(), content::handCursor(), this);
+        about_ = new AboutWindow(opener_, content::windowIcon(), content::handCursor(), this);
     about_->exec();
 }
 

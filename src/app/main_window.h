@@ -1,6 +1,6 @@
 #pragma once
 
-#include "content/url_opener.h"
+#include "app/url_opener.h"
 
 #include <QMainWindow>
 
@@ -14,16 +14,13 @@ namespace view {
 class Board;
 }
 
-namespace content {
-class AboutWindow;
-}
-
 namespace assistive {
 class Announcer;
 } // namespace assistive
 
 namespace app {
 
+class AboutWindow;
 class MenuBar;
 class Zooming;
 
@@ -33,8 +30,7 @@ class MainWindow : public QMainWindow {
     Q_OBJECT
 
 public:
-    explicit MainWindow(model::Worksheet& worksheet,
-                        content::UrlOpener opener = content::desktopUrlOpener());
+    explicit MainWindow(model::Worksheet& worksheet, UrlOpener opener = desktopUrlOpener());
 
     model::Worksheet& worksheet() const { return worksheet_; }
     view::Board& board() const { return *board_; }
@@ -55,7 +51,7 @@ private:
     void showAbout();
 
     model::Worksheet& worksheet_;
-    content::UrlOpener opener_;
+    UrlOpener opener_;
     view::Board* board_ = nullptr;
     assistive::Announcer* announcer_ = nullptr;
     MenuBar* menuBar_ = nullptr;
@@ -69,7 +65,7 @@ private:
     QAction* exitAction_ = nullptr;
     Zooming* zooming_ = nullptr;
     // Created on first use and kept; the window owns it as its child.
-    content::AboutWindow* about_ = nullptr;
+    AboutWindow* about_ = nullptr;
     bool firstFramePainted_ = false;
 };
 

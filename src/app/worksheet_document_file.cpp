@@ -1,5 +1,7 @@
 #include "app/worksheet_document_file.h"
 
+#include "content/language.h"
+
 #include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
@@ -70,10 +72,15 @@ QString copiedDocument(content::Sheet sheet) {
 } // namespace
 
 QString documentInData(content::Sheet sheet) {
-    return sheet == content::Sheet::AnswerKey
-               ? QStringLiteral("organic-acid-preparations/organic-acid-preparations-answers.pdf")
-               : QStringLiteral(
-                     "organic-acid-preparations/organic-acid-preparations-worksheet.pdf");
+    // The Greek documents keep the names they always had; another language's end in its code.
+    const QString language =
+        content::currentLanguage() == content::Language::Greek
+            ? QString()
+            : QLatin1Char('-') + content::languageCode(content::currentLanguage());
+    return QStringLiteral("organic-acid-preparations/organic-acid-preparations-%1%2.pdf")
+        .arg(sheet == content::Sheet::AnswerKey ? QStringLiteral("answers")
+                                                : QStringLiteral("worksheet"),
+             language);
 }
 
 QString documentInPrefix(content::Sheet sheet, const QString& programDir) {
@@ -100,7 +107,7 @@ QString documentFile(content::Sheet sheet) {
     return installed.isEmpty() ? copiedDocument(sheet) : installed;
 }
 
-DocumentOpening openDocument(content::Sheet sheet, const content::UrlOpener& opener) {
+DocumentOpening openDocument(content::Sheet sheet, const UrlOpener& opener) {
     const QString file = documentFile(sheet);
     if (file.isEmpty())
         return {DocumentOpening::NotFound,

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "content/url_opener.h"
+#include "app/url_opener.h"
 #include "content/worksheet_document.h"
 
 #include <QString>
@@ -35,6 +35,6 @@ struct DocumentOpening {
 };
 
 // Hands that document's file:// address to `opener`. An opener that throws has failed.
-DocumentOpening openDocument(content::Sheet sheet, const content::UrlOpener& opener);
+DocumentOpening openDocument(content::Sheet sheet, const UrlOpener& opener);
 
 } // namespace app

@@ -268,7 +268,7 @@ void Zooming::centreOnScreen() {
 }
 
 void Zooming::announce() {
-    announcer_.say(content::spoken::kZoomHeard.arg(std::lround(board_.zoom().factor() * 100)));
+    announcer_.say(content::spoken::zoomHeard().arg(std::lround(board_.zoom().factor() * 100)));
 }
 
 bool Zooming::eventFilter(QObject* watched, QEvent* event) {

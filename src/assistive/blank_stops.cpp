@@ -71,7 +71,7 @@ void BlankStops::setKeyHintDue(bool due) {
     keyHintDue_ = due;
     for (KeyboardStop* stop : stops_) {
         if (stop)
-            stop->setAccessibleDescription(due ? spoken::kBlankKeys : QString());
+            stop->setAccessibleDescription(due ? spoken::blankKeys() : QString());
     }
 }
 
@@ -109,7 +109,8 @@ void BlankStops::blankChanged(int blank, bool byStudent) {
         return;
     const int compound = worksheet_.compoundIn(blank);
     if (stops_[blank] && stops_[blank]->hasFocus())
-        announcer_.say(compound == model::kNone ? spoken::kEmptyBlank : spoken::compound(compound));
+        announcer_.say(compound == model::kNone ? spoken::emptyBlank()
+                                                : spoken::compound(compound));
     else
         announcer_.say(name);
 }
@@ -156,7 +157,7 @@ void BlankStops::focusAnew(KeyboardStop* stop) {
 void BlankStops::announceCheck(const model::Marking& marking) {
     // All in the name: a reader speaks a label's name when it takes the focus, not its
     // description.
-    grade_->setName(spoken::kGradeHeard.arg(marking.grade) + u' ' + checkOutcome(marking));
+    grade_->setName(spoken::gradeHeard().arg(marking.grade) + u' ' + checkOutcome(marking));
     focusAnew(grade_);
 }
 
@@ -206,7 +207,7 @@ bool BlankStops::keyPressed(int blank, const QKeyEvent& event) {
         worksheet_.clear(blank);
         return true;
     case Qt::Key_F1:
-        announcer_.say(spoken::kBlankKeys);
+        announcer_.say(spoken::blankKeys());
         return true;
     default:
         return false;

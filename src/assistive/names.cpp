@@ -10,45 +10,48 @@ namespace assistive {
 
 namespace spoken = content::spoken;
 using content::texts::fromModel;
+using content::texts::translated;
 
 namespace {
 
-const QString& whichBlank(int blank) {
+QString whichBlank(int blank) {
     if (!model::hasTwoBlanks(model::reactionOfBlank(blank)))
-        return spoken::kOnlyBlank;
-    return model::sideOfBlank(blank) == 0 ? spoken::kFirstBlank : spoken::kSecondBlank;
+        return spoken::onlyBlank();
+    return model::sideOfBlank(blank) == 0 ? spoken::firstBlank() : spoken::secondBlank();
 }
 
-const QString& whichProduct(int blank) {
+QString whichProduct(int blank) {
     if (!model::hasTwoBlanks(model::reactionOfBlank(blank)))
-        return spoken::kOnlyProduct;
-    return model::sideOfBlank(blank) == 0 ? spoken::kFirstProduct : spoken::kSecondProduct;
+        return spoken::onlyProduct();
+    return model::sideOfBlank(blank) == 0 ? spoken::firstProduct() : spoken::secondProduct();
 }
 
 } // namespace
 
 QString blankName(const model::Worksheet& worksheet, int blank) {
     const int compound = worksheet.compoundIn(blank);
-    return spoken::kBlank.arg(
-        fromModel(model::reaction(model::reactionOfBlank(blank)).spoken), whichBlank(blank),
-        compound == model::kNone ? spoken::kEmptyBlank : spoken::compound(compound));
+    return spoken::blankName().arg(
+        translated("Reactions", model::reaction(model::reactionOfBlank(blank)).spoken),
+        whichBlank(blank),
+        compound == model::kNone ? spoken::emptyBlank() : spoken::compound(compound));
 }
 
 QString boxName(const model::Worksheet& worksheet, int box) {
     const model::BoxRecord& term = model::boxRecord(box);
-    const QString reaction = fromModel(model::reaction(model::reactionOfBox(box)).spokenForBoxes);
+    const QString reaction =
+        translated("Reactions", model::reaction(model::reactionOfBox(box)).spokenForBoxes);
     const int blank = model::termBlankOf(box);
     if (blank == model::kNone)
-        return spoken::kReactantCoefficient.arg(fromModel(term.reactant), reaction);
+        return spoken::reactantCoefficient().arg(fromModel(term.reactant), reaction);
     const int compound = worksheet.compoundIn(blank);
     if (compound == model::kNone)
-        return spoken::kEmptyProductCoefficient.arg(whichProduct(blank), reaction);
-    return spoken::kProductCoefficient.arg(whichProduct(blank), spoken::formula(compound),
-                                           reaction);
+        return spoken::emptyProductCoefficient().arg(whichProduct(blank), reaction);
+    return spoken::productCoefficient().arg(whichProduct(blank), spoken::formula(compound),
+                                            reaction);
 }
 
 QString sectionName(int section) {
-    return spoken::kSection.arg(section + 1).arg(spoken::sectionSubject(section));
+    return spoken::sectionName().arg(section + 1).arg(spoken::sectionSubject(section));
 }
 
 QString checkOutcome(const model::Marking& marking) {
@@ -59,21 +62,21 @@ QString checkOutcome(const model::Marking& marking) {
     }
     QString outcome;
     if (right.isEmpty())
-        outcome = spoken::kNoSectionRight;
+        outcome = spoken::noSectionRight();
     else if (right.size() == 1)
-        outcome = spoken::kOneSectionRight.arg(right.front());
+        outcome = spoken::oneSectionRight().arg(right.front());
     else
-        outcome = spoken::kSectionsRight.arg(
+        outcome = spoken::sectionsRight().arg(
             right.mid(0, right.size() - 1).join(QStringLiteral(", ")), right.back());
     const qsizetype returned = qsizetype(marking.emptied.size());
-    outcome += u' ' + (returned == 0   ? spoken::kNothingReturned
-                       : returned == 1 ? spoken::kOneReturned
-                                       : spoken::kSomeReturned.arg(returned));
+    outcome += u' ' + (returned == 0   ? spoken::nothingReturned()
+                       : returned == 1 ? spoken::oneReturned()
+                                       : spoken::someReturned().arg(returned));
     const qsizetype cleared = qsizetype(marking.cleared.size());
     if (cleared == 1)
-        outcome += u' ' + spoken::kOneCoefficientsCleared;
+        outcome += u' ' + spoken::oneCoefficientsCleared();
     else if (cleared > 1)
-        outcome += u' ' + spoken::kCoefficientsCleared.arg(cleared);
+        outcome += u' ' + spoken::coefficientsCleared().arg(cleared);
     return outcome;
 }
 

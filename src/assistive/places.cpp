@@ -176,10 +176,11 @@ Places::Places(view::Board& board, const Announcer& announcer)
     };
 
     new PlaceList(&board);
-    grade_ = add(&board, new DrawnPlace(
-                             &board, QAccessible::StaticText, [this] { return board_.gradeRect(); },
-                             [this] { return gradeName_; },
-                             [this] { return worksheet_.grade().has_value(); }, spoken::kGrade));
+    grade_ =
+        add(&board, new DrawnPlace(
+                        &board, QAccessible::StaticText, [this] { return board_.gradeRect(); },
+                        [this] { return gradeName_; },
+                        [this] { return worksheet_.grade().has_value(); }, spoken::gradeLabel()));
     for (int column = 0; column < model::kCompounds; ++column) {
         paletteCards_[column] = add(
             &board,

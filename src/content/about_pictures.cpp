@@ -1,4 +1,4 @@
-#include "content/about_window.h"
+#include "content/about_pictures.h"
 
 #include "content/fonts.h"
 

@@ -196,8 +196,9 @@ bool hasPicture(int picture) {
 class ReactionDrawing : public Drawing {
 public:
     ReactionDrawing(int number, const Fills& fills, QString pictureName)
-        : reaction_(model::reaction(number)), spoken_(texts::fromModel(reaction_.spoken)),
-          fills_(fills), pictureName_(std::move(pictureName)) {}
+        : reaction_(model::reaction(number)),
+          spoken_(texts::translated("Reactions", reaction_.spoken)), fills_(fills),
+          pictureName_(std::move(pictureName)) {}
 
     QSizeF logicalSize() const override { return {kLogicalWidth, reaction_.row->height}; }
     QString accessibleName() const override { return spoken_; }
@@ -279,8 +280,10 @@ private:
         return texts;
     }
 
-    static QStringView markup(const model::TextAt& text) {
-        return QStringView(text.markup.data(), qsizetype(text.markup.size()));
+    // Formulas have no entry in the catalogue and come back as they are; the words over the
+    // arrows are looked up like every other.
+    static QString markup(const model::TextAt& text) {
+        return texts::translated("Reactions", text.markup);
     }
 
     const model::Reaction& reaction_;

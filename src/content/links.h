@@ -2,6 +2,7 @@
 
 #include "content/addresses.h"
 
+#include <QCoreApplication>
 #include <QString>
 #include <QUrl>
 
@@ -15,11 +16,17 @@ inline const QUrl kProgramCollection{QString::fromUtf16(configured::kProgramColl
 inline const QUrl kMakerPage{QString::fromUtf16(configured::kMakerPage)};
 
 // The author as the About window names him, and in the genitive for the link's tooltip.
-inline const QString kAuthorCredit = QStringLiteral("Ο καθηγητής Χημείας του Λυκείου");
-inline const QString kAuthorCreditGenitive = QStringLiteral("καθηγητή Χημείας του Λυκείου");
+inline QString authorCredit() {
+    return QCoreApplication::translate("About", "Ο καθηγητής Χημείας του Λυκείου");
+}
+inline QString authorCreditGenitive() {
+    return QCoreApplication::translate("About", "καθηγητή Χημείας του Λυκείου");
+}
 
-inline const QString kUsageNotice =
-    QStringLiteral("Το πρόγραμμα αυτό αποτελεί αναπόσπαστο μέρος του ιστότοπου του σχολείου "
-                   "και δεν επιτρέπεται να χρησιμοποιείται χωριστά από αυτόν.");
+inline QString usageNotice() {
+    return QCoreApplication::translate(
+        "About", "Το πρόγραμμα αυτό αποτελεί αναπόσπαστο μέρος του ιστότοπου του σχολείου "
+                 "και δεν επιτρέπεται να χρησιμοποιείται χωριστά από αυτόν.");
+}
 
 } // namespace content::links

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QCoreApplication>
 #include <QString>
 
 #include <array>
@@ -9,23 +10,40 @@
 namespace content::paper {
 
 // The student's details, each followed by a line to write on.
-inline const std::array<QString, 3> kDetails{QStringLiteral("Όνομα:"), QStringLiteral("Τάξη:"),
-                                             QStringLiteral("Ημερομηνία:")};
+inline std::array<QString, 3> details() {
+    return {QCoreApplication::translate("Paper", "Όνομα:"),
+            //: The student's class at school, as in "Τάξη: Β΄ Λυκείου".
+            QCoreApplication::translate("Paper", "Τάξη:"),
+            QCoreApplication::translate("Paper", "Ημερομηνία:")};
+}
 
-inline const QString kInstructions = QStringLiteral(
-    "Γράψτε σε κάθε κενό των αντιδράσεων τον χημικό τύπο της ένωσης που λείπει. Οι ενώσεις "
-    "είναι οι πέντε παρακάτω· η καθεμιά μπορεί να χρειαστεί σε περισσότερα από ένα κενά. Στα "
-    "διακεκομμένα πλαίσια γράψτε τους ακέραιους συντελεστές των αντιδράσεων.");
+inline QString instructions() {
+    return QCoreApplication::translate(
+        "Paper",
+        "Γράψτε σε κάθε κενό των αντιδράσεων τον χημικό τύπο της ένωσης που λείπει. Οι ενώσεις "
+        "είναι οι πέντε παρακάτω· η καθεμιά μπορεί να χρειαστεί σε περισσότερα από ένα κενά. Στα "
+        "διακεκομμένα πλαίσια γράψτε τους ακέραιους συντελεστές των αντιδράσεων.");
+}
 
-inline const QString kCompoundsHeading = QStringLiteral("Οι ενώσεις");
+inline QString compoundsHeading() {
+    return QCoreApplication::translate("Paper", "Οι ενώσεις");
+}
 
 // The answer key: its title after the worksheet's, the total where the student's details stand
 // on the worksheet, each section's full marks on its frame, and, beside them on the frame of a
 // section whose reactions have two products, that they go either way round.
-inline const QString kAnswerKeyTitle = QStringLiteral("%1 — Λύσεις");
-inline const QString kTotal = QStringLiteral("Σύνολο μονάδων: %1");
-inline const QString kSectionPoints = QStringLiteral("%1 μονάδες");
-inline const QString kEitherOrder =
-    QStringLiteral("Τα δύο προϊόντα κάθε αντίδρασης γράφονται με οποιαδήποτε σειρά.");
+inline QString answerKeyTitle() {
+    return QCoreApplication::translate("Paper", "%1 — Λύσεις");
+}
+inline QString total() {
+    return QCoreApplication::translate("Paper", "Σύνολο μονάδων: %1");
+}
+inline QString sectionPoints() {
+    return QCoreApplication::translate("Paper", "%1 μονάδες");
+}
+inline QString eitherOrder() {
+    return QCoreApplication::translate(
+        "Paper", "Τα δύο προϊόντα κάθε αντίδρασης γράφονται με οποιαδήποτε σειρά.");
+}
 
 } // namespace content::paper

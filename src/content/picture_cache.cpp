@@ -1,5 +1,7 @@
 #include "content/picture_cache.h"
 
+#include "content/language.h"
+
 #include "content/prerendered.h"
 
 #include <QCoreApplication>
@@ -200,7 +202,11 @@ QByteArray PictureCache::programEdition() {
     const QByteArray pictures = prerenderedEdition();
     if (pictures.isEmpty())
         return {};
-    return QCoreApplication::applicationVersion().toUtf8() + '-' + pictures;
+    // The drawings hold words, so each language keeps pictures of its own.
+    QByteArray edition = QCoreApplication::applicationVersion().toUtf8() + '-' + pictures;
+    if (currentLanguage() != Language::Greek)
+        edition += '-' + languageCode(currentLanguage()).toLatin1();
+    return edition;
 }
 
 std::optional<QImage> PictureCache::find(const QString& name, QSize pixels, qreal ratio) const {

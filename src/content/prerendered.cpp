@@ -1,5 +1,7 @@
 #include "content/prerendered.h"
 
+#include "content/language.h"
+
 #include <QResource>
 
 #include <cstdint>
@@ -243,7 +245,9 @@ std::optional<QImage> unpackPicture(QByteArrayView archive, const QString& name,
 }
 
 std::optional<QImage> prerenderedPicture(const QString& name, QSize pixels, qreal ratio) {
-    if (name.isEmpty())
+    // The build renders the Greek worksheet; another language's words are painted as the program
+    // runs and kept in the user's cache.
+    if (name.isEmpty() || currentLanguage() != Language::Greek)
         return std::nullopt;
     return unpackPicture(resourceArchive(), name, pixels, ratio);
 }

@@ -1,7 +1,9 @@
 #pragma once
 
+#include "content/language.h"
 #include "model/description.h"
 
+#include <QCoreApplication>
 #include <QString>
 
 #include <array>
@@ -11,56 +13,120 @@
 // worksheet's own (model/description.h).
 namespace content::texts {
 
-inline QString fromModel(std::u16string_view text) {
-    return QString::fromUtf16(text.data(), qsizetype(text.size()));
+// The description's texts are UTF-8; its formulas stay as they are, its words are looked up in
+// the catalogue of the language chosen, under the context that marks them there.
+inline QString fromModel(std::string_view text) {
+    return QString::fromUtf8(text.data(), qsizetype(text.size()));
+}
+inline QString translated(const char* context, std::string_view text) {
+    return QCoreApplication::translate(context, QByteArray(text.data(), qsizetype(text.size())));
 }
 
 inline QString sectionTitle(int section) {
-    return fromModel(model::section(section).title);
+    return translated("Sections", model::section(section).title);
 }
 inline QString note(int section) {
-    return fromModel(model::section(section).note);
+    return translated("Sections", model::section(section).note);
 }
 
-inline const QString kCaption = QStringLiteral("Παρασκευές οργανικών οξέων");
+inline QString caption() {
+    return QCoreApplication::translate("Window", "Παρασκευές οργανικών οξέων");
+}
 
-inline const QString kMenuHelp = QStringLiteral("Βοήθεια");
-inline const QString kMenuCheck = QStringLiteral("Έλεγχος");
-inline const QString kMenuRestart = QStringLiteral("Απ' την αρχή");
-inline const QString kMenuSheet = QStringLiteral("Φύλλο εργασίας");
+inline QString menuHelp() {
+    //: A menu command: shows the help.
+    return QCoreApplication::translate("Window", "Βοήθεια");
+}
+inline QString menuCheck() {
+    //: A menu command: the worksheet marks the answers.
+    return QCoreApplication::translate("Window", "Έλεγχος");
+}
+inline QString menuRestart() {
+    //: A menu command: start the worksheet over, empty.
+    return QCoreApplication::translate("Window", "Απ' την αρχή");
+}
+inline QString menuSheet() {
+    //: A menu command, and its message's title: opens the printable worksheet, a school worksheet
+    //: (not a spreadsheet).
+    return QCoreApplication::translate("Window", "Φύλλο εργασίας");
+}
 inline const QString kMenuSeparator = QStringLiteral("|");
-inline const QString kMenuAbout = QStringLiteral("Περί...");
-inline const QString kMenuExit = QStringLiteral("Έξοδος");
+inline QString menuAbout() {
+    //: A menu command: the About window.
+    return QCoreApplication::translate("Window", "Περί...");
+}
+inline QString menuExit() {
+    //: A menu command: quits the program.
+    return QCoreApplication::translate("Window", "Έξοδος");
+}
 
 // The help message: three lines, and the keys of the zoom.
-inline const QString kHelpTitle = QStringLiteral("Βοήθεια");
-inline const std::array<QString, 4> kHelpLines{
-    QStringLiteral("Σύρετε με πατημένο κλικ τις ενώσεις που βρίσκονται σε πράσινο πλαίσιο στο "
-                   "πάνω μέρος του παραθύρου, πάνω στις αντίστοιχες αντιδράσεις που βρίσκονται "
-                   "σε κίτρινο πλαίσιο."),
-    QStringLiteral("Προσθέσετε τους ακέραιους συντελεστές των αντιδράσεων."),
-    QStringLiteral("Όταν τελειώσετε ζητήστε έλεγχο της προσπάθειάς σας."),
-    QStringLiteral("Με Ctrl και + ή Ctrl και − (ή με Ctrl και τη ροδέλα του ποντικιού) το φύλλο "
-                   "μεγαλώνει ή μικραίνει· με Ctrl και 0 επιστρέφει στο κανονικό του μέγεθος."),
-};
+inline QString helpTitle() {
+    return QCoreApplication::translate("Window", "Βοήθεια");
+}
+inline std::array<QString, 4> helpLines() {
+    return {
+        QCoreApplication::translate(
+            "Window", "Σύρετε με πατημένο κλικ τις ενώσεις που βρίσκονται σε πράσινο πλαίσιο στο "
+                      "πάνω μέρος του παραθύρου, πάνω στις αντίστοιχες αντιδράσεις που βρίσκονται "
+                      "σε κίτρινο πλαίσιο."),
+        QCoreApplication::translate("Window",
+                                    "Προσθέσετε τους ακέραιους συντελεστές των αντιδράσεων."),
+        QCoreApplication::translate("Window",
+                                    "Όταν τελειώσετε ζητήστε έλεγχο της προσπάθειάς σας."),
+        QCoreApplication::translate(
+            "Window", "Με Ctrl και + ή Ctrl και − (ή με Ctrl και τη ροδέλα του ποντικιού) το φύλλο "
+                      "μεγαλώνει ή μικραίνει· με Ctrl και 0 επιστρέφει στο κανονικό του μέγεθος."),
+    };
+}
+
+// The help's button that changes the language for the next start, named in the language it
+// chooses; and what the program says then, in both languages, as the window stays in the one.
+inline QString languageButton(Language language) {
+    if (language == Language::English)
+        //: The name of the other language in its own words, on the help's button that chooses
+        //: it: leave it as it is.
+        return QCoreApplication::translate("Window", "English");
+    //: As "English": the language's name in its own words; leave it as it is.
+    return QCoreApplication::translate("Window", "Ελληνικά");
+}
+inline QString languageNextStart() {
+    //: Said in both languages, as the window keeps this run's: leave both lines as they are.
+    return QCoreApplication::translate(
+        "Window", "Η γλώσσα θα αλλάξει την επόμενη φορά που θα ανοίξει το πρόγραμμα.\n"
+                  "The language will change the next time the program starts.");
+}
 
 // Hints of the cards, shown while the pointer moves over them.
-inline const QString kHintDrag = QStringLiteral("η μεταφορά ξεκινάει με πατημένο κλικ");
-inline const QString kHintRemove = QStringLiteral("αφαιρέστε το με διπλό κλικ");
+inline QString hintDrag() {
+    //: Tooltip of a compound card on the palette: drag it with the button held down. Lower case,
+    //: like a tooltip.
+    return QCoreApplication::translate("Window", "η μεταφορά ξεκινάει με πατημένο κλικ");
+}
+inline QString hintRemove() {
+    //: Tooltip of a compound card placed in a blank: a double click removes it.
+    return QCoreApplication::translate("Window", "αφαιρέστε το με διπλό κλικ");
+}
 
 // The menu command's message when the printable worksheet cannot be opened, with the file's
 // path, so that a teacher can open it by hand.
-inline const QString kSheetNotOpened =
-    QStringLiteral("Το φύλλο εργασίας δεν άνοιξε. Βρίσκεται στο αρχείο\n%1\nκαι μπορείτε να το "
-                   "ανοίξετε από εκεί με ένα πρόγραμμα για αρχεία PDF.");
+inline QString sheetNotOpened() {
+    return QCoreApplication::translate(
+        "Window", "Το φύλλο εργασίας δεν άνοιξε. Βρίσκεται στο αρχείο\n%1\nκαι μπορείτε να το "
+                  "ανοίξετε από εκεί με ένα πρόγραμμα για αρχεία PDF.");
+}
 // ... and when it is neither where it is installed nor could be written anywhere else.
-inline const QString kSheetNotFound =
-    QStringLiteral("Το φύλλο εργασίας δεν βρέθηκε στο αρχείο\n%1\nκαι δεν ήταν δυνατό να γραφτεί "
-                   "αντίγραφό του σε άλλο φάκελο.");
+inline QString sheetNotFound() {
+    return QCoreApplication::translate(
+        "Window", "Το φύλλο εργασίας δεν βρέθηκε στο αρχείο\n%1\nκαι δεν ήταν δυνατό να γραφτεί "
+                  "αντίγραφό του σε άλλο φάκελο.");
+}
 
-// What the command line prints, in English or in Greek after the locale (main.cpp). The help's
-// %1 is the program's name; the errors' %1 what they quote of the command line; the answer
-// key's %1 the path of its file.
+// What the command line prints, in Greek or in the language the locale or --language asks for
+// (main.cpp). The help's %1 is the program's name; the errors' %1 what they quote of the command
+// line; the answer key's %1 the path of its file. The command line speaks before there is an
+// application object to hold a translator, so its texts come through `lookUp`, which takes
+// each Greek text and gives it in the language chosen.
 struct CommandLineTexts {
     QString help;
     QString unknownOption;
@@ -72,52 +138,44 @@ struct CommandLineTexts {
     QString noDisplayForKey;
     QString keyNotOpened;
     QString keyNotFound;
+    QString unknownLanguage;
 };
 
-inline const CommandLineTexts kCommandLineEnglish{
-    QStringLiteral(
-        "Usage: %1 [options]\n"
-        "Παρασκευές οργανικών οξέων: a chemistry worksheet on the preparation of carboxylic "
-        "acids.\n"
-        "Qt's standard options, such as -platform, -style and -reverse, are accepted too.\n"
-        "\n"
-        "Options:\n"
-        "  -h, --help     Shows this help and exits.\n"
-        "  -v, --version  Shows the name and version and exits.\n"
-        "  --answers      Opens the answer key, the printable worksheet filled in, in\n"
-        "                 the desktop's PDF viewer, and exits.\n"),
-    QStringLiteral("Unknown option '%1'."),
-    QStringLiteral("Unknown options: %1."),
-    QStringLiteral("Missing value after '%1'."),
-    QStringLiteral("Unexpected value after '%1'."),
-    QStringLiteral("Unexpected argument '%1'."),
-    QStringLiteral("There is no display to open the window on."),
-    QStringLiteral("There is no display to show the answer key on. It is the file %1"),
-    QStringLiteral("Nothing could open the answer key. It is the file %1"),
-    QStringLiteral("The answer key is not at %1 and no copy of it could be written."),
-};
-
-inline const CommandLineTexts kCommandLineGreek{
-    QStringLiteral(
-        "Χρήση: %1 [επιλογές]\n"
-        "Παρασκευές οργανικών οξέων: φύλλο εργασίας χημείας για τις παρασκευές των καρβοξυλικών "
-        "οξέων.\n"
-        "Γίνονται δεκτές και οι τυπικές επιλογές της Qt, όπως -platform, -style και -reverse.\n"
-        "\n"
-        "Επιλογές:\n"
-        "  -h, --help     Δείχνει αυτή τη βοήθεια και τερματίζει.\n"
-        "  -v, --version  Δείχνει το όνομα και την έκδοση και τερματίζει.\n"
-        "  --answers      Ανοίγει τις λύσεις, το φύλλο εργασίας συμπληρωμένο, στο\n"
-        "                 πρόγραμμα προβολής PDF της επιφάνειας εργασίας, και τερματίζει.\n"),
-    QStringLiteral("Άγνωστη επιλογή «%1»."),
-    QStringLiteral("Άγνωστες επιλογές: %1."),
-    QStringLiteral("Λείπει η τιμή μετά το «%1»."),
-    QStringLiteral("Το «%1» δεν παίρνει τιμή."),
-    QStringLiteral("Απρόσμενο όρισμα «%1»."),
-    QStringLiteral("Δεν υπάρχει οθόνη για να ανοίξει το παράθυρο."),
-    QStringLiteral("Δεν υπάρχει οθόνη για να εμφανιστούν οι λύσεις. Βρίσκονται στο αρχείο %1"),
-    QStringLiteral("Οι λύσεις δεν άνοιξαν. Βρίσκονται στο αρχείο %1"),
-    QStringLiteral("Οι λύσεις δεν βρέθηκαν στο %1 και δεν ήταν δυνατό να γραφτεί αντίγραφό τους."),
-};
+template <typename LookUp> CommandLineTexts commandLineTexts(LookUp lookUp) {
+    return {
+        //: The output of --help. Keep the options and the columns as they are.
+        lookUp(QT_TRANSLATE_NOOP(
+            "CommandLine",
+            "Χρήση: %1 [επιλογές]\n"
+            "Παρασκευές οργανικών οξέων: φύλλο εργασίας χημείας για τις παρασκευές των "
+            "καρβοξυλικών οξέων.\n"
+            "Γίνονται δεκτές και οι τυπικές επιλογές της Qt, όπως -platform, -style και -reverse.\n"
+            "\n"
+            "Επιλογές:\n"
+            "  -h, --help     Δείχνει αυτή τη βοήθεια και τερματίζει.\n"
+            "  -v, --version  Δείχνει το όνομα και την έκδοση και τερματίζει.\n"
+            "  --answers      Ανοίγει τις λύσεις, το φύλλο εργασίας συμπληρωμένο, στο\n"
+            "                 πρόγραμμα προβολής PDF της επιφάνειας εργασίας, και τερματίζει.\n"
+            "  --language el|en\n"
+            "                 Η γλώσσα του φύλλου εργασίας και των λύσεων: el, ελληνικά\n"
+            "                 (χωρίς την επιλογή, αν δεν διαλέξατε άλλη στη βοήθεια), ή en,\n"
+            "                 αγγλικά.\n")),
+        lookUp(QT_TRANSLATE_NOOP("CommandLine", "Άγνωστη επιλογή «%1».")),
+        lookUp(QT_TRANSLATE_NOOP("CommandLine", "Άγνωστες επιλογές: %1.")),
+        lookUp(QT_TRANSLATE_NOOP("CommandLine", "Λείπει η τιμή μετά το «%1».")),
+        lookUp(QT_TRANSLATE_NOOP("CommandLine", "Το «%1» δεν παίρνει τιμή.")),
+        lookUp(QT_TRANSLATE_NOOP("CommandLine", "Απρόσμενο όρισμα «%1».")),
+        lookUp(QT_TRANSLATE_NOOP("CommandLine", "Δεν υπάρχει οθόνη για να ανοίξει το παράθυρο.")),
+        lookUp(QT_TRANSLATE_NOOP(
+            "CommandLine",
+            "Δεν υπάρχει οθόνη για να εμφανιστούν οι λύσεις. Βρίσκονται στο αρχείο %1")),
+        lookUp(QT_TRANSLATE_NOOP("CommandLine", "Οι λύσεις δεν άνοιξαν. Βρίσκονται στο αρχείο %1")),
+        lookUp(QT_TRANSLATE_NOOP(
+            "CommandLine",
+            "Οι λύσεις δεν βρέθηκαν στο %1 και δεν ήταν δυνατό να γραφτεί αντίγραφό τους.")),
+        lookUp(QT_TRANSLATE_NOOP("CommandLine",
+                                 "Άγνωστη γλώσσα «%1»· το φύλλο εργασίας μιλά el ή en.")),
+    };
+}
 
 } // namespace content::texts

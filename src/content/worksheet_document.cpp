@@ -76,7 +76,7 @@ void paintDrawing(QPainter& painter, const Drawing& drawing, const QRectF& rect)
 
 // The compound's name, without the formula that the card shows.
 QString compoundName(int compound) {
-    return texts::fromModel(model::kCompoundTable.at(compound).name);
+    return texts::translated("Compounds", model::kCompoundTable.at(compound).name);
 }
 
 qreal aspectOf(int picture) {
@@ -107,8 +107,8 @@ void paintDetails(QPainter& painter, const QFont& font, Column column, qreal bas
         const qreal right = left + (column.width + kFieldGap) * kShares[i] - kFieldGap;
         painter.setFont(font);
         painter.setPen(Qt::black);
-        painter.drawText(QPointF(left, baseline), paper::kDetails[i]);
-        const qreal ruleStart = left + metrics.horizontalAdvance(paper::kDetails[i]) + 80;
+        painter.drawText(QPointF(left, baseline), paper::details()[i]);
+        const qreal ruleStart = left + metrics.horizontalAdvance(paper::details()[i]) + 80;
         painter.setPen(QPen(Qt::black, kRuleWidth));
         painter.drawLine(QPointF(ruleStart, baseline + 40), QPointF(right, baseline + 40));
         left = right + kFieldGap;
@@ -116,8 +116,8 @@ void paintDetails(QPainter& painter, const QFont& font, Column column, qreal bas
 }
 
 QString titleOf(Sheet sheet) {
-    return sheet == Sheet::AnswerKey ? paper::kAnswerKeyTitle.arg(texts::kCaption)
-                                     : texts::kCaption;
+    return sheet == Sheet::AnswerKey ? paper::answerKeyTitle().arg(texts::caption())
+                                     : texts::caption();
 }
 
 int totalMarks() {
@@ -138,7 +138,7 @@ Block headerBlock(Column column, Sheet sheet) {
     const qreal detailsTop = titleHeight + 300;
     const qreal instructionsTop = detailsTop + detailMetrics.height() + 240;
     const qreal height =
-        instructionsTop + wrappedHeight(instructions, column.width, paper::kInstructions, 0);
+        instructionsTop + wrappedHeight(instructions, column.width, paper::instructions(), 0);
     return {height, [=](QPainter& painter, qreal top) {
                 paintText(painter, title, QRectF(column.left, top, column.width, titleHeight),
                           Qt::AlignHCenter, titleOf(sheet));
@@ -147,14 +147,14 @@ Block headerBlock(Column column, Sheet sheet) {
                     painter.setFont(details);
                     painter.setPen(Qt::black);
                     painter.drawText(QPointF(column.left, baseline),
-                                     paper::kTotal.arg(totalMarks()));
+                                     paper::total().arg(totalMarks()));
                 } else {
                     paintDetails(painter, details, column, baseline);
                 }
                 paintText(painter, instructions,
                           QRectF(column.left, top + instructionsTop, column.width,
                                  height - instructionsTop),
-                          Qt::AlignLeft, paper::kInstructions);
+                          Qt::AlignLeft, paper::instructions());
             }};
 }
 
@@ -173,7 +173,7 @@ Block compoundsBlock(Column column) {
             namesHeight, wrappedHeight(names, cardWidth, compoundName(compound), Qt::AlignHCenter));
     return {namesTop + namesHeight, [=](QPainter& painter, qreal top) {
                 paintText(painter, heading, QRectF(column.left, top, column.width, cardsTop - 100),
-                          Qt::AlignLeft, paper::kCompoundsHeading);
+                          Qt::AlignLeft, paper::compoundsHeading());
                 for (int compound = 0; compound < model::kCompounds; ++compound) {
                     const qreal left = column.left + compound * (cardWidth + kCardGap);
                     paintDrawing(painter, paperCardDrawing(compound),
@@ -271,7 +271,7 @@ void paintAnswers(QPainter& painter, const QRectF& printed, int reaction) {
 // near the next one.
 void paintMarking(QPainter& painter, Column column, int section, const SectionLayout& layout,
                   qreal top) {
-    const QString points = paper::kSectionPoints.arg(model::fullMarksOf(section));
+    const QString points = paper::sectionPoints().arg(model::fullMarksOf(section));
     const QFont font = titleFont();
     const QSizeF size =
         QSizeF(QFontMetricsF(font).horizontalAdvance(points), QFontMetricsF(font).height())
@@ -289,7 +289,7 @@ void paintMarking(QPainter& painter, Column column, int section, const SectionLa
     if (!pairs)
         return;
     const QFont small = paperFont(7.5, false);
-    const QSizeF noteSize = QSizeF(QFontMetricsF(small).horizontalAdvance(paper::kEitherOrder),
+    const QSizeF noteSize = QSizeF(QFontMetricsF(small).horizontalAdvance(paper::eitherOrder()),
                                    QFontMetricsF(small).height())
                                 .grownBy(kNotePadding);
     // The white parts the frame's edge around the words, as it is parted around the tabs, and
@@ -298,7 +298,7 @@ void paintMarking(QPainter& painter, Column column, int section, const SectionLa
                               top + layout.frameTop - noteSize.height() / 2),
                       noteSize);
     painter.fillRect(note, Qt::white);
-    paintText(painter, small, note, Qt::AlignCenter, paper::kEitherOrder);
+    paintText(painter, small, note, Qt::AlignCenter, paper::eitherOrder());
 }
 
 Block sectionBlock(Column column, int section, qreal pictureHeight, Sheet sheet) {

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QtGlobal>
+
 #include <array>
 #include <string_view>
 
@@ -9,6 +11,9 @@
 // points, where a card lies on each blank, and its coefficient boxes with their ratio. The
 // window, the paper worksheet, the check and the screen reader all read it from here; a new
 // reaction is one more record.
+//
+// Texts are UTF-8. Its words, written in Greek, are marked for Qt's lupdate with the context the
+// program looks them up under in the catalogue of another language; formulas are not words.
 //
 // Places in the window are in twips (1/1440 inch), in the section box's own coordinates; what a
 // picture shows is in its drawing's logical units, 16000 across.
@@ -40,29 +45,30 @@ struct Rect {
 
 struct CompoundRecord {
     // The formula as its card draws it: "_" lowers the next character or braced group.
-    std::u16string_view markup;
+    std::string_view markup;
     // Its Greek name and its formula in plain characters, as a screen reader says them.
-    std::u16string_view name;
-    std::u16string_view formula;
+    std::string_view name;
+    std::string_view formula;
 };
 
 inline constexpr std::array<CompoundRecord, kCompounds> kCompoundTable{{
-    {u"H_2O", u"νερό", u"H2O"},
-    {u"CH_3COOH", u"αιθανικό οξύ", u"CH3COOH"},
-    {u"CH_3CH_2COOH", u"προπανικό οξύ", u"CH3CH2COOH"},
-    {u"C_νH_{2ν+1}COOH", u"κορεσμένο μονοκαρβοξυλικό οξύ", u"CνH2ν+1COOH"},
-    {u"NH_3", u"αμμωνία", u"NH3"},
+    {"H_2O", QT_TRANSLATE_NOOP("Compounds", "νερό"), "H2O"},
+    {"CH_3COOH", QT_TRANSLATE_NOOP("Compounds", "αιθανικό οξύ"), "CH3COOH"},
+    {"CH_3CH_2COOH", QT_TRANSLATE_NOOP("Compounds", "προπανικό οξύ"), "CH3CH2COOH"},
+    {"C_νH_{2ν+1}COOH", QT_TRANSLATE_NOOP("Compounds", "κορεσμένο μονοκαρβοξυλικό οξύ"),
+     "CνH2ν+1COOH"},
+    {"NH_3", QT_TRANSLATE_NOOP("Compounds", "αμμωνία"), "NH3"},
 }};
 
 // ---- Sections ---------------------------------------------------------------------------------
 
 struct Section {
     // On the tab that straddles the frame's top edge; none for an empty title.
-    std::u16string_view title;
+    std::string_view title;
     // What a section without a title is about, as a screen reader names it.
-    std::u16string_view subject;
+    std::string_view subject;
     // Shown below the reactions once the section is found right.
-    std::u16string_view note;
+    std::string_view note;
     // The light-yellow frame, in its section box; the box is as high as the frame with the same
     // margin above and below.
     Rect frame;
@@ -74,38 +80,48 @@ inline constexpr double kSectionWidth = 12435;
 inline constexpr Rect kTitleRect{240, 120, 2775, 345};
 
 inline constexpr std::array<Section, kSections> kSectionTable{{
-    {u"Βιομηχανική παρασκευή",
+    {QT_TRANSLATE_NOOP("Sections", "Βιομηχανική παρασκευή"),
      {},
-     u"Το «βιομηχανικό» οξικό οξύ το οποίο χρησιμοποιείται στη σύνθεση άλλων προϊόντων "
-     u"παρασκευάζεται με τους παραπάνω τρεις τρόπους",
+     QT_TRANSLATE_NOOP(
+         "Sections",
+         "Το «βιομηχανικό» οξικό οξύ το οποίο χρησιμοποιείται στη σύνθεση άλλων προϊόντων "
+         "παρασκευάζεται με τους παραπάνω τρεις τρόπους"),
      {60, 300, 12315, 4395},
      {180, 4140, 12075, 525}},
     {{},
-     u"Το ξίδι",
-     u"Το ξίδι είναι διάλυμα οξικού οξέος, το οποίο παρασκευάζεται από τη ζύμωση κρασιού ή "
-     u"άλλου αλκοολούχου ποτού μικρής περιεκτικότητας σε οινόπνευμα (περίπου 5% - 8%). Κατά τη "
-     u"διεργασία αυτή λαμβάνει χώρα οξείδωση της αιθυλικής αλκοόλης προς οξικό οξύ παρουσία του "
-     u"ένζυμου αλκοολοξειδάση.",
+     QT_TRANSLATE_NOOP("Sections", "Το ξίδι"),
+     QT_TRANSLATE_NOOP(
+         "Sections",
+         "Το ξίδι είναι διάλυμα οξικού οξέος, το οποίο παρασκευάζεται από τη ζύμωση κρασιού ή "
+         "άλλου αλκοολούχου ποτού μικρής περιεκτικότητας σε οινόπνευμα (περίπου 5% - 8%). Κατά τη "
+         "διεργασία αυτή λαμβάνει χώρα οξείδωση της αιθυλικής αλκοόλης προς οξικό οξύ παρουσία του "
+         "ένζυμου αλκοολοξειδάση."),
      {60, 60, 12315, 2175},
      {180, 1260, 12075, 825}},
     {{},
-     u"Ανώτερα οξέα από τα λίπη",
-     u"Από τα ζωικά ή φυτικά λίπη μπορούμε με κατάλληλη διεργασία να πάρουμε τα ανώτερα μέλη "
-     u"της σειράς με μεγάλη καθαρότητα.",
+     QT_TRANSLATE_NOOP("Sections", "Ανώτερα οξέα από τα λίπη"),
+     QT_TRANSLATE_NOOP(
+         "Sections",
+         "Από τα ζωικά ή φυτικά λίπη μπορούμε με κατάλληλη διεργασία να πάρουμε τα ανώτερα μέλη "
+         "της σειράς με μεγάλη καθαρότητα."),
      {60, 60, 12315, 1695},
      {180, 1380, 12075, 285}},
-    {u"Στο εργαστήριο",
+    {QT_TRANSLATE_NOOP("Sections", "Στο εργαστήριο"),
      {},
-     u"Το αιθανικό οξύ παρασκευάζεται με οξείδωση της αιθυλικής αλκοόλης με τα κατάλληλα "
-     u"οξειδωτικά μέσα. Η παρασκευή αυτή μπορεί κάλλιστα να εφαρμοστεί και για άλλα κορεσμένα "
-     u"μονοκαρβοξυλικά οξέα.",
+     QT_TRANSLATE_NOOP(
+         "Sections",
+         "Το αιθανικό οξύ παρασκευάζεται με οξείδωση της αιθυλικής αλκοόλης με τα κατάλληλα "
+         "οξειδωτικά μέσα. Η παρασκευή αυτή μπορεί κάλλιστα να εφαρμοστεί και για άλλα κορεσμένα "
+         "μονοκαρβοξυλικά οξέα."),
      {60, 300, 12315, 4455},
      {180, 4080, 12075, 585}},
     {{},
-     u"Υδρόλυση νιτριλίων",
-     u"Το αιθανικό οξύ παρασκευάζεται με υδρόλυση του αιθανονιτριλίου παρουσία οξέος ή βάσης. "
-     u"H παρασκευή αυτή μπορεί κάλλιστα να εφαρμοστεί και για άλλα κορεσμένα μονοκαρβοξυλικά "
-     u"οξέα.",
+     QT_TRANSLATE_NOOP("Sections", "Υδρόλυση νιτριλίων"),
+     QT_TRANSLATE_NOOP(
+         "Sections",
+         "Το αιθανικό οξύ παρασκευάζεται με υδρόλυση του αιθανονιτριλίου παρουσία οξέος ή βάσης. "
+         "H παρασκευή αυτή μπορεί κάλλιστα να εφαρμοστεί και για άλλα κορεσμένα μονοκαρβοξυλικά "
+         "οξέα."),
      {60, 60, 12315, 4395},
      {180, 3840, 12075, 525}},
 }};
@@ -143,7 +159,7 @@ inline constexpr Row kLaboratoryRow{1844, {515, 1201}, {862, 915}, {729, 1048}, 
 // next character or braced group), a "+" or words.
 struct TextAt {
     double x = 0;
-    std::u16string_view markup;
+    std::string_view markup;
 };
 
 struct Arrow {
@@ -194,7 +210,7 @@ struct BlankRecord {
 struct BoxRecord {
     double left = 0;
     double top = 0;
-    std::u16string_view reactant;
+    std::string_view reactant;
     int termBlank = kNone;
     int fills = 0;
 };
@@ -204,7 +220,7 @@ struct Reaction {
     // The picture in its section box.
     Rect place;
     // What a screen reader says of the picture, its formulas in plain characters.
-    std::u16string_view spoken;
+    std::string_view spoken;
 
     // What the picture shows.
     const Row* row;
@@ -228,7 +244,7 @@ struct Reaction {
     std::array<int, 4> ratio;
     int bonus;
     // The reaction as a box's name says it after the term, so that no two boxes sound alike.
-    std::u16string_view spokenForBoxes;
+    std::string_view spokenForBoxes;
 };
 
 namespace detail {
@@ -241,16 +257,20 @@ inline constexpr Band kHydrolysisProductMark{418, 926};
 inline constexpr CardPlace kIndustrialCard{CardPlace::Origin::PictureRight, -420, true};
 
 // Reactions 1 and 2: two reactants over catalysts give the one product, ethanoic acid.
-constexpr Reaction catalysed(double top, std::u16string_view spoken, std::u16string_view reactant,
-                             std::u16string_view second, std::u16string_view plainReactant,
-                             std::u16string_view plainSecond, std::array<int, 4> ratio,
-                             std::u16string_view spokenForBoxes) {
+constexpr Reaction catalysed(double top, std::string_view spoken, std::string_view reactant,
+                             std::string_view second, std::string_view plainReactant,
+                             std::string_view plainSecond, std::array<int, 4> ratio,
+                             std::string_view spokenForBoxes) {
     return {0,
             {1440, top, 9165, 1110},
             spoken,
             &kIndustrialRow,
-            {{{1625, reactant}, {4573, u"+"}, {6240, second}, {}}},
-            {{7061, 9632}, {9437, 9828}, {7242, u"καταλύτες"}, {}},
+            {{{1625, reactant}, {4573, "+"}, {6240, second}, {}}},
+            {{7061, 9632},
+             {9437, 9828},
+             //: Over a reaction arrow, in little room: keep it as short.
+             {7242, QT_TRANSLATE_NOOP("Reactions", "καταλύτες")},
+             {}},
             {{{{388, 1292}, kIndustrialMark},
               {{5087, 5991}, kIndustrialMark},
               {{10405, 11309}, kIndustrialProductMark},
@@ -270,14 +290,14 @@ constexpr Reaction catalysed(double top, std::u16string_view spoken, std::u16str
 }
 
 // Reactions 5 to 7: a primary alcohol oxidised to an acid and water.
-constexpr Reaction oxidised(double top, std::u16string_view spoken, double alcoholX,
-                            std::u16string_view alcohol, Compound acid) {
+constexpr Reaction oxidised(double top, std::string_view spoken, double alcoholX,
+                            std::string_view alcohol, Compound acid) {
     return {3,
             {1200, top, 9630, 1110},
             spoken,
             &kLaboratoryRow,
-            {{{alcoholX, alcohol}, {11315, u"+"}, {}, {}}},
-            {{4791, 6835}, {6650, 7022}, {5523, u"[O]"}, {}},
+            {{{alcoholX, alcohol}, {11315, "+"}, {}, {}}},
+            {{4791, 6835}, {6650, 7022}, {5523, "[O]"}, {}},
             {},
             0,
             {{{{7456, 11131}, acid, 3, {CardPlace::Origin::Split, -180, true}},
@@ -293,16 +313,21 @@ constexpr Reaction oxidised(double top, std::u16string_view spoken, double alcoh
 
 // Reactions 8 to 10: a nitrile hydrolysed in acid or base to an acid and ammonia,
 // RCN + 2 H2O -> RCOOH + NH3.
-constexpr Reaction hydrolysed(double top, std::u16string_view spoken, std::u16string_view nitrile,
-                              std::u16string_view plainNitrile, Compound acid, double rightBoxLeft,
-                              std::u16string_view spokenForBoxes) {
+constexpr Reaction hydrolysed(double top, std::string_view spoken, std::string_view nitrile,
+                              std::string_view plainNitrile, Compound acid, double rightBoxLeft,
+                              std::string_view spokenForBoxes) {
     const double boxTop = top + 360;
     return {4,
             {120, top, 12135, 1110},
             spoken,
             &kShortRow,
-            {{{1229, nitrile}, {3577, u"+"}, {4718, u"H_2O"}, {11678, u"+"}}},
-            {{5659, 7283}, {7136, 7431}, {6304, u"H^+"}, {6054, u"ή OH^−"}},
+            {{{1229, nitrile}, {3577, "+"}, {4718, "H_2O"}, {11678, "+"}}},
+            {{5659, 7283},
+             {7136, 7431},
+             {6304, "H^+"},
+             //: Under the arrow, below "H⁺": "or OH⁻". "^" raises the next character; keep
+             //: "OH^−" as it is.
+             {6054, QT_TRANSLATE_NOOP("Reactions", "ή OH^−")}},
             {{{{294, 977}, kHydrolysisReactantMark},
               {{3846, 4529}, kHydrolysisReactantMark},
               {{7867, 8551}, kHydrolysisProductMark},
@@ -313,7 +338,7 @@ constexpr Reaction hydrolysed(double top, std::u16string_view spoken, std::u16st
             2,
             9060,
             {{{360, boxTop, plainNitrile},
-              {3060, boxTop, u"H2O"},
+              {3060, boxTop, "H2O"},
               {6120, boxTop, {}, 0},
               {rightBoxLeft, boxTop, {}, 1, 1}}},
             4,
@@ -330,34 +355,42 @@ inline constexpr std::array<Reaction, 11> kReactionTable{{
     // 2 C4H10 + 5 O2 -> 4 CH3COOH + 2 H2O, asks for butane and the acid only.
     {0,
      {1500, 600, 9165, 1110},
-     u"Καταλυτική οξείδωση βουτανίου, C4H10",
+     QT_TRANSLATE_NOOP("Reactions", "Καταλυτική οξείδωση βουτανίου, C4H10"),
      &kIndustrialRow,
-     {{{1625, u"C_4H_{10}"}, {}, {}, {}}},
-     {{4516, 9632}, {9437, 9828}, {4997, u"καταλυτική οξείδωση"}, {}},
+     {{{1625, "C_4H_{10}"}, {}, {}, {}}},
+     {{4516, 9632},
+      {9437, 9828},
+      {4997, QT_TRANSLATE_NOOP("Reactions", "καταλυτική οξείδωση")},
+      {}},
      {{{{388, 1292}, detail::kIndustrialMark}, {{10405, 11309}, detail::kIndustrialProductMark}}},
      2,
      {{{{11392, 15253}, Ethanoic, 3, detail::kIndustrialCard}, {}}},
      1,
      0,
-     {{{1800, 960, u"C4H10"}, {7500, 960, {}, 0}, {}, {}}},
+     {{{1800, 960, "C4H10"}, {7500, 960, {}, 0}, {}, {}}},
      2,
      {1, 2},
      4,
-     u"καταλυτική οξείδωση βουτανίου"},
+     QT_TRANSLATE_NOOP("Reactions", "καταλυτική οξείδωση βουτανίου")},
     // 2 CH3CHO + O2 -> 2 CH3COOH
-    detail::catalysed(1740, u"Αιθανάλη, CH3CHO, και οξυγόνο, O2, με καταλύτες", u"CH_3CHO", u"O_2",
-                      u"CH3CHO", u"O2", {2, 1, 2}, u"οξείδωση αιθανάλης"),
+    detail::catalysed(
+        1740, QT_TRANSLATE_NOOP("Reactions", "Αιθανάλη, CH3CHO, και οξυγόνο, O2, με καταλύτες"),
+        "CH_3CHO", "O_2", "CH3CHO", "O2", {2, 1, 2},
+        QT_TRANSLATE_NOOP("Reactions", "οξείδωση αιθανάλης")),
     // CH3OH + CO -> CH3COOH
-    detail::catalysed(2880, u"Μεθανόλη, CH3OH, και μονοξείδιο του άνθρακα, CO, με καταλύτες",
-                      u"CH_3OH", u"CO", u"CH3OH", u"CO", {1, 1, 1},
-                      u"μεθανόλη και μονοξείδιο του άνθρακα"),
+    detail::catalysed(
+        2880,
+        QT_TRANSLATE_NOOP("Reactions",
+                          "Μεθανόλη, CH3OH, και μονοξείδιο του άνθρακα, CO, με καταλύτες"),
+        "CH_3OH", "CO", "CH3OH", "CO", {1, 1, 1},
+        QT_TRANSLATE_NOOP("Reactions", "μεθανόλη και μονοξείδιο του άνθρακα")),
     // Section 1: vinegar, the oxidation of ethanol by an enzyme.
     {1,
      {120, 120, 12135, 1110},
-     u"Αιθανόλη, CH3CH2OH, και οξυγόνο, O2, με αλκοοξειδάση",
+     QT_TRANSLATE_NOOP("Reactions", "Αιθανόλη, CH3CH2OH, και οξυγόνο, O2, με αλκοοξειδάση"),
      &kShortRow,
-     {{{1229, u"CH_3CH_2OH"}, {3577, u"+"}, {4239, u"O_2"}, {12037, u"+"}}},
-     {{4981, 7961}, {7814, 8110}, {5474, u"αλκοοξειδάση"}, {}},
+     {{{1229, "CH_3CH_2OH"}, {3577, "+"}, {4239, "O_2"}, {12037, "+"}}},
+     {{4981, 7961}, {7814, 8110}, {5474, QT_TRANSLATE_NOOP("Reactions", "αλκοοξειδάση")}, {}},
      {},
      0,
      {{{{8613, 11533}, Ethanoic, 3, {CardPlace::Origin::SplitInPicture, -310, true}},
@@ -372,9 +405,9 @@ inline constexpr std::array<Reaction, 11> kReactionTable{{
     // Section 2: the higher acids from fats.
     {2,
      {2580, 120, 7335, 1110},
-     u"Ζωικά ή φυτικά λίπη",
+     QT_TRANSLATE_NOOP("Reactions", "Ζωικά ή φυτικά λίπη"),
      &kFatsRow,
-     {{{577, u"ζωικά ή φυτικά λίπη"}, {}, {}, {}}},
+     {{{577, QT_TRANSLATE_NOOP("Reactions", "ζωικά ή φυτικά λίπη")}, {}, {}, {}}},
      {{7080, 9763}, {9520, 10009}, {}, {}},
      {},
      0,
@@ -387,17 +420,25 @@ inline constexpr std::array<Reaction, 11> kReactionTable{{
      0,
      {}},
     // Section 3: primary alcohols oxidised in the laboratory.
-    detail::oxidised(600, u"Οξείδωση αιθανόλης, CH3CH2OH", 1525, u"CH_3CH_2OH", Ethanoic),
-    detail::oxidised(1740, u"Οξείδωση προπανόλης, CH3CH2CH2OH", 1113, u"CH_3CH_2CH_2OH", Propanoic),
-    detail::oxidised(2880, u"Οξείδωση αλκοόλης, CνH2ν+1CH2OH", 1255, u"C_νH_{2ν+1}CH_2OH",
-                     GeneralAcid),
+    detail::oxidised(600, QT_TRANSLATE_NOOP("Reactions", "Οξείδωση αιθανόλης, CH3CH2OH"), 1525,
+                     "CH_3CH_2OH", Ethanoic),
+    detail::oxidised(1740, QT_TRANSLATE_NOOP("Reactions", "Οξείδωση προπανόλης, CH3CH2CH2OH"), 1113,
+                     "CH_3CH_2CH_2OH", Propanoic),
+    detail::oxidised(2880, QT_TRANSLATE_NOOP("Reactions", "Οξείδωση αλκοόλης, CνH2ν+1CH2OH"), 1255,
+                     "C_νH_{2ν+1}CH_2OH", GeneralAcid),
     // Section 4: nitriles hydrolysed in acid or base.
-    detail::hydrolysed(300, u"Υδρόλυση αιθανονιτριλίου, CH3CN, με H+ ή OH−", u"CH_3CN", u"CH3CN",
-                       Ethanoic, 9240, u"υδρόλυση αιθανονιτριλίου"),
-    detail::hydrolysed(1440, u"Υδρόλυση προπανονιτριλίου, CH3CH2CN, με H+ ή OH−", u"CH_3CH_2CN",
-                       u"CH3CH2CN", Propanoic, 9300, u"υδρόλυση προπανονιτριλίου"),
-    detail::hydrolysed(2580, u"Υδρόλυση νιτριλίου, CνH2ν+1CN, με H+ ή OH−", u"C_νH_{2ν+1}CN",
-                       u"CνH2ν+1CN", GeneralAcid, 9240, u"υδρόλυση νιτριλίου"),
+    detail::hydrolysed(
+        300, QT_TRANSLATE_NOOP("Reactions", "Υδρόλυση αιθανονιτριλίου, CH3CN, με H+ ή OH−"),
+        "CH_3CN", "CH3CN", Ethanoic, 9240,
+        QT_TRANSLATE_NOOP("Reactions", "υδρόλυση αιθανονιτριλίου")),
+    detail::hydrolysed(
+        1440, QT_TRANSLATE_NOOP("Reactions", "Υδρόλυση προπανονιτριλίου, CH3CH2CN, με H+ ή OH−"),
+        "CH_3CH_2CN", "CH3CH2CN", Propanoic, 9300,
+        QT_TRANSLATE_NOOP("Reactions", "υδρόλυση προπανονιτριλίου")),
+    detail::hydrolysed(2580,
+                       QT_TRANSLATE_NOOP("Reactions", "Υδρόλυση νιτριλίου, CνH2ν+1CN, με H+ ή OH−"),
+                       "C_νH_{2ν+1}CN", "CνH2ν+1CN", GeneralAcid, 9240,
+                       QT_TRANSLATE_NOOP("Reactions", "υδρόλυση νιτριλίου")),
 }};
 
 inline constexpr int kReactions = int(kReactionTable.size());

@@ -300,13 +300,13 @@ bool Board::event(QEvent* event) {
         auto* help = static_cast<QHelpEvent*>(event);
         const Target target = targetAt(toTwips(help->pos()));
         if (target.kind == Target::Kind::PaletteCard) {
-            QToolTip::showText(help->globalPos(), content::texts::kHintDrag, this,
+            QToolTip::showText(help->globalPos(), content::texts::hintDrag(), this,
                                toPixels(content::paletteCard(target.index)));
         } else if (target.kind == Target::Kind::PlacedCard) {
             const QRect card =
                 zoom_.pictureRect(content::placedCard(target.blank))
                     .translated(viewport_->pos() + sections_[sectionInView()]->pos());
-            QToolTip::showText(help->globalPos(), content::texts::kHintRemove, this, card);
+            QToolTip::showText(help->globalPos(), content::texts::hintRemove(), this, card);
         } else {
             QToolTip::hideText();
             event->ignore();

@@ -1,4 +1,4 @@
-#include "content/window_centring.h"
+#include "app/window_centring.h"
 
 #include <QEvent>
 #include <QScreen>
@@ -7,7 +7,7 @@
 #include <algorithm>
 #include <optional>
 
-namespace content {
+namespace app {
 
 namespace {
 
@@ -92,4 +92,4 @@ bool WindowCentring::eventFilter(QObject* watched, QEvent* event) {
     return false;
 }
 
-} // namespace content
+} // namespace app

@@ -1,14 +1,13 @@
 #pragma once
 
+#include "app/url_opener.h"
+#include "app/window_centring.h"
 #include "content/drawing.h"
 #include "content/geometry.h"
-#include "content/url_opener.h"
-#include "content/window_centring.h"
 
 #include <QCursor>
 #include <QDialog>
 #include <QIcon>
-#include <QImage>
 #include <QUrl>
 
 #include <array>
@@ -17,13 +16,7 @@
 class QPlainTextEdit;
 class QPushButton;
 
-namespace content {
-
-// The school's round emblem in dark red, drawn in twips on a square 3197 wide.
-std::unique_ptr<Drawing> makeSchoolEmblem();
-
-// The maker's logo: a square colour picture 960 pixels wide.
-QImage makeMakerLogo();
+namespace app {
 
 // The About window: the worksheet's title, the school's emblem, the author, the maker's logo and
 // the usage notice. Its owner creates it once and shows it modally with exec() as often as
@@ -57,16 +50,16 @@ private:
         bool bold;
     };
 
-    void arrange(Zoom zoom);
+    void arrange(content::Zoom zoom);
     void fit(QSize room);
     void load();
     void openLink(const QUrl& address) const;
 
     UrlOpener opener_;
-    std::unique_ptr<Drawing> emblem_;
-    std::unique_ptr<Drawing> logo_;
+    std::unique_ptr<content::Drawing> emblem_;
+    std::unique_ptr<content::Drawing> logo_;
     WindowCentring* centring_ = nullptr;
-    Zoom zoom_;
+    content::Zoom zoom_;
     std::array<Control, 6> controls_{};
     QPlainTextEdit* notice_ = nullptr;
     QPushButton* okButton_ = nullptr;
@@ -74,4 +67,4 @@ private:
     const QObject* pressedLink_ = nullptr;
 };
 
-} // namespace content
+} // namespace app

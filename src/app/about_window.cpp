@@ -1,5 +1,6 @@
-#include "content/about_window.h"
+#include "app/about_window.h"
 
+#include "content/about_pictures.h"
 #include "content/fonts.h"
 #include "content/geometry.h"
 #include "content/links.h"
@@ -13,16 +14,26 @@
 
 #include <algorithm>
 
-namespace content {
+namespace app {
 
 namespace {
 
-const QString kCaption = QStringLiteral("Παρασκευές οργανικών οξέων, 2014");
-const QString kSchoolTip =
-    QStringLiteral("κλικ για να συνδεθείτε με την ιστοσελίδα του Λυκείου Φλοκαρίων");
-const QString kCollectionTip =
-    QStringLiteral("κλικ για να συνδεθείτε με τη συλλογή προγραμμάτων του ");
-const QString kMakerTip = QStringLiteral("κλικ για να συνδεθείτε με την ");
+QString caption() {
+    return QCoreApplication::translate("About", "Παρασκευές οργανικών οξέων, 2014");
+}
+QString schoolTip() {
+    return QCoreApplication::translate(
+        "About", "κλικ για να συνδεθείτε με την ιστοσελίδα του Λυκείου Φλοκαρίων");
+}
+// Followed by the author as the About window names him, in the genitive.
+QString collectionTip() {
+    return QCoreApplication::translate("About",
+                                       "κλικ για να συνδεθείτε με τη συλλογή προγραμμάτων του ");
+}
+// Followed by the maker's web address.
+QString makerTip() {
+    return QCoreApplication::translate("About", "κλικ για να συνδεθείτε με την ");
+}
 
 // The window and its controls, in twips of the client area.
 constexpr int kClientWidth = 8055;
@@ -48,21 +59,22 @@ QRect ownerArea(const QWidget& window) {
 // Shows a drawing stretched to the widget; the drawing keeps the rendered pixmaps.
 class PictureView : public QWidget {
 public:
-    PictureView(const Drawing& drawing, QWidget* parent) : QWidget(parent), drawing_(drawing) {}
+    PictureView(const content::Drawing& drawing, QWidget* parent)
+        : QWidget(parent), drawing_(drawing) {}
 
 protected:
     void paintEvent(QPaintEvent*) override {
         QPainter painter(this);
         const qreal ratio = devicePixelRatioF();
-        painter.drawPixmap(rect(), drawing_.pixmap(devicePixels(size(), ratio), ratio));
+        painter.drawPixmap(rect(), drawing_.pixmap(content::devicePixels(size(), ratio), ratio));
     }
 
 private:
-    const Drawing& drawing_;
+    const content::Drawing& drawing_;
 };
 
 // A raster picture as a drawing, so that it is scaled once per size like the others.
-class RasterDrawing : public Drawing {
+class RasterDrawing : public content::Drawing {
 public:
     explicit RasterDrawing(QImage image) : image_(std::move(image)) {}
 
@@ -81,9 +93,9 @@ private:
 
 AboutWindow::AboutWindow(UrlOpener opener, const QIcon& icon, const QCursor& handCursor,
                          QWidget* parent)
-    : QDialog(parent), opener_(std::move(opener)), emblem_(makeSchoolEmblem()),
-      logo_(std::make_unique<RasterDrawing>(makeMakerLogo())) {
-    setWindowTitle(kCaption);
+    : QDialog(parent), opener_(std::move(opener)), emblem_(content::makeSchoolEmblem()),
+      logo_(std::make_unique<RasterDrawing>(content::makeMakerLogo())) {
+    setWindowTitle(caption());
     setWindowIcon(icon);
     centring_ =
         new WindowCentring(*this, ownerArea, ownerScreen, [this](QSize room) { fit(room); });
@@ -99,7 +111,7 @@ AboutWindow::AboutWindow(UrlOpener opener, const QIcon& icon, const QCursor& han
     // Created back to front: each widget lies on top of those made before it.
     auto* makerLogo = new PictureView(*logo_, this);
     makerLogo->setObjectName(QStringLiteral("makerLogo"));
-    makerLogo->setToolTip(kMakerTip + links::kMakerPage.toString());
+    makerLogo->setToolTip(makerTip() + content::links::kMakerPage.toString());
 
     auto* emblemGround = new QWidget(this);
     emblemGround->setObjectName(QStringLiteral("emblemGround"));
@@ -108,7 +120,7 @@ AboutWindow::AboutWindow(UrlOpener opener, const QIcon& icon, const QCursor& han
     emblemGround->setPalette(white);
     emblemGround->setAutoFillBackground(true);
 
-    auto* authorCredit = new QLabel(links::kAuthorCredit, this);
+    auto* authorCredit = new QLabel(content::links::authorCredit(), this);
     authorCredit->setObjectName(QStringLiteral("authorCredit"));
     QPalette green = authorCredit->palette();
     green.setColor(QPalette::WindowText, kCreditColour);
@@ -120,13 +132,13 @@ AboutWindow::AboutWindow(UrlOpener opener, const QIcon& icon, const QCursor& han
     authorCredit->setAutoFillBackground(true);
     authorCredit->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
     authorCredit->setWordWrap(true);
-    authorCredit->setToolTip(kCollectionTip + links::kAuthorCreditGenitive);
+    authorCredit->setToolTip(collectionTip() + content::links::authorCreditGenitive());
 
     auto* schoolEmblem = new PictureView(*emblem_, this);
     schoolEmblem->setObjectName(QStringLiteral("schoolEmblem"));
-    schoolEmblem->setToolTip(kSchoolTip);
+    schoolEmblem->setToolTip(schoolTip());
 
-    okButton_ = new QPushButton(QStringLiteral("OK"), this);
+    okButton_ = new QPushButton(QCoreApplication::translate("About", "OK"), this);
     okButton_->setObjectName(QStringLiteral("okButton"));
     connect(okButton_, &QPushButton::clicked, this, &QDialog::accept);
 
@@ -149,8 +161,9 @@ AboutWindow::AboutWindow(UrlOpener opener, const QIcon& icon, const QCursor& han
                  Control{notice_, {60, 4080, 7995, 795}, 8, false}};
     arrange(zoom_);
 
-    links_ = {Link{schoolEmblem, links::kSchoolPage}, Link{authorCredit, links::kProgramCollection},
-              Link{makerLogo, links::kMakerPage}};
+    links_ = {Link{schoolEmblem, content::links::kSchoolPage},
+              Link{authorCredit, content::links::kProgramCollection},
+              Link{makerLogo, content::links::kMakerPage}};
     for (const Link& link : links_) {
         link.widget->setCursor(handCursor);
         link.widget->installEventFilter(this);
@@ -196,12 +209,13 @@ bool AboutWindow::eventFilter(QObject* watched, QEvent* event) {
     return QDialog::eventFilter(watched, event);
 }
 
-void AboutWindow::arrange(Zoom zoom) {
+void AboutWindow::arrange(content::Zoom zoom) {
     zoom_ = zoom;
     setFixedSize(zoom.toPixels(kClientWidth), zoom.toPixels(kClientHeight));
     for (const Control& control : controls_) {
         if (control.points > 0)
-            control.widget->setFont(controlFont(control.points * zoom.factor(), control.bold));
+            control.widget->setFont(
+                content::controlFont(control.points * zoom.factor(), control.bold));
         // The author's name keeps its width and grows downwards when it needs more lines.
         QRect place = zoom.toPixels(control.twips);
         if (control.widget->hasHeightForWidth())
@@ -213,16 +227,16 @@ void AboutWindow::arrange(Zoom zoom) {
 
 void AboutWindow::fit(QSize room) {
     // One factor across and down, so that the window keeps its shape; 1 wherever it fits.
-    const double factor = std::min({1.0, room.width() * kTwipsPerPixel / kClientWidth,
-                                    room.height() * kTwipsPerPixel / kClientHeight});
+    const double factor = std::min({1.0, room.width() * content::kTwipsPerPixel / kClientWidth,
+                                    room.height() * content::kTwipsPerPixel / kClientHeight});
     if (factor > 0 && factor != zoom_.factor())
-        arrange(Zoom(factor));
+        arrange(content::Zoom(factor));
 }
 
 void AboutWindow::load() {
     centring_->centre();
     // A line break after the notice leaves an empty last line, room to scroll the notice up.
-    notice_->setPlainText(links::kUsageNotice + QStringLiteral("\r\n"));
+    notice_->setPlainText(content::links::usageNotice() + QStringLiteral("\r\n"));
     okButton_->setFocus();
 }
 
@@ -234,4 +248,4 @@ void AboutWindow::openLink(const QUrl& address) const {
     }
 }
 
-} // namespace content
+} // namespace app

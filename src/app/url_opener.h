@@ -4,7 +4,7 @@
 
 #include <functional>
 
-namespace content {
+namespace app {
 
 // Opens an address, on the web or a local file, with the user's default handler. Injected, so
 // that tests can see which address would open without starting a browser. False when nothing
@@ -14,4 +14,4 @@ using UrlOpener = std::function<bool(const QUrl&)>;
 
 UrlOpener desktopUrlOpener();
 
-} // namespace content
+} // namespace app

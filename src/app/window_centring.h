@@ -9,7 +9,7 @@
 
 class QWidget;
 
-namespace content {
+namespace app {
 
 // Centres a top-level window by its outer frame, title bar included, and may keep that frame
 // within bounds. A window manager frames a window only once it is shown, so the first centring
@@ -51,4 +51,4 @@ private:
     QSize countedSize_;
 };
 
-} // namespace content
+} // namespace app
