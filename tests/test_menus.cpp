@@ -1,6 +1,7 @@
 // The menu bar: captions, help, the printable worksheet, the About window.
 #include "app/about_window.h"
 #include "app/worksheet_document_file.h"
+#include "content/language.h"
 #include "content/texts.h"
 #include "content/worksheet_document.h"
 #include "support/window_fixture.h"
@@ -12,6 +13,7 @@
 #include <QFileInfo>
 #include <QLineEdit>
 #include <QMenuBar>
+#include <QMenu>
 #include <QMessageBox>
 #include <QScrollBar>
 #include <QTemporaryDir>
@@ -100,7 +102,11 @@ class MenusTest : public QObject {
     Q_OBJECT
 
 private slots:
-    void initTestCase() { systemTemp_ = QDir::tempPath(); }
+    // The worksheet's language, as the program starts in it, with Qt's own texts in it too.
+    void initTestCase() {
+        systemTemp_ = QDir::tempPath();
+        QVERIFY(content::useLanguage(content::Language::Greek));
+    }
 
     // Every test starts with an empty cache and no installed document: the XDG directories and
     // the temporary directory are scratch directories, so nothing of the machine or the user's
@@ -161,7 +167,7 @@ private slots:
                        for (QAbstractButton* button : box->buttons())
                            buttons << button->text();
                        buttons.sort();
-                       QCOMPARE(buttons, (QStringList{"English", "OK"}));
+                       QCOMPARE(buttons, (QStringList{"English", "Εντάξει"}));
                        box->button(QMessageBox::Ok)->click();
                    });
         QVERIFY(Snapshot(f) == before);
@@ -384,6 +390,22 @@ private slots:
                    });
         QVERIFY(first);
         QVERIFY(Snapshot(f) == before);
+    }
+
+    // Qt's own texts that the window shows come in Greek too: the edit menus of the boxes and
+    // the scroll bar's, though Debian carries no Greek catalogue of Qt's.
+    void standardTextsAreGreek() {
+        QLineEdit edit;
+        edit.setText("12");
+        std::unique_ptr<QMenu> menu(edit.createStandardContextMenu());
+        QStringList texts;
+        for (QAction* action : menu->actions()) {
+            if (!action->isSeparator())
+                texts << action->text().section('\t', 0, 0);
+        }
+        QCOMPARE(texts, (QStringList{"&Αναίρεση", "&Επανάληψη", "Απο&κοπή", "Α&ντιγραφή",
+                                     "Ε&πικόλληση", "Διαγραφή", "Επιλογή όλων"}));
+        QCOMPARE(QCoreApplication::translate("QScrollBar", "Scroll here"), QString("Κύλιση εδώ"));
     }
 
 private:

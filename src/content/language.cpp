@@ -40,11 +40,12 @@ bool useLanguage(Language language) {
     if (!own->isEmpty())
         QCoreApplication::installTranslator(own);
     // Qt's own texts: the message box's buttons, the context menus of text boxes and the scroll
-    // bar. Where Qt's translations directory has no catalogue for the language, Qt's English
-    // stays.
+    // bar. The system's catalogue comes first; where it has none, as Debian has none in Greek,
+    // the program's own, which holds the few the window shows; else Qt's English stays.
     auto* qt = new QTranslator(QCoreApplication::instance());
-    if (qt->load(QStringLiteral("qtbase_") + languageCode(language),
-                 QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+    const QString catalogue = QStringLiteral("qtbase_") + languageCode(language);
+    if (qt->load(catalogue, QLibraryInfo::path(QLibraryInfo::TranslationsPath)) ||
+        qt->load(QStringLiteral(":/i18n/") + catalogue))
         QCoreApplication::installTranslator(qt);
     current = language;
     return true;
