@@ -4,6 +4,7 @@
 #include "content/geometry.h"
 #include "support/on_white.h"
 #include "support/window_fixture.h"
+#include "view/section_view.h"
 
 #include <QApplication>
 #include <QTest>
@@ -35,7 +36,7 @@ private slots:
         QCOMPARE(qApp->devicePixelRatio(), 2.0);
         WindowFixture f;
         QCOMPARE(f.board.size(), QSize(915, 548));
-        QCOMPARE(f.board.viewport()->geometry(), QRect(8, 60, 873, 473));
+        QCOMPARE(f.board.sectionView(0)->parentWidget()->geometry(), QRect(8, 60, 873, 473));
     }
 
     // A palette column is its card's drawing rendered at ratio 2, stacked eighteen deep, pixel

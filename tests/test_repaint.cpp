@@ -35,7 +35,7 @@ QImage shownAt(const WindowFixture& f, const QRect& pixels) {
 
 // Where a rectangle of a section box lies on the board, in pixels.
 QRect onBoard(const WindowFixture& f, int section, const model::Rect& twips) {
-    return content::toPixels(twips).translated(f.board.viewport()->pos() +
+    return content::toPixels(twips).translated(f.board.sectionView(0)->parentWidget()->pos() +
                                                f.board.sectionView(section)->pos());
 }
 

@@ -61,7 +61,6 @@ public:
     model::Worksheet& worksheet() const { return worksheet_; }
     content::PictureCache* pictureCache() const { return pictures_; }
     QScrollBar* scrollBar() const;
-    QWidget* viewport() const { return viewport_; }
     SectionView* sectionView(int section) const { return sections_.at(section); }
     int sectionInView() const;
     // Turns to a section as the scroll bar would.
