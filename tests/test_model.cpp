@@ -259,6 +259,9 @@ private slots:
         model::Worksheet worksheet;
         fillRight(worksheet);
         worksheet.check();
+        worksheet.check();
+        QCOMPARE(worksheet.checks(), 2);
+        const QDateTime before = QDateTime::currentDateTimeUtc();
         QSignalSpy blanks(&worksheet, &model::Worksheet::blankChanged);
         QSignalSpy restarted(&worksheet, &model::Worksheet::restarted);
         QSignalSpy palette(&worksheet, &model::Worksheet::paletteChanged);
@@ -273,6 +276,8 @@ private slots:
             QCOMPARE(worksheet.coefficient(box), QString());
         }
         QCOMPARE(revealed(worksheet), QString());
+        QCOMPARE(worksheet.checks(), 0);
+        QVERIFY(worksheet.begun() >= before);
         QCOMPARE(restarted.size(), 1);
         QCOMPARE(palette.size(), 1);
 

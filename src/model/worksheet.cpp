@@ -93,6 +93,7 @@ Marking Worksheet::check() {
         if (marking.fullMarks[s])
             setNote(s, true);
     }
+    ++checks_;
     grade_ = marking.grade;
     emit gradeChanged();
     emit checked(marking);
@@ -109,6 +110,8 @@ void Worksheet::restart(std::uint32_t seed) {
     for (int box = 0; box < kCoefficientBoxes; ++box)
         setCoefficient(box, QString());
     hideRevealed();
+    checks_ = 0;
+    begun_ = QDateTime::currentDateTimeUtc();
     random_.seed(seed);
     shuffle();
     emit restarted();

@@ -2,6 +2,7 @@
 
 #include "model/marking.h"
 
+#include <QDateTime>
 #include <QObject>
 #include <QString>
 
@@ -51,6 +52,10 @@ public:
     // The grade the last check revealed, while it shows.
     std::optional<int> grade() const { return grade_; }
     bool isNoteShown(int section) const { return notes_.at(section); }
+    // How many checks the student has asked for since the worksheet was begun, and when that
+    // was: a restart begins it anew.
+    int checks() const { return checks_; }
+    const QDateTime& begun() const { return begun_; }
 
     // Puts a card of `compound` from the palette into `blank`; false when the palette has none
     // left. A card taken up from the palette hides what the last check revealed.
@@ -92,6 +97,8 @@ private:
     BoxTexts coefficients_;
     std::optional<int> grade_;
     std::array<bool, kSections> notes_{};
+    int checks_ = 0;
+    QDateTime begun_;
     std::mt19937 random_;
 };
 
