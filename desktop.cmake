@@ -11,6 +11,8 @@ set(WORKSHEET_ICON_SIZES 16 22 24 32 48 64 128 256)
 set(WORKSHEET_IDENTITY_DEFINITIONS WORKSHEET_BINARY="${WORKSHEET_BINARY}"
     WORKSHEET_VERSION="${PROJECT_VERSION}")
 target_compile_definitions(worksheet PRIVATE ${WORKSHEET_IDENTITY_DEFINITIONS})
+# A hand-in's record names the worksheet's activity by the program's own id.
+target_compile_definitions(worksheet_model PRIVATE WORKSHEET_APP_ID="${WORKSHEET_APP_ID}")
 
 find_package(Qt6 REQUIRED COMPONENTS Svg)
 qt_add_executable(export_icons tools/export_icons.cpp)
