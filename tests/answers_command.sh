@@ -32,13 +32,14 @@ printf '%s\n' "$@" >"$OPENED"
 STUB
 chmod +x "$scratch/bin/xdg-open"
 
-# Runs `--answers` with nothing in its environment but the given variables and nothing installed;
-# sets `status`.
+# Runs `--answers` and the options in `extra` with nothing in its environment but the given
+# variables and nothing installed; sets `status`.
+extra=()
 run() {
   status=0
   env -i XDG_DATA_DIRS="$scratch/empty" XDG_DATA_HOME="$scratch/empty" \
     XDG_RUNTIME_DIR="$scratch/runtime" OPENED="$scratch/opened" "$@" "$program" --answers \
-    >"$scratch/out" 2>"$scratch/err" || status=$?
+    "${extra[@]}" >"$scratch/out" 2>"$scratch/err" || status=$?
 }
 
 # No home directory at all: the key opens where the build left it, and nothing is written.
@@ -50,6 +51,18 @@ opened="$(cat "$scratch/opened" 2>/dev/null || true)"
 pdfinfo "$key" | grep -q "Title: *Παρασκευές οργανικών οξέων — Λύσεις" || fail "$key is not the key"
 [ -e "$scratch/no-home" ] && fail "a home directory was made"
 [ -s "$scratch/out" ] && fail "printed: $(cat "$scratch/out")"
+
+# In English, the English key.
+rm -f "$scratch/opened"
+extra=(--language en)
+run PATH="$scratch/bin" DISPLAY=":$n" HOME="$scratch/no-home"
+[ "$status" -eq 0 ] || fail "in English: exit status $status: $(cat "$scratch/err")"
+for _ in $(seq 100); do [ -s "$scratch/opened" ] && break; sleep 0.05; done
+opened="$(cat "$scratch/opened" 2>/dev/null || true)"
+[ "$opened" = "file://${key%.pdf}-en.pdf" ] || fail "in English the desktop was given '$opened'"
+pdfinfo "${key%.pdf}-en.pdf" | grep -q "Title: *Preparations of carboxylic acids — Answers" ||
+  fail "${key%.pdf}-en.pdf is not the English key"
+extra=()
 
 # Where the key cannot be shown, its path is on standard error: nothing on PATH can open it; or
 # no display at all, where the stand-in opener is given nothing.
