@@ -19,7 +19,10 @@ add_custom_command(
     DEPENDS ${CMAKE_SOURCE_DIR}/translations/qtbase_el.ts
     COMMENT "Compiling the Greek catalogue of Qt's own texts"
     VERBATIM)
+# Uncompressed: the catalogue is small, and reading it compressed would keep the decompressor's
+# library resident for the whole run.
 qt_add_resources(worksheet_content qt_catalogues
     PREFIX /i18n
+    OPTIONS -no-compress
     BASE ${CMAKE_CURRENT_BINARY_DIR}
     FILES ${qt_catalogue})

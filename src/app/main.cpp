@@ -8,9 +8,9 @@
 
 #include <QApplication>
 #include <QCommandLineParser>
-#include <QRegularExpression>
 #include <QTranslator>
 
+#include <algorithm>
 #include <cstdio>
 #include <optional>
 
@@ -62,8 +62,12 @@ content::Language localeLanguage() {
         const QString locale = qEnvironmentVariable(variable);
         if (locale.isEmpty())
             continue;
-        const QString language =
-            locale.left(locale.indexOf(QRegularExpression(QStringLiteral("[_.@]"))));
+        // The language is the name up to its territory, encoding or modifier. No regular
+        // expression: its library would stay resident for the whole run.
+        const auto end = std::find_if(locale.begin(), locale.end(), [](QChar c) {
+            return c == u'_' || c == u'.' || c == u'@';
+        });
+        const QStringView language = QStringView(locale).left(end - locale.begin());
         return language == QLatin1String("el") ? content::Language::Greek
                                                : content::Language::English;
     }
@@ -150,24 +154,26 @@ Request readCommandLine(int argc, char* argv[]) {
     const std::optional<content::Language> chosen =
         parser.isSet(language) ? content::languageOfCode(parser.value(language)) : std::nullopt;
     const content::Language messages = chosen.value_or(localeLanguage());
-    const CommandLineTexts texts = commandLineTexts(messages);
-    const QString usage = texts.help.arg(QCoreApplication::applicationName());
-    QString error;
-    if (!parsed)
-        error = parserError(parser.errorText(), texts);
-    else if (!parser.positionalArguments().isEmpty())
-        // The worksheet opens no files, so any argument left over is a mistake too.
-        error = texts.unexpectedArgument.arg(parser.positionalArguments().first());
-    else if (parser.isSet(language) && !chosen)
-        error = texts.unknownLanguage.arg(parser.value(language));
-    if (!error.isEmpty()) {
-        complain(error);
+    const bool wrong = !parsed || !parser.positionalArguments().isEmpty() ||
+                       (parser.isSet(language) && !chosen);
+    // The texts are read from their catalogue only when there is something to say: a start that
+    // opens the window would keep its decompressor resident for nothing.
+    if (wrong || parser.isSet(help)) {
+        const CommandLineTexts texts = commandLineTexts(messages);
+        const QString usage = texts.help.arg(QCoreApplication::applicationName());
+        if (!wrong) {
+            print(stdout, usage);
+            return {0};
+        }
+        if (!parsed)
+            complain(parserError(parser.errorText(), texts));
+        else if (!parser.positionalArguments().isEmpty())
+            // The worksheet opens no files, so any argument left over is a mistake too.
+            complain(texts.unexpectedArgument.arg(parser.positionalArguments().first()));
+        else
+            complain(texts.unknownLanguage.arg(parser.value(language)));
         print(stderr, QLatin1Char('\n') + usage);
         return {kUsageError};
-    }
-    if (parser.isSet(help)) {
-        print(stdout, usage);
-        return {0};
     }
     if (parser.isSet(version)) {
         print(stdout, QCoreApplication::applicationName() + QLatin1Char(' ') +
