@@ -19,7 +19,7 @@ WindowFixture::WindowFixture()
                                                    opened.push_back(url);
                                                    return openerSucceeds;
                                                })),
-      board(window->board()) {}
+      board(*window->findChild<view::Board*>()) {}
 
 QAction* WindowFixture::command(Command which) const {
     return window->menuBar()->actions().at(int(which));
