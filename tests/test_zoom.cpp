@@ -9,7 +9,6 @@
 #include "content/look.h"
 #include "support/screen_reader.h"
 #include "support/window_fixture.h"
-#include "view/ghost.h"
 #include "view/section_view.h"
 
 #include <QApplication>
@@ -172,8 +171,8 @@ private slots:
         const QPointF over(6000, 1500);
         f.moveTo(over);
         const QPoint pointer = f.pixelAt(over);
-        QVERIFY(f.board.ghost().place());
-        const QRect ghost = *f.board.ghost().place();
+        const QRect ghost = f.carried().place;
+        QVERIFY(!ghost.isNull());
         QVERIFY(std::abs(ghost.left() - (pointer.x() + 60 * perTwip)) <= 1);
         QVERIFY(std::abs(ghost.center().y() - pointer.y()) <= 1);
         QCOMPARE(ghost.size(), f.board.zoom().pictureRect(content::paletteCard(0)).size());
