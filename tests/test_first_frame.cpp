@@ -19,7 +19,10 @@
 #include <functional>
 
 #if defined(__SANITIZE_ADDRESS__)
-#include <sanitizer/allocator_interface.h>
+#include <cstddef>
+// AddressSanitizer's allocator holds the heap; GCC's libasan has this function of its interface,
+// though not the header that declares it.
+extern "C" std::size_t __sanitizer_get_current_allocated_bytes();
 #else
 #include <malloc.h>
 #endif

@@ -34,7 +34,11 @@ class ScreenReaderBridge : public QAccessibleBridgePlugin {
     Q_PLUGIN_METADATA(IID QAccessibleBridgeFactoryInterface_iid FILE "screen_reader.json")
 
 public:
-    QAccessibleBridge* create(const QString&) override { return new Bridge; }
+    // Qt keeps the bridges it loads for the rest of the process and never deletes one.
+    QAccessibleBridge* create(const QString&) override {
+        static Bridge bridge;
+        return &bridge;
+    }
 };
 
 Q_IMPORT_PLUGIN(ScreenReaderBridge)
