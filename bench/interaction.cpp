@@ -63,7 +63,7 @@ protected:
 
 class Session {
 public:
-    Session() : window_(worksheet_), board_(window_.board()) {
+    Session() : window_(worksheet_), board_(*window_.findChild<view::Board*>()) {
         qApp->installEventFilter(&paints_);
         window_.show();
         QElapsedTimer waited;

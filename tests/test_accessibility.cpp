@@ -2,7 +2,6 @@
 // blanks, coefficient boxes, sections, notes and the grade, kept up to date, the events that
 // announce placing, replacing, removing, the outcome of a check and a restart, and what pressing
 // a blank does.
-#include "assistive/announcer.h"
 #include "assistive/keyboard_stop.h"
 #include "assistive/names.h"
 #include "content/drawings.h"
@@ -10,6 +9,7 @@
 #include "content/spoken.h"
 #include "content/texts.h"
 #include "model/marking.h"
+#include "support/screen_reader.h"
 #include "support/window_fixture.h"
 #include "view/section_view.h"
 
@@ -68,42 +68,6 @@ void showActive(WindowFixture& f) {
 void key(QWidget* to, Qt::Key k) {
     QTest::keyClick(to, k);
 }
-
-// Records what the window tells assistive technology.
-struct Announcements {
-    struct Heard {
-        QAccessible::Event type;
-        QAccessible::Role role;
-        QString name;
-        QString description;
-    };
-    std::vector<Heard> heard;
-
-    explicit Announcements(WindowFixture& f) {
-        f.window->announcer().setDelivery([this](QAccessibleEvent& event) {
-            QAccessibleInterface* about = event.accessibleInterface();
-            heard.push_back({event.type(), about ? about->role() : QAccessible::NoRole,
-                             about ? about->text(QAccessible::Name) : QString(),
-                             about ? about->text(QAccessible::Description) : QString()});
-        });
-    }
-
-    bool has(QAccessible::Event type, const QString& name) const {
-        return std::any_of(heard.begin(), heard.end(),
-                           [&](const Heard& h) { return h.type == type && h.name == name; });
-    }
-
-    // What a screen reader speaks at once wherever the focus is: notifications as they appear,
-    // their words and their details.
-    QStringList said() const {
-        QStringList words;
-        for (const Heard& h : heard) {
-            if (h.type == QAccessible::ObjectShow && h.role == QAccessible::Notification)
-                words << (h.description.isEmpty() ? h.name : h.name + " | " + h.description);
-        }
-        return words;
-    }
-};
 
 } // namespace
 
@@ -275,7 +239,7 @@ private slots:
     // as the grade appearing, with an alert, and as the notes of right sections appearing.
     void changesAndTheCheckAreAnnounced() {
         WindowFixture f;
-        Announcements listening(f);
+        ScreenReader listening;
 
         f.showSection(2);
         putByKeys(f, 5, GeneralAcid);
@@ -342,7 +306,7 @@ private slots:
     void changesOfABlankAreSaidAtOnce() {
         WindowFixture f;
         showActive(f);
-        Announcements listening(f);
+        ScreenReader listening;
         auto* first = f.stop(0);
         first->setFocus();
 
@@ -387,7 +351,7 @@ private slots:
     void theCheckIsHeardWholeWhereverTheFocusIs() {
         WindowFixture f;
         showActive(f);
-        Announcements listening(f);
+        ScreenReader listening;
         f.stop(0)->setFocus();
         f.fill(5, GeneralAcid);
         f.fill(3, Ammonia);
@@ -413,7 +377,7 @@ private slots:
     void theKeysAreHeardOnceAndOnRequest() {
         WindowFixture f;
         showActive(f);
-        Announcements listening(f);
+        ScreenReader listening;
         const auto description = [&](int slot) {
             return of(f.stop(slot))->text(QAccessible::Description);
         };
@@ -442,7 +406,7 @@ private slots:
     void theRestartIsHeardWhereverTheFocusIs() {
         WindowFixture f;
         showActive(f);
-        Announcements listening(f);
+        ScreenReader listening;
         auto* first = f.stop(0);
         first->setFocus();
         key(first, Qt::Key_Space);

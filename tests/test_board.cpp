@@ -5,8 +5,6 @@
 #include "content/geometry.h"
 #include "support/on_white.h"
 #include "support/window_fixture.h"
-#include "view/drag.h"
-#include "view/ghost.h"
 #include "view/section_view.h"
 
 #include <QAction>
@@ -96,7 +94,7 @@ private slots:
             QCOMPARE(f.worksheet.compoundIn(blank), model::kNone);
         QCOMPARE(f.revealed(), QString());
         QVERIFY(!f.board.isDragging());
-        QVERIFY(!f.board.ghost().place());
+        QVERIFY(f.carried().place.isNull());
 
         const QImage board = f.board.grab().toImage().convertToFormat(QImage::Format_RGB32);
         for (int column = 0; column < model::kCompounds; ++column) {
@@ -134,7 +132,7 @@ private slots:
         f.usePalette(shown);
         f.press(onPaletteColumn(column));
         QVERIFY(f.board.isDragging());
-        QCOMPARE(f.board.drag()->compound(), shown[column]);
+        QCOMPARE(f.carried().compound, shown[column]);
         QCOMPARE(f.board.cardsOn(column), model::kCardsPerCompound - 1);
         f.releaseAt(f.onPicture(0, 3000));
         QCOMPARE(f.worksheet.compoundIn(0), shown[column]);

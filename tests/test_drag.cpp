@@ -3,8 +3,6 @@
 // with the card back home: the edge zone, drops that take no compound, a drag the window loses.
 #include "content/geometry.h"
 #include "support/window_fixture.h"
-#include "view/drag.h"
-#include "view/ghost.h"
 #include "view/section_view.h"
 
 #include <QApplication>
@@ -34,7 +32,7 @@ QRect ghostBeside(QPoint pointer) {
 // cards of its compound that are in no blank.
 void verifySettled(const WindowFixture& f) {
     QVERIFY(!f.board.isDragging());
-    QVERIFY(!f.board.ghost().place());
+    QVERIFY(f.carried().place.isNull());
     for (int column = 0; column < model::kCompounds; ++column)
         QCOMPARE(f.board.cardsOn(column),
                  f.worksheet.cardsLeft(f.worksheet.compoundInColumn(column)));
@@ -361,14 +359,15 @@ private slots:
         const QPointF point = arrange(f, spot, section);
         const model::Blanks before = blanksOf(f);
         f.grab(Water);
-        QCOMPARE(f.board.ghost().place(), ghostBeside(WindowFixture::pixels(f.onPalette(Water))));
+        QCOMPARE(f.carried().place, ghostBeside(WindowFixture::pixels(f.onPalette(Water))));
         f.moveTo({6000, 1500});
         // Up and to the left, away from the card the first move left beside the pointer.
         for (QPointF pointer : {point, point - QPointF(100, 50)}) {
             f.moveTo(pointer);
             QVERIFY(f.board.isDragging());
-            QCOMPARE(f.board.ghost().place(), ghostBeside(WindowFixture::pixels(pointer)));
-            QCOMPARE(f.board.ghost().compound(), int(Water));
+            const WindowFixture::Carried carried = f.carried();
+            QCOMPARE(carried.place, ghostBeside(WindowFixture::pixels(pointer)));
+            QCOMPARE(carried.compound, int(Water));
             QCOMPARE(f.board.cardsOn(f.worksheet.columnOf(Water)), model::kCardsPerCompound - 1);
         }
         f.releaseAt({6000, 800});
@@ -401,7 +400,7 @@ private slots:
         QVERIFY(f.board.isDragging());
         // Where the geometry puts the card beside the pointer; near the top its top edge lies
         // above the board.
-        QCOMPARE(f.board.ghost().place(),
+        QCOMPARE(f.carried().place,
                  content::toPixels(content::ghostAt(atPixel(kept.x(), kept.y()))));
 
         f.moveTo(atPixel(ended.x(), ended.y()));
@@ -424,8 +423,7 @@ private slots:
         f.grab(Water);
         f.moveTo(atPixel(400, row));
         QVERIFY(f.board.isDragging());
-        QVERIFY(f.board.ghost().place());
-        QCOMPARE(f.board.ghost().place()->size(), QSize(149, 29));
+        QCOMPARE(f.carried().place.size(), QSize(149, 29));
         f.releaseAt({6000, 800});
     }
 
@@ -439,15 +437,15 @@ private slots:
         for (double y : {3000.0, 6000.0}) {
             f.moveTo({content::kScrollBar.left + 100, y});
             QVERIFY(f.board.isDragging());
-            QVERIFY(f.board.drag()->isParked());
-            QVERIFY(!f.board.ghost().place());
+            QVERIFY(f.carried().place.isNull());
             QCOMPARE(f.board.cardsOn(f.worksheet.columnOf(Propanoic)), model::kCardsPerCompound);
             QCOMPARE(f.board.sectionInView(), 3);
         }
         const QPointF over = f.onPicture(6, 3000);
         f.moveTo(over);
-        QVERIFY(!f.board.drag()->isParked());
-        QCOMPARE(f.board.ghost().place(), ghostBeside(WindowFixture::pixels(over)));
+        const WindowFixture::Carried carried = f.carried();
+        QCOMPARE(carried.place, ghostBeside(WindowFixture::pixels(over)));
+        QCOMPARE(carried.compound, int(Propanoic));
         QCOMPARE(f.board.cardsOn(f.worksheet.columnOf(Propanoic)), model::kCardsPerCompound - 1);
         f.releaseAt(over);
         QCOMPARE(f.worksheet.compoundIn(8), int(Propanoic));
@@ -564,7 +562,7 @@ private slots:
         f.press(atPixel(pixel.x(), pixel.y()));
         QCOMPARE(f.board.isDragging(), drags);
         if (drags)
-            QCOMPARE(f.board.drag()->compound(), f.worksheet.compoundInColumn(0));
+            QCOMPARE(f.carried().compound, f.worksheet.compoundInColumn(0));
         // Only a card taken up hides the grade.
         QCOMPARE(f.worksheet.grade().has_value(), !drags);
         f.releaseAt(atPixel(pixel.x(), pixel.y()));
@@ -602,11 +600,11 @@ private slots:
         f.showSection(0);
         f.grab(Ethanoic, button);
         QVERIFY(f.board.isDragging());
-        QCOMPARE(f.board.drag()->compound(), int(Ethanoic));
+        QCOMPARE(f.carried().compound, int(Ethanoic));
         QCOMPARE(f.revealed(), QString());
         const QPointF over = f.onPicture(2, 2000);
         f.moveTo(over);
-        QCOMPARE(f.board.ghost().place(), ghostBeside(WindowFixture::pixels(over)));
+        QCOMPARE(f.carried().place, ghostBeside(WindowFixture::pixels(over)));
         QTest::mouseRelease(&f.board, button, {}, WindowFixture::pixels(over));
         QCOMPARE(f.worksheet.compoundIn(2), int(Ethanoic));
         verifySettled(f);

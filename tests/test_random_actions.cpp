@@ -13,8 +13,6 @@
 #include "model/marking.h"
 #include "support/on_white.h"
 #include "support/window_fixture.h"
-#include "view/drag.h"
-#include "view/ghost.h"
 #include "view/section_view.h"
 
 #include <QAction>
@@ -149,6 +147,7 @@ State fresh(int section) {
     return s;
 }
 
+// What the worksheet holds and the section in view; the drag is judged by what it shows.
 State observed(const WindowFixture& f) {
     State s;
     s.blanks = f.worksheet.blanks();
@@ -157,11 +156,6 @@ State observed(const WindowFixture& f) {
     for (int n = 0; n < kSections; ++n)
         s.notes[n] = f.worksheet.isNoteShown(n);
     s.section = f.board.sectionInView();
-    if (const view::Drag* drag = f.board.drag()) {
-        s.dragged = drag->compound();
-        s.pointer = drag->pointer();
-        s.parked = drag->isParked();
-    }
     return s;
 }
 
@@ -190,17 +184,6 @@ QString differences(const State& seen, const State& want) {
     }
     if (seen.section != want.section)
         return QString("section %1 is in view, not %2").arg(seen.section).arg(want.section);
-    if (seen.dragged != want.dragged)
-        return QString("the drag carries %1, not %2")
-            .arg(compoundName(seen.dragged), compoundName(want.dragged));
-    if (want.dragged != kNone && (seen.pointer != want.pointer || seen.parked != want.parked))
-        return QString("the drag is at (%1, %2)%3, not at (%4, %5)%6")
-            .arg(seen.pointer.x())
-            .arg(seen.pointer.y())
-            .arg(seen.parked ? " parked" : "")
-            .arg(want.pointer.x())
-            .arg(want.pointer.y())
-            .arg(want.parked ? " parked" : "");
     return {};
 }
 
@@ -365,14 +348,20 @@ QString brokenInvariant(const WindowFixture& f, const State& want, Qt::MouseButt
     }
 
     const bool dragging = want.dragged != kNone;
-    const std::optional<QRect>& ghost = board.ghost().place();
+    if (board.isDragging() != dragging)
+        return dragging ? QString("no drag carries %1").arg(compoundName(want.dragged))
+                        : QString("a drag goes on");
+    const WindowFixture::Carried ghost = f.carried();
     if (dragging && !want.parked) {
-        if (ghost != ghostBeside(want.pointer) || board.ghost().compound() != want.dragged)
-            return QString("the ghost of %1 lies at %2, not beside the pointer at %3")
-                .arg(compoundName(board.ghost().compound()))
-                .arg(ghost ? QString("(%1, %2)").arg(ghost->x()).arg(ghost->y()) : "nowhere")
+        if (ghost.place != ghostBeside(want.pointer) || ghost.compound != want.dragged)
+            return QString("the ghost of %1 lies at %2, not %3 beside the pointer at %4")
+                .arg(compoundName(ghost.compound))
+                .arg(ghost.place.isNull()
+                         ? QString("nowhere")
+                         : QString("(%1, %2)").arg(ghost.place.x()).arg(ghost.place.y()))
+                .arg(compoundName(want.dragged))
                 .arg(QString("(%1, %2)").arg(want.pointer.x()).arg(want.pointer.y()));
-    } else if (ghost) {
+    } else if (!ghost.place.isNull()) {
         return QString("a ghost shows %1")
             .arg(dragging ? "while its card is parked" : "without a drag");
     }
@@ -639,7 +628,9 @@ public:
         const Screen screen(f_);
         const view::Board& board = f_.board;
         const model::Worksheet& w = f_.worksheet;
-        const std::optional<QRect>& ghost = board.ghost().place();
+        const QRect shownGhost = f_.carried().place;
+        const std::optional<QRect> ghost =
+            shownGhost.isNull() ? std::nullopt : std::optional<QRect>(shownGhost);
         const auto covered = [&](const QRect& r) {
             return ghost && ghost->adjusted(-2, -2, 2, 2).intersects(r);
         };
@@ -1768,21 +1759,21 @@ private slots:
         QTest::mousePress(window, Qt::LeftButton, {}, at(f.onPalette(Propanoic)));
         QVERIFY(f.board.isDragging());
         QTest::mouseMove(window, at({3000, 600}));
-        QCOMPARE(f.board.ghost().place().value_or(QRect()), ghostAt({3000, 600}));
+        QCOMPARE(f.carried().place, ghostAt({3000, 600}));
         const QPointF onGhost(3405, 645);
-        QVERIFY(f.board.ghost().place()->contains(WindowFixture::pixels(onGhost)));
+        QVERIFY(f.carried().place.contains(WindowFixture::pixels(onGhost)));
         QTest::mouseMove(window, at(onGhost));
-        QCOMPARE(f.board.ghost().place().value_or(QRect()), ghostAt(onGhost));
+        QCOMPARE(f.carried().place, ghostAt(onGhost));
 
         const QPointF onPicture = f.onPicture(6, 7000);
         QTest::mouseMove(window, at(onPicture));
         const QPointF onItsGhost = onPicture + QPointF(300, 0);
-        QVERIFY(f.board.ghost().place()->contains(WindowFixture::pixels(onItsGhost)));
+        QVERIFY(f.carried().place.contains(WindowFixture::pixels(onItsGhost)));
         QTest::mouseMove(window, at(onItsGhost));
-        QCOMPARE(f.board.ghost().place().value_or(QRect()), ghostAt(onItsGhost));
+        QCOMPARE(f.carried().place, ghostAt(onItsGhost));
         QTest::mouseRelease(window, Qt::LeftButton, {}, at(onItsGhost));
         QVERIFY(!f.board.isDragging());
-        QVERIFY(!f.board.ghost().place());
+        QVERIFY(f.carried().place.isNull());
         QCOMPARE(f.worksheet.compoundIn(model::firstBlankOf(6) + 1), int(Propanoic));
     }
 
@@ -1812,8 +1803,7 @@ private slots:
         QVERIFY(f.board.isDragging());
         const QPointF onBlank = f.onBlank(13);
         QTest::mouseMove(window, at(onBlank));
-        QCOMPARE(f.board.ghost().place().value_or(QRect()),
-                 ghostBeside(twipsAt(WindowFixture::pixels(onBlank))));
+        QCOMPARE(f.carried().place, ghostBeside(twipsAt(WindowFixture::pixels(onBlank))));
         QTest::mouseRelease(window, Qt::RightButton, {}, at(onBlank));
         QVERIFY(!f.board.isDragging());
         QCOMPARE(f.worksheet.compoundIn(13), int(Ammonia));

@@ -2,7 +2,6 @@
 // board leaves alone into mouse events.
 #include "content/geometry.h"
 #include "support/window_fixture.h"
-#include "view/ghost.h"
 
 #include <QGuiApplication>
 #include <QLineEdit>
@@ -42,7 +41,7 @@ private slots:
         QTest::touchEvent(board, screen_.get()).press(0, card);
         QVERIFY(f.board.isDragging());
         QTest::touchEvent(board, screen_.get()).move(0, (card + blank) / 2);
-        QVERIFY(f.board.ghost().place());
+        QCOMPARE(f.carried().compound, int(Ethanoic));
         QTest::touchEvent(board, screen_.get()).move(0, blank);
         QTest::touchEvent(board, screen_.get()).release(0, blank);
         QVERIFY(!f.board.isDragging());
@@ -77,7 +76,7 @@ private slots:
         QTest::touchEvent(board, screen_.get()).move(0, beside);
         QTest::touchEvent(board, screen_.get()).release(0, beside);
         QVERIFY(!f.board.isDragging());
-        QVERIFY(!f.board.ghost().place());
+        QVERIFY(f.carried().place.isNull());
         QCOMPARE(f.board.cardsOn(f.worksheet.columnOf(Water)), model::kCardsPerCompound);
         for (int blank = 0; blank < model::kBlanks; ++blank)
             QCOMPARE(f.worksheet.compoundIn(blank), model::kNone);

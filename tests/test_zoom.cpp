@@ -4,15 +4,13 @@
 // the wheel and the window's border set the zoom, and a screen reader hears it. CTest runs this
 // once on each screen of tests/screens.
 #include "app/zooming.h"
-#include "assistive/announcer.h"
 #include "content/drawings.h"
 #include "content/geometry.h"
 #include "content/look.h"
+#include "support/screen_reader.h"
 #include "support/window_fixture.h"
-#include "view/ghost.h"
 #include "view/section_view.h"
 
-#include <QAccessibleEvent>
 #include <QApplication>
 #include <QMenuBar>
 #include <QPainter>
@@ -25,19 +23,6 @@
 namespace {
 
 const QRgb kYellow = qRgb(0xFF, 0xFF, 0x00);
-
-// The words a screen reader says at once, in order.
-struct Heard {
-    explicit Heard(WindowFixture& f) {
-        assistive::Announcer& announcer = f.window->announcer();
-        announcer.setDelivery([this, &announcer](QAccessibleEvent& event) {
-            if (event.type() == QAccessible::ObjectShow &&
-                event.accessibleInterface()->object() == &announcer)
-                said << announcer.words();
-        });
-    }
-    QStringList said;
-};
 
 QString zoomHeard(const WindowFixture& f) {
     return QStringLiteral("Μέγεθος %1 %").arg(std::lround(f.board.zoom().factor() * 100));
@@ -186,8 +171,8 @@ private slots:
         const QPointF over(6000, 1500);
         f.moveTo(over);
         const QPoint pointer = f.pixelAt(over);
-        QVERIFY(f.board.ghost().place());
-        const QRect ghost = *f.board.ghost().place();
+        const QRect ghost = f.carried().place;
+        QVERIFY(!ghost.isNull());
         QVERIFY(std::abs(ghost.left() - (pointer.x() + 60 * perTwip)) <= 1);
         QVERIFY(std::abs(ghost.center().y() - pointer.y()) <= 1);
         QCOMPARE(ghost.size(), f.board.zoom().pictureRect(content::paletteCard(0)).size());
@@ -271,8 +256,8 @@ private slots:
         QFETCH(int, key);
         QFETCH(int, direction);
         WindowFixture f;
-        Heard heard(f);
         openOnScreen(f);
+        ScreenReader reader;
         const double opened = f.board.zoom().factor();
         const QSize before = f.window->size();
         const auto step = [&] {
@@ -287,7 +272,7 @@ private slots:
         };
         step();
         const double zoom = f.board.zoom().factor();
-        QCOMPARE(heard.said, QStringList{zoomHeard(f)});
+        QCOMPARE(reader.said(), QStringList{zoomHeard(f)});
         // The window system moves the window in its own time.
         QTRY_VERIFY(liesWithinTheScreen(*f.window));
         QCOMPARE(f.window->centralWidget()->size(), f.board.size());
@@ -302,19 +287,19 @@ private slots:
             const QRect frame = f.window->frameGeometry();
             QVERIFY(frame.width() >= free.width() - 1 || frame.height() >= free.height() - 1);
         }
-        heard.said.clear();
+        reader.heard.clear();
         QTest::keyClick(f.window.get(), Qt::Key_0, Qt::ControlModifier);
         QCOMPARE(f.board.zoom().factor(), opened);
         QCOMPARE(f.window->size(), before);
-        QCOMPARE(heard.said, QStringList{zoomHeard(f)});
+        QCOMPARE(reader.said(), QStringList{zoomHeard(f)});
     }
 
     // A window the desktop resizes shows the worksheet as large as its new client area holds,
     // in proportion and in its middle; the new zoom is heard once the resizing rests.
     void resizingTheWindowZoomsTheWorksheet() {
         WindowFixture f;
-        Heard heard(f);
         openOnScreen(f);
+        ScreenReader reader;
         const double opened = f.board.zoom().factor();
         f.window->resize(f.window->width() * 4 / 5, f.window->height());
         QVERIFY(f.board.zoom().factor() < opened);
@@ -325,8 +310,8 @@ private slots:
         const QPoint corner = f.board.pos();
         QVERIFY(std::abs(corner.x() * 2 + board.width() - stage.width()) <= 1);
         QVERIFY(std::abs(corner.y() * 2 + board.height() - stage.height()) <= 1);
-        QVERIFY(heard.said.isEmpty());
-        QTRY_COMPARE(heard.said, QStringList{zoomHeard(f)});
+        QVERIFY(reader.said().isEmpty());
+        QTRY_COMPARE(reader.said(), QStringList{zoomHeard(f)});
     }
 };
 

@@ -43,11 +43,11 @@ MainWindow::MainWindow(model::Worksheet& worksheet, UrlOpener opener)
                                                content::PictureCache::programEdition(), this);
     board_ = new view::Board(worksheet_, stage, pictures);
     setCentralWidget(stage);
-    announcer_ = new assistive::Announcer(board_);
+    auto* announcer = new assistive::Announcer(board_);
     // The board owns what a screen reader finds on it and its keyboard stops.
-    new assistive::Places(*board_, *announcer_);
-    new assistive::BlankStops(*board_, *announcer_);
-    zooming_ = new Zooming(*this, *stage, *board_, *announcer_);
+    new assistive::Places(*board_);
+    new assistive::BlankStops(*board_, *announcer);
+    zooming_ = new Zooming(*this, *stage, *board_, *announcer);
     resize(board_->size() + QSize(0, menuBar()->sizeHint().height()));
 
     // The separator item only separates: it has no command.

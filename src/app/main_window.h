@@ -14,10 +14,6 @@ namespace view {
 class Board;
 }
 
-namespace assistive {
-class Announcer;
-} // namespace assistive
-
 namespace app {
 
 class AboutWindow;
@@ -31,10 +27,6 @@ class MainWindow : public QMainWindow {
 
 public:
     explicit MainWindow(model::Worksheet& worksheet, UrlOpener opener = desktopUrlOpener());
-
-    model::Worksheet& worksheet() const { return worksheet_; }
-    view::Board& board() const { return *board_; }
-    assistive::Announcer& announcer() const { return *announcer_; }
 
     // Shows the window on its screen at a size that fits there, in the middle of it.
     void showOnScreen();
@@ -53,7 +45,6 @@ private:
     model::Worksheet& worksheet_;
     UrlOpener opener_;
     view::Board* board_ = nullptr;
-    assistive::Announcer* announcer_ = nullptr;
     MenuBar* menuBar_ = nullptr;
     // The menu commands, left to right; the separator has none.
     QAction* helpAction_ = nullptr;

@@ -32,9 +32,7 @@ QAccessibleInterface* announcerInterface(const QString&, QObject* object) {
     return nullptr;
 }
 
-Announcer::Announcer(QWidget* parent)
-    : QWidget(parent),
-      delivery_([](QAccessibleEvent& event) { QAccessible::updateAccessibility(&event); }) {
+Announcer::Announcer(QWidget* parent) : QWidget(parent) {
     // Nothing to see or touch: it paints nothing and lets the pointer through.
     setAttribute(Qt::WA_TransparentForMouseEvents);
     setFocusPolicy(Qt::NoFocus);
@@ -48,11 +46,11 @@ void Announcer::say(const QString& words, const QString& details) {
     // The name and description changes make a reader that keeps them ask again; the showing is
     // what it speaks.
     QAccessibleEvent name(this, QAccessible::NameChanged);
-    deliver(name);
+    QAccessible::updateAccessibility(&name);
     QAccessibleEvent description(this, QAccessible::DescriptionChanged);
-    deliver(description);
+    QAccessible::updateAccessibility(&description);
     QAccessibleEvent shown(this, QAccessible::ObjectShow);
-    deliver(shown);
+    QAccessible::updateAccessibility(&shown);
 }
 
 } // namespace assistive

@@ -23,7 +23,7 @@ BlankStops::BlankStops(view::Board& board, Announcer& announcer)
     : QObject(&board), board_(board), worksheet_(board.worksheet()), announcer_(announcer) {
     for (int blank = 0; blank < model::kBlanks; ++blank) {
         auto* stop = new KeyboardStop(board.sectionView(model::sectionOfBlank(blank)),
-                                      board.zoom().toPixels(content::slotOf(blank)), announcer);
+                                      board.zoom().toPixels(content::slotOf(blank)));
         stop->keyPressed = [this, blank](const QKeyEvent& event) {
             return keyPressed(blank, event);
         };
@@ -35,7 +35,7 @@ BlankStops::BlankStops(view::Board& board, Announcer& announcer)
         stop->setName(blankName(worksheet_, blank));
         stops_[blank] = stop;
     }
-    grade_ = new KeyboardStop(&board, {}, announcer, QAccessible::StaticText);
+    grade_ = new KeyboardStop(&board, {}, QAccessible::StaticText);
     grade_->hide();
     for (int box = 0; box < model::kCoefficientBoxes; ++box) {
         if (QLineEdit* edit = board.sectionView(model::sectionOfBox(box))->boxEdit(box))

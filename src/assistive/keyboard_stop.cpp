@@ -1,6 +1,5 @@
 #include "assistive/keyboard_stop.h"
 
-#include "assistive/announcer.h"
 #include "content/device_pixels.h"
 #include "content/look.h"
 
@@ -53,9 +52,8 @@ QAccessibleInterface* keyboardStopInterface(const QString&, QObject* object) {
     return nullptr;
 }
 
-KeyboardStop::KeyboardStop(QWidget* parent, const QRect& place, const Announcer& announcer,
-                           QAccessible::Role role)
-    : QWidget(parent), announcer_(announcer), role_(role) {
+KeyboardStop::KeyboardStop(QWidget* parent, const QRect& place, QAccessible::Role role)
+    : QWidget(parent), role_(role) {
     setFocusPolicy(Qt::TabFocus);
     setAttribute(Qt::WA_TransparentForMouseEvents);
     setPlace(place);
@@ -72,7 +70,7 @@ void KeyboardStop::setName(const QString& name) {
         return;
     name_ = name;
     QAccessibleEvent notice(this, QAccessible::NameChanged);
-    announcer_.deliver(notice);
+    QAccessible::updateAccessibility(&notice);
 }
 
 void KeyboardStop::paintEvent(QPaintEvent*) {

@@ -9,8 +9,6 @@ class QKeyEvent;
 
 namespace assistive {
 
-class Announcer;
-
 // A keyboard stop over a place that is drawn rather than made of widgets: a blank, the grade.
 // It takes the focus in the tab order, frames its place while it has the focus, and offers its
 // keys to `keyPressed`, which says whether it used them; the pointer passes through it to what
@@ -18,8 +16,7 @@ class Announcer;
 class KeyboardStop : public QWidget {
 public:
     // `place` in pixels of `parent`; `role` is what a screen reader calls it.
-    KeyboardStop(QWidget* parent, const QRect& place, const Announcer& announcer,
-                 QAccessible::Role role = QAccessible::Button);
+    KeyboardStop(QWidget* parent, const QRect& place, QAccessible::Role role = QAccessible::Button);
 
     std::function<bool(const QKeyEvent&)> keyPressed;
     // What a screen reader's "press" does; none when it is empty.
@@ -41,7 +38,6 @@ protected:
     void focusOutEvent(QFocusEvent* event) override;
 
 private:
-    const Announcer& announcer_;
     QAccessible::Role role_;
     QString name_;
 };

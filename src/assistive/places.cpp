@@ -1,6 +1,5 @@
 #include "assistive/places.h"
 
-#include "assistive/announcer.h"
 #include "assistive/names.h"
 #include "content/drawings.h"
 #include "content/geometry.h"
@@ -167,8 +166,7 @@ QAccessibleInterface* drawnPlacesInterface(const QString&, QObject* object) {
     return nullptr;
 }
 
-Places::Places(view::Board& board, const Announcer& announcer)
-    : QObject(&board), board_(board), worksheet_(board.worksheet()), announcer_(announcer) {
+Places::Places(view::Board& board) : QObject(&board), board_(board), worksheet_(board.worksheet()) {
     namespace spoken = content::spoken;
     // Where a place of the worksheet lies at the board's zoom.
     const auto at = [this](const model::Rect& twips) {
@@ -257,7 +255,7 @@ DrawnPlace* Places::add(QObject* host, DrawnPlace* place) {
 
 void Places::tell(QAccessibleInterface* place, QAccessible::Event event) const {
     QAccessibleEvent notice(place, event);
-    announcer_.deliver(notice);
+    QAccessible::updateAccessibility(&notice);
 }
 
 // The grade appears, changes and goes where a screen reader hears it at once.

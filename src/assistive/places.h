@@ -16,7 +16,6 @@ class Board;
 
 namespace assistive {
 
-class Announcer;
 class DrawnPlace;
 
 // What a screen reader finds where the window draws rather than places widgets: on the board,
@@ -27,7 +26,7 @@ class DrawnPlace;
 // change and go; a restart tells it the palette's cards are others now.
 class Places : public QObject {
 public:
-    Places(view::Board& board, const Announcer& announcer);
+    explicit Places(view::Board& board);
     ~Places() override;
 
 private:
@@ -37,7 +36,6 @@ private:
 
     view::Board& board_;
     const model::Worksheet& worksheet_;
-    const Announcer& announcer_;
     std::vector<QAccessible::Id> ids_;
     std::array<DrawnPlace*, 5> paletteCards_{};
     DrawnPlace* grade_ = nullptr;

@@ -63,25 +63,20 @@ QPixmap Drawing::pixmap(QSize pixels, qreal devicePixelRatio, PictureCache* cach
     const Key key(pixels.width(), pixels.height(), devicePixelRatio);
     if (const auto found = cache_.find(key); found != cache_.end())
         return found->second;
-    if (std::optional<QImage> built = prerenderedPicture(pictureName(), pixels, devicePixelRatio)) {
-        ++loadCount_;
+    if (std::optional<QImage> built = prerenderedPicture(pictureName(), pixels, devicePixelRatio))
         return cache_.emplace(key, QPixmap::fromImage(std::move(*built))).first->second;
-    }
     if (cache && !pictureName().isEmpty())
         return cache_
             .emplace(key, QPixmap::fromImage(cachedPicture(pixels, devicePixelRatio, *cache)))
             .first->second;
-    const QPixmap image = QPixmap::fromImage(rendered(pixels, devicePixelRatio));
-    ++renderCount_;
-    cache_.emplace(key, image);
-    return image;
+    return cache_.emplace(key, QPixmap::fromImage(rendered(pixels, devicePixelRatio)))
+        .first->second;
 }
 
 QImage Drawing::cachedPicture(QSize pixels, qreal ratio, PictureCache& cache) const {
     if (std::optional<QImage> kept = cache.find(pictureName(), pixels, ratio))
         return *kept;
     QImage image = rendered(pixels, ratio);
-    ++renderCount_;
     cache.keep(pictureName(), image);
     return image;
 }

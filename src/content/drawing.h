@@ -54,10 +54,6 @@ public:
     void draw(QPainter& painter, const QRect& area, PictureCache* cache = nullptr,
               int times = 1) const;
 
-    // Number of pixmaps rendered so far for this drawing, and of those taken from the build's
-    // pictures (for tests and benchmarks).
-    int renderCount() const { return renderCount_; }
-    int loadCount() const { return loadCount_; }
     // Lets go of the pixmaps rendered so far: a drawing not on the screen holds no memory.
     void releasePixmaps() const { cache_.clear(); }
 
@@ -77,8 +73,6 @@ private:
     mutable std::map<Key, QPixmap> cache_;
     // Sizes painted once without a pixmap.
     mutable std::set<Key> paintedOnce_;
-    mutable int renderCount_ = 0;
-    mutable int loadCount_ = 0;
 };
 
 } // namespace content

@@ -108,7 +108,6 @@ void Board::layOut() {
     viewport_->setGeometry(toPixels(content::kViewport));
     for (SectionView* section : sections_)
         section->setZoom(zoom_);
-    ghost_->setGeometry(rect());
     gradeShown_ = gradeRect();
 }
 
@@ -346,11 +345,11 @@ void Board::followDrag(QPointF client, Qt::MouseButtons buttons) {
     }
     // Over the scroll bar the card waits at home; beyond it it is back beside the pointer.
     const bool parked = overScrollBar(client);
-    drag_->moveTo(client, parked);
+    drag_->setParked(parked);
     if (parked)
-        ghost_->clear();
+        ghost_->hide();
     else
-        ghost_->show(drag_->compound(), zoom_.pictureRect(content::ghostAt(client)));
+        ghost_->carry(drag_->compound(), zoom_.pictureRect(content::ghostAt(client)));
     updatePalette();
 }
 
@@ -366,7 +365,7 @@ void Board::finishDrag(int blank) {
     releaseMouse();
     drag_->end();
     drag_.release()->deleteLater();
-    ghost_->clear();
+    ghost_->hide();
     updatePalette();
     if (blank != model::kNone)
         worksheet_.place(blank, compound);

@@ -77,8 +77,6 @@ public:
     Target targetAt(QPointF client) const;
 
     bool isDragging() const { return drag_ != nullptr; }
-    const Drag* drag() const { return drag_.get(); }
-    const Ghost& ghost() const { return *ghost_; }
     // How many cards lie stacked on a palette column: its compound's cards not in a blank, nor
     // carried by a drag.
     int cardsOn(int column) const;

@@ -40,11 +40,6 @@ void Drag::end() {
     QApplication::restoreOverrideCursor();
 }
 
-void Drag::moveTo(QPointF pointer, bool parked) {
-    pointer_ = pointer;
-    parked_ = parked;
-}
-
 bool Drag::eventFilter(QObject* watched, QEvent* event) {
     switch (event->type()) {
     // Claimed, so that no shortcut (F10 for the menu bar) fires either.

@@ -1,7 +1,6 @@
 #pragma once
 
 #include <QObject>
-#include <QPointF>
 
 class QWidget;
 
@@ -25,11 +24,9 @@ public:
 
     int compound() const { return compound_; }
 
-    // Where the pointer is, in twips of the client area, and whether the card waits at home
-    // meanwhile, as it does over the scroll bar.
-    QPointF pointer() const { return pointer_; }
+    // Whether the card waits at home meanwhile, as it does with the pointer over the scroll bar.
     bool isParked() const { return parked_; }
-    void moveTo(QPointF pointer, bool parked);
+    void setParked(bool parked) { parked_ = parked; }
 
     // Gives the input back at once; the object itself may go later.
     void end();
@@ -43,7 +40,6 @@ protected:
 private:
     int compound_;
     QWidget& window_;
-    QPointF pointer_;
     bool parked_ = false;
     bool ended_ = false;
 };

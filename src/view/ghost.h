@@ -3,8 +3,6 @@
 #include <QRect>
 #include <QWidget>
 
-#include <optional>
-
 namespace content {
 class PictureCache;
 }
@@ -12,17 +10,13 @@ class PictureCache;
 namespace view {
 
 // The card a drag carries, drawn over everything else in the client area, scroll bar and boxes
-// included; the pointer passes through it.
+// included; the pointer passes through it. Hidden while no card is carried.
 class Ghost : public QWidget {
 public:
     explicit Ghost(QWidget* board, content::PictureCache* pictures = nullptr);
 
-    // Shows the card of `compound` in `pixels`, or nothing.
-    void show(int compound, const QRect& pixels);
-    void clear();
-
-    const std::optional<QRect>& place() const { return place_; }
-    int compound() const { return compound_; }
+    // Shows the card of `compound` in `pixels` of the board.
+    void carry(int compound, const QRect& pixels);
 
 protected:
     void paintEvent(QPaintEvent* event) override;
@@ -30,7 +24,6 @@ protected:
 private:
     content::PictureCache* pictures_;
     int compound_ = 0;
-    std::optional<QRect> place_;
 };
 
 } // namespace view

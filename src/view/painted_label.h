@@ -19,7 +19,6 @@ class PaintedLabel {
 public:
     PaintedLabel(content::LabelStyle style, QString text);
 
-    const QString& text() const { return text_; }
     void setText(const QString& text);
 
     // Paints the text in `pixels`, set for a box of `setFor` pixels and scaled from there.

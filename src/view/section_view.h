@@ -31,8 +31,6 @@ public:
     SectionView(model::Worksheet& worksheet, int section, QWidget* viewport,
                 content::PictureCache* pictures = nullptr);
 
-    int section() const { return section_; }
-
     // Lays the section out at `zoom`, in the middle of the viewport, its boxes with it.
     void setZoom(content::Zoom zoom);
 

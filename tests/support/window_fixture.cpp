@@ -1,7 +1,12 @@
 #include "support/window_fixture.h"
 
 #include "assistive/keyboard_stop.h"
+#include "content/device_pixels.h"
+#include "content/drawing.h"
+#include "content/drawings.h"
 #include "content/geometry.h"
+#include "support/on_white.h"
+#include "view/ghost.h"
 #include "view/section_view.h"
 
 #include <QAccessible>
@@ -19,7 +24,7 @@ WindowFixture::WindowFixture()
                                                    opened.push_back(url);
                                                    return openerSucceeds;
                                                })),
-      board(window->board()) {}
+      board(*window->findChild<view::Board*>()) {}
 
 QAction* WindowFixture::command(Command which) const {
     return window->menuBar()->actions().at(int(which));
@@ -117,6 +122,29 @@ QPointF WindowFixture::onBox(int box) {
 void WindowFixture::fill(int blank, int compound) {
     showSection(model::sectionOfBlank(blank));
     dropAt(compound, onBlank(blank));
+}
+
+WindowFixture::Carried WindowFixture::carried() const {
+    for (QObject* child : board.children()) {
+        auto* ghost = dynamic_cast<view::Ghost*>(child);
+        if (!ghost || !ghost->isVisibleTo(&board))
+            continue;
+        // Drawn alone on a transparent ground, as it lies over whatever is under it.
+        const qreal ratio = ghost->devicePixelRatioF();
+        QImage drawn(content::devicePixels(ghost->size(), ratio),
+                     QImage::Format_ARGB32_Premultiplied);
+        drawn.setDevicePixelRatio(ratio);
+        drawn.fill(Qt::transparent);
+        ghost->render(&drawn, {}, {}, QWidget::DrawChildren);
+        const QImage seen = onWhite(QPixmap::fromImage(drawn));
+        for (int compound = 0; compound < model::kCompounds; ++compound) {
+            const QPixmap card = content::cardDrawing(compound).pixmap(drawn.size(), ratio);
+            if (onWhite(card) == seen)
+                return {ghost->geometry(), compound};
+        }
+        return {ghost->geometry()};
+    }
+    return {};
 }
 
 namespace {

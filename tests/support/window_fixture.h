@@ -72,6 +72,15 @@ struct WindowFixture {
     void fill(int blank, int compound);
     void showSection(int section) { board.showSection(section); }
 
+    // The card the student sees beside the pointer while dragging, as the board shows it: where
+    // it lies in the board's pixels and whose card it is, told by its picture (kNone for the
+    // picture of no card); an empty place and kNone while none shows.
+    struct Carried {
+        QRect place;
+        int compound = model::kNone;
+    };
+    Carried carried() const;
+
     // A command's item on the menu bar, and the command given as a click on it would.
     QAction* command(Command which) const;
     void give(Command which) const;
