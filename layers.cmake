@@ -7,6 +7,7 @@ set(WORKSHEET_LAYERS model content view assistive app)
 set(model_sources
     coefficients.cpp coefficients.h
     description.h
+    kept_work.cpp kept_work.h
     marking.cpp marking.h
     worksheet.cpp worksheet.h)
 set(content_sources
