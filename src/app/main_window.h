@@ -41,7 +41,7 @@ public:
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
-    // Closing the window ends the program at once; nothing is kept.
+    // Closing the window ends the program at once, an ordinary end: nothing is kept.
     void closeEvent(QCloseEvent* event) override;
 
 private:

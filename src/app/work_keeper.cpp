@@ -1,0 +1,168 @@
+#include "app/work_keeper.h"
+
+#include "model/kept_work.h"
+#include "view/board.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFile>
+#include <QSaveFile>
+#include <QStandardPaths>
+
+#include <cerrno>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace app {
+
+namespace {
+
+const QString kWorkFile = QStringLiteral("work.json");
+const QString kLockFile = QStringLiteral("work.lock");
+// Set aside as work.json.unreadable, or with a number after it where that name is taken.
+const QString kSetAsideSuffix = QStringLiteral(".unreadable");
+constexpr int kSetAsideNames = 100;
+// Long enough that a burst of changes (a check emptying blanks and boxes, a number typed) makes
+// one write; short enough that a power cut loses little.
+constexpr int kWriteDelayMs = 300;
+
+// What a start finds where the work is kept: no file, or a file and its bytes, none where it
+// could not be read: not a plain file, or larger than any work.
+struct Reading {
+    bool found = false;
+    std::optional<QByteArray> bytes;
+};
+
+// Read without following a link or waiting on a pipe, and never more than work can be.
+Reading readBounded(const QString& path) {
+    const int fd =
+        ::open(QFile::encodeName(path).constData(), O_RDONLY | O_CLOEXEC | O_NONBLOCK | O_NOFOLLOW);
+    if (fd < 0)
+        return {errno != ENOENT, std::nullopt};
+    Reading reading{true, std::nullopt};
+    struct stat status {};
+    if (::fstat(fd, &status) == 0 && S_ISREG(status.st_mode) &&
+        status.st_size <= model::kKeptWorkLimit) {
+        QByteArray bytes(model::kKeptWorkLimit + 1, Qt::Uninitialized);
+        qsizetype total = 0;
+        ssize_t got = 0;
+        while (total < bytes.size() &&
+               (got = ::read(fd, bytes.data() + total, size_t(bytes.size() - total))) > 0)
+            total += got;
+        if (got >= 0 && total <= model::kKeptWorkLimit) {
+            bytes.truncate(total);
+            reading.bytes = bytes;
+        }
+    }
+    ::close(fd);
+    return reading;
+}
+
+bool nameTaken(const QString& path) {
+    struct stat status {};
+    return ::lstat(QFile::encodeName(path).constData(), &status) == 0;
+}
+
+} // namespace
+
+WorkKeeper::WorkKeeper(model::Worksheet& worksheet, const view::Board& board, const QString& folder,
+                       QObject* parent)
+    : QObject(parent), worksheet_(worksheet), board_(board), folder_(folder),
+      lock_(pathOf(kLockFile)) {
+    writeTimer_.setSingleShot(true);
+    writeTimer_.setInterval(kWriteDelayMs);
+    connect(&writeTimer_, &QTimer::timeout, this, &WorkKeeper::write);
+}
+
+QString WorkKeeper::userFolder() {
+    return QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
+}
+
+QString WorkKeeper::pathOf(const QString& name) const {
+    return folder_ + QLatin1Char('/') + name;
+}
+
+WorkKeeper::Found WorkKeeper::takeUp() {
+    // A lock left by a program that is gone is taken over.
+    lock_.setStaleLockTime(0);
+    if (keeping_ || folder_.isEmpty() || !QDir().mkpath(folder_) || !lock_.tryLock(0))
+        return Found::Nothing;
+    keeping_ = true;
+
+    Found found = Found::Nothing;
+    const QString path = pathOf(kWorkFile);
+    const Reading reading = readBounded(path);
+    if (reading.found) {
+        const auto state = reading.bytes ? model::readKeptWork(*reading.bytes) : std::nullopt;
+        if (state && worksheet_.restore(*state)) {
+            found = Found::Work;
+            fresh_ = false;
+            written_ = state;
+        } else {
+            found = Found::Unreadable;
+            setAside_ = path;
+            for (int n = 1; n <= kSetAsideNames; ++n) {
+                const QString aside =
+                    path + kSetAsideSuffix + (n == 1 ? QString() : QStringLiteral("-%1").arg(n));
+                if (nameTaken(aside))
+                    continue;
+                if (::rename(QFile::encodeName(path).constData(),
+                             QFile::encodeName(aside).constData()) == 0)
+                    setAside_ = aside;
+                break;
+            }
+        }
+    }
+
+    const auto changed = [this] {
+        fresh_ = false;
+        writeTimer_.start();
+    };
+    connect(&worksheet_, &model::Worksheet::blankChanged, this, changed);
+    connect(&worksheet_, &model::Worksheet::coefficientChanged, this, changed);
+    connect(&worksheet_, &model::Worksheet::checked, this, changed);
+    // Announced after the blanks and boxes it empties.
+    connect(&worksheet_, &model::Worksheet::restarted, this, [this] {
+        fresh_ = true;
+        writeTimer_.start();
+    });
+    connect(QCoreApplication::instance(), &QCoreApplication::aboutToQuit, this,
+            &WorkKeeper::finish);
+    return found;
+}
+
+// A file written whole or not at all: a crash in the middle leaves the one before.
+void WorkKeeper::write() {
+    if (!keeping_)
+        return;
+    if (board_.isDragging()) {
+        writeTimer_.start();
+        return;
+    }
+    if (fresh_) {
+        QFile::remove(pathOf(kWorkFile));
+        written_.reset();
+        return;
+    }
+    const model::Worksheet::State state = worksheet_.state();
+    if (written_ == state)
+        return;
+    QSaveFile file(pathOf(kWorkFile));
+    if (file.open(QIODevice::WriteOnly)) {
+        file.write(model::keptWork(state));
+        if (file.commit())
+            written_ = state;
+    }
+}
+
+void WorkKeeper::finish() {
+    if (!keeping_)
+        return;
+    keeping_ = false;
+    writeTimer_.stop();
+    QFile::remove(pathOf(kWorkFile));
+    lock_.unlock();
+}
+
+} // namespace app
