@@ -46,7 +46,6 @@ constexpr char kRole[] = "WORK_KEPT_ROLE";
 constexpr char kEnd[] = "WORK_KEPT_END";
 
 const QString kWorkFile = QStringLiteral("work.json");
-const QString kLockFile = QStringLiteral("work.lock");
 
 // A blank's keyboard stop, found where the student sees its focus frame: around its slot.
 assistive::KeyboardStop* stopOf(const view::Board& board, int blank) {
@@ -262,7 +261,7 @@ private slots:
         QVERIFY(!QFileInfo::exists(keptPath(kWorkFile)));
     }
 
-    // However the program is ended ordinarily, its work and its lock go with it.
+    // However the program is ended ordinarily, its work goes with it.
     void anOrdinaryEndLeavesNothing_data() {
         QTest::addColumn<QByteArray>("end");
         QTest::addColumn<int>("signal");
@@ -281,7 +280,6 @@ private slots:
             ::kill(pid_t(worker->processId()), signal);
         QVERIFY(endedOrdinarily(*worker));
         QVERIFY(!QFileInfo::exists(keptPath(kWorkFile)));
-        QVERIFY(!QFileInfo::exists(keptPath(kLockFile)));
     }
 
     // A second program at the same account keeps none of its work, and its end does not take

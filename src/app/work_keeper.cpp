@@ -11,6 +11,7 @@
 
 #include <cerrno>
 #include <fcntl.h>
+#include <sys/file.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -68,11 +69,15 @@ bool nameTaken(const QString& path) {
 
 WorkKeeper::WorkKeeper(model::Worksheet& worksheet, const view::Board& board, const QString& folder,
                        QObject* parent)
-    : QObject(parent), worksheet_(worksheet), board_(board), folder_(folder),
-      lock_(pathOf(kLockFile)) {
+    : QObject(parent), worksheet_(worksheet), board_(board), folder_(folder) {
     writeTimer_.setSingleShot(true);
     writeTimer_.setInterval(kWriteDelayMs);
     connect(&writeTimer_, &QTimer::timeout, this, &WorkKeeper::write);
+}
+
+WorkKeeper::~WorkKeeper() {
+    if (lock_ >= 0)
+        ::close(lock_);
 }
 
 QString WorkKeeper::userFolder() {
@@ -83,10 +88,28 @@ QString WorkKeeper::pathOf(const QString& name) const {
     return folder_ + QLatin1Char('/') + name;
 }
 
+// The kernel holds the lock for as long as the program runs, and lets it go however the program
+// ends, a crash and SIGKILL included: a lock left by a program that is gone is never in the way.
+// (A lock that lives in its file's contents, as QLockFile's does, is synced to the disk at every
+// start, on the way to the window's first frame.) The file stays: removed, it could be locked by
+// one program as another makes it anew.
+bool WorkKeeper::lock() {
+    if (folder_.isEmpty() || !QDir().mkpath(folder_))
+        return false;
+    const int fd = ::open(QFile::encodeName(pathOf(kLockFile)).constData(),
+                          O_RDWR | O_CREAT | O_CLOEXEC | O_NOFOLLOW, 0600);
+    if (fd < 0)
+        return false;
+    if (::flock(fd, LOCK_EX | LOCK_NB) != 0) {
+        ::close(fd);
+        return false;
+    }
+    lock_ = fd;
+    return true;
+}
+
 WorkKeeper::Found WorkKeeper::takeUp() {
-    // A lock left by a program that is gone is taken over.
-    lock_.setStaleLockTime(0);
-    if (keeping_ || folder_.isEmpty() || !QDir().mkpath(folder_) || !lock_.tryLock(0))
+    if (keeping_ || !lock())
         return Found::Nothing;
     keeping_ = true;
 
@@ -162,7 +185,8 @@ void WorkKeeper::finish() {
     keeping_ = false;
     writeTimer_.stop();
     QFile::remove(pathOf(kWorkFile));
-    lock_.unlock();
+    ::close(lock_);
+    lock_ = -1;
 }
 
 } // namespace app

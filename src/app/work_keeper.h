@@ -2,7 +2,6 @@
 
 #include "model/worksheet.h"
 
-#include <QLockFile>
 #include <QObject>
 #include <QString>
 #include <QTimer>
@@ -31,6 +30,7 @@ public:
     // Keeps `worksheet`'s work in `folder`; `board` tells when a drag is under way.
     WorkKeeper(model::Worksheet& worksheet, const view::Board& board, const QString& folder,
                QObject* parent = nullptr);
+    ~WorkKeeper() override;
 
     // The user's own: the application's data location.
     static QString userFolder();
@@ -47,12 +47,14 @@ private:
     void write();
     // The ordinary end: the work is not kept beyond it.
     void finish();
+    bool lock();
     QString pathOf(const QString& name) const;
 
     model::Worksheet& worksheet_;
     const view::Board& board_;
     QString folder_;
-    QLockFile lock_;
+    // The open lock file, locked; -1 while the work is not kept.
+    int lock_ = -1;
     bool keeping_ = false;
     // True while the worksheet is as a restart leaves it, which needs no file.
     bool fresh_ = true;
