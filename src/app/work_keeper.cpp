@@ -10,9 +10,12 @@
 #include <QStandardPaths>
 
 #include <cerrno>
+#include <condition_variable>
 #include <fcntl.h>
+#include <mutex>
 #include <sys/file.h>
 #include <sys/stat.h>
+#include <thread>
 #include <unistd.h>
 
 namespace app {
@@ -67,6 +70,70 @@ bool nameTaken(const QString& path) {
 
 } // namespace
 
+// Writes the work on a thread of its own: a write is synced to the disk, which takes tens of
+// milliseconds on a busy disk and longer on a slow or a network one, and a key pressed or a card
+// taken up meanwhile would wait for it. Only the latest state waits its turn: one overtaken by a
+// newer one is never written. The thread starts with the first write.
+class WorkKeeper::Writer {
+public:
+    explicit Writer(QString path) : path_(std::move(path)) {}
+    // What is under way or waiting is done first.
+    ~Writer() {
+        {
+            const std::lock_guard<std::mutex> lock(mutex_);
+            stopping_ = true;
+        }
+        wake_.notify_one();
+        if (thread_.joinable())
+            thread_.join();
+    }
+    Writer(const Writer&) = delete;
+    Writer& operator=(const Writer&) = delete;
+
+    // Nothing as the state removes the file.
+    void put(std::optional<model::Worksheet::State> state) {
+        {
+            const std::lock_guard<std::mutex> lock(mutex_);
+            next_ = std::move(state);
+            due_ = true;
+        }
+        if (!thread_.joinable())
+            thread_ = std::thread([this] { run(); });
+        wake_.notify_one();
+    }
+
+private:
+    void run() {
+        std::unique_lock<std::mutex> lock(mutex_);
+        for (;;) {
+            wake_.wait(lock, [this] { return due_ || stopping_; });
+            if (!due_)
+                return;
+            const std::optional<model::Worksheet::State> state = std::move(next_);
+            due_ = false;
+            lock.unlock();
+            if (state) {
+                QSaveFile file(path_);
+                if (file.open(QIODevice::WriteOnly)) {
+                    file.write(model::keptWork(*state));
+                    file.commit();
+                }
+            } else {
+                QFile::remove(path_);
+            }
+            lock.lock();
+        }
+    }
+
+    const QString path_;
+    std::mutex mutex_;
+    std::condition_variable wake_;
+    std::optional<model::Worksheet::State> next_;
+    bool due_ = false;
+    bool stopping_ = false;
+    std::thread thread_;
+};
+
 WorkKeeper::WorkKeeper(model::Worksheet& worksheet, const view::Board& board, const QString& folder,
                        QObject* parent)
     : QObject(parent), worksheet_(worksheet), board_(board), folder_(folder) {
@@ -76,6 +143,7 @@ WorkKeeper::WorkKeeper(model::Worksheet& worksheet, const view::Board& board, co
 }
 
 WorkKeeper::~WorkKeeper() {
+    writer_.reset();
     if (lock_ >= 0)
         ::close(lock_);
 }
@@ -112,6 +180,7 @@ WorkKeeper::Found WorkKeeper::takeUp() {
     if (keeping_ || !lock())
         return Found::Nothing;
     keeping_ = true;
+    writer_ = std::make_unique<Writer>(pathOf(kWorkFile));
 
     Found found = Found::Nothing;
     const QString path = pathOf(kWorkFile);
@@ -155,7 +224,7 @@ WorkKeeper::Found WorkKeeper::takeUp() {
     return found;
 }
 
-// A file written whole or not at all: a crash in the middle leaves the one before.
+// A file written whole or not at all (QSaveFile): a crash in the middle leaves the one before.
 void WorkKeeper::write() {
     if (!keeping_)
         return;
@@ -163,27 +232,22 @@ void WorkKeeper::write() {
         writeTimer_.start();
         return;
     }
-    if (fresh_) {
-        QFile::remove(pathOf(kWorkFile));
-        written_.reset();
+    std::optional<model::Worksheet::State> state;
+    if (!fresh_)
+        state = worksheet_.state();
+    if (state == written_)
         return;
-    }
-    const model::Worksheet::State state = worksheet_.state();
-    if (written_ == state)
-        return;
-    QSaveFile file(pathOf(kWorkFile));
-    if (file.open(QIODevice::WriteOnly)) {
-        file.write(model::keptWork(state));
-        if (file.commit())
-            written_ = state;
-    }
+    written_ = state;
+    writer_->put(std::move(state));
 }
 
+// Once what is under way is written, the file goes.
 void WorkKeeper::finish() {
     if (!keeping_)
         return;
     keeping_ = false;
     writeTimer_.stop();
+    writer_.reset();
     QFile::remove(pathOf(kWorkFile));
     ::close(lock_);
     lock_ = -1;

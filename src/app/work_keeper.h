@@ -6,6 +6,7 @@
 #include <QString>
 #include <QTimer>
 
+#include <memory>
 #include <optional>
 
 namespace view {
@@ -16,8 +17,9 @@ namespace app {
 
 // Keeps the work in progress in a file of the user's own data folder, so that a run that ends
 // any way but the ordinary one (a crash, a killed process, a power cut) leaves it for the next
-// start to take up. The file is written whole or not at all, a moment after the changes stop and
-// never during a drag, and removed when the program ends ordinarily, so that whoever starts it
+// start to take up. The file is written whole or not at all, a moment after the changes stop,
+// never during a drag and away from the window's thread, and removed when the program ends
+// ordinarily, so that whoever starts it
 // next at a shared account finds a fresh worksheet. A restart leaves a fresh worksheet, which
 // needs no keeping: its file goes too. One program at a time keeps its work in a folder: a second
 // one at the same account keeps none. A folder that cannot be made or written keeps nothing and
@@ -43,7 +45,8 @@ public:
     const QString& setAside() const { return setAside_; }
 
 private:
-    void changed();
+    class Writer;
+
     void write();
     // The ordinary end: the work is not kept beyond it.
     void finish();
@@ -58,8 +61,10 @@ private:
     bool keeping_ = false;
     // True while the worksheet is as a restart leaves it, which needs no file.
     bool fresh_ = true;
+    // What the file holds, or will once the writer has written it; nothing where it is removed.
     std::optional<model::Worksheet::State> written_;
     QTimer writeTimer_;
+    std::unique_ptr<Writer> writer_;
     QString setAside_;
 };
 
