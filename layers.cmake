@@ -8,6 +8,7 @@ set(model_sources
     coefficients.cpp coefficients.h
     description.h
     hand_in.cpp hand_in.h
+    kept_work.cpp kept_work.h
     marking.cpp marking.h
     worksheet.cpp worksheet.h)
 set(content_sources
@@ -47,8 +48,11 @@ set(app_sources
     language_setting.cpp language_setting.h
     main_window.cpp main_window.h
     menu_bar.cpp menu_bar.h
+    session.cpp session.h
+    termination.cpp termination.h
     url_opener.cpp url_opener.h
     window_centring.cpp window_centring.h
+    work_keeper.cpp work_keeper.h
     worksheet_document_file.cpp worksheet_document_file.h
     zooming.cpp zooming.h)
 set(WORKSHEET_MAIN ${CMAKE_SOURCE_DIR}/src/app/main.cpp)

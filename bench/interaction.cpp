@@ -1,6 +1,7 @@
 #include "interaction.h"
 
 #include "app/main_window.h"
+#include "app/work_keeper.h"
 #include "content/geometry.h"
 #include "model/worksheet.h"
 #include "view/board.h"
@@ -13,6 +14,7 @@
 #include <QMenuBar>
 #include <QMouseEvent>
 #include <QScrollBar>
+#include <QTemporaryDir>
 #include <QThread>
 #include <QWindow>
 
@@ -63,7 +65,11 @@ protected:
 
 class Session {
 public:
-    Session() : window_(worksheet_), board_(*window_.findChild<view::Board*>()) {
+    Session()
+        : window_(worksheet_), board_(window_.board()), keeper_(worksheet_, board_, work_.path()) {
+        // The work is kept as the program keeps it, in a folder of the benchmark's own.
+        if (!work_.isValid() || keeper_.takeUp() != app::WorkKeeper::Found::Nothing)
+            throw std::runtime_error("the work cannot be kept in a fresh folder");
         qApp->installEventFilter(&paints_);
         window_.show();
         QElapsedTimer waited;
@@ -209,6 +215,8 @@ private:
     model::Worksheet worksheet_;
     app::MainWindow window_;
     view::Board& board_;
+    QTemporaryDir work_;
+    app::WorkKeeper keeper_;
 };
 
 } // namespace

@@ -513,5 +513,15 @@ The language will change the next time the program starts.</source>
         <translation>Η γλώσσα θα αλλάξει την επόμενη φορά που θα ανοίξει το πρόγραμμα.
 The language will change the next time the program starts.</translation>
     </message>
+    <message>
+        <source>Την προηγούμενη φορά το πρόγραμμα δεν έκλεισε κανονικά. Η εργασία σας δεν χάθηκε: το φύλλο εργασίας είναι όπως το αφήσατε.</source>
+        <translation>The program did not close properly last time. Your work is not lost: the worksheet is just as you left it.</translation>
+    </message>
+    <message>
+        <source>Η εργασία που είχε μείνει από την προηγούμενη φορά δεν ήταν δυνατό να διαβαστεί, γι&apos; αυτό το φύλλο εργασίας ξεκινά από την αρχή. Το αρχείο της φυλάχτηκε ως
+%1</source>
+        <translation>The work left from last time could not be read, so the worksheet starts afresh. Its file was put aside as
+%1</translation>
+    </message>
 </context>
 </TS>

@@ -1,10 +1,9 @@
 #include "app/language_setting.h"
-#include "app/main_window.h"
+#include "app/session.h"
 #include "app/worksheet_document_file.h"
 #include "content/fonts.h"
 #include "content/language.h"
 #include "content/texts.h"
-#include "model/worksheet.h"
 
 #include <QApplication>
 #include <QCommandLineParser>
@@ -244,8 +243,7 @@ int main(int argc, char* argv[]) {
     // Greek whatever the locale, a Greek school's worksheet, unless --language or the student's
     // choice in the help says otherwise.
     content::useLanguage(request.language.value_or(app::savedLanguage()));
-    model::Worksheet worksheet;
-    app::MainWindow window(worksheet);
-    window.showOnScreen();
+    app::Session session;
+    session.show();
     return app.exec();
 }

@@ -28,12 +28,15 @@ class MainWindow : public QMainWindow {
 public:
     explicit MainWindow(model::Worksheet& worksheet, UrlOpener opener = desktopUrlOpener());
 
+    // The keeping of the work waits for a drag on the board to end.
+    view::Board& board() const { return *board_; }
+
     // Shows the window on its screen at a size that fits there, in the middle of it.
     void showOnScreen();
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
-    // Closing the window ends the program at once; nothing is kept.
+    // Closing the window ends the program at once, an ordinary end: nothing is kept.
     void closeEvent(QCloseEvent* event) override;
 
 private:

@@ -62,7 +62,8 @@ BlankStops::BlankStops(view::Board& board, Announcer& announcer)
             });
     connect(&worksheet_, &model::Worksheet::gradeChanged, this, &BlankStops::gradeChanged);
     connect(&worksheet_, &model::Worksheet::checked, this, &BlankStops::announceCheck);
-    connect(&worksheet_, &model::Worksheet::restarted, this, &BlankStops::afterRestart);
+    connect(&worksheet_, &model::Worksheet::restarted, this, &BlankStops::afterNewStart);
+    connect(&worksheet_, &model::Worksheet::restored, this, &BlankStops::afterNewStart);
     chainFocus();
     setKeyHintDue(true);
 }
@@ -161,7 +162,7 @@ void BlankStops::announceCheck(const model::Marking& marking) {
     focusAnew(grade_);
 }
 
-void BlankStops::afterRestart() {
+void BlankStops::afterNewStart() {
     setKeyHintDue(true);
     if (KeyboardStop* first = firstBlankInView())
         focusAnew(first);

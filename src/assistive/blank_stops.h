@@ -49,9 +49,9 @@ private:
     void gradeChanged();
     // After a check: the focus goes to the grade, named with it and with what the check did.
     void announceCheck(const model::Marking& marking);
-    // After a restart: the focus goes to the first blank of the section in view, and the keys
-    // are told again.
-    void afterRestart();
+    // After a restart, or work taken up again: the focus goes to the first blank of the section
+    // in view, and the keys are told again.
+    void afterNewStart();
     void press(int blank);
     // Gives `stop` the focus, which a screen reader speaks with its name and description; one
     // that has it already is said through the announcer instead, since a reader speaks only a

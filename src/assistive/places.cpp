@@ -234,12 +234,14 @@ Places::Places(view::Board& board) : QObject(&board), board_(board), worksheet_(
     connect(&worksheet, &model::Worksheet::gradeChanged, this, &Places::gradeChanged);
     // The front card of each column is another one now: announced as new, so that a screen
     // reader that keeps a picture of the window looks again.
-    connect(&worksheet, &model::Worksheet::restarted, this, [this] {
+    const auto paletteAnew = [this] {
         for (DrawnPlace* card : paletteCards_) {
             if (card->isShown())
                 tell(card, QAccessible::ObjectCreated);
         }
-    });
+    };
+    connect(&worksheet, &model::Worksheet::restarted, this, paletteAnew);
+    connect(&worksheet, &model::Worksheet::restored, this, paletteAnew);
 }
 
 Places::~Places() {

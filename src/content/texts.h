@@ -122,6 +122,20 @@ inline QString sheetNotFound() {
                   "αντίγραφό του σε άλλο φάκελο.");
 }
 
+// What the window says as it opens after a run that did not end ordinarily: the work it left is
+// back; or what it left could not be read, with the path of the file, set aside for a teacher.
+inline QString workTakenUp() {
+    return QCoreApplication::translate(
+        "Window", "Την προηγούμενη φορά το πρόγραμμα δεν έκλεισε κανονικά. Η εργασία σας δεν "
+                  "χάθηκε: το φύλλο εργασίας είναι όπως το αφήσατε.");
+}
+inline QString workUnreadable() {
+    return QCoreApplication::translate(
+        "Window", "Η εργασία που είχε μείνει από την προηγούμενη φορά δεν ήταν δυνατό να "
+                  "διαβαστεί, γι' αυτό το φύλλο εργασίας ξεκινά από την αρχή. Το αρχείο της "
+                  "φυλάχτηκε ως\n%1");
+}
+
 // What the command line prints, in Greek or in the language the locale or --language asks for
 // (main.cpp). The help's %1 is the program's name; the errors' %1 what they quote of the command
 // line; the answer key's %1 the path of its file. The command line speaks before there is an

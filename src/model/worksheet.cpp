@@ -11,6 +11,38 @@ std::uint32_t clockSeed() {
     return std::uint32_t(std::chrono::high_resolution_clock::now().time_since_epoch().count());
 }
 
+bool isFilled(const Blanks& blanks, int number) {
+    const int first = firstBlankOf(number);
+    for (int blank = first; blank < first + reaction(number).blankCount; ++blank) {
+        if (blanks[blank] == kNone)
+            return false;
+    }
+    return true;
+}
+
+bool couldHold(const Worksheet::State& state) {
+    std::array<int, kCompounds> placed{};
+    for (int compound : state.blanks) {
+        if (compound == kNone)
+            continue;
+        if (compound < 0 || compound >= kCompounds || ++placed[compound] > kCardsPerCompound)
+            return false;
+    }
+    std::array<bool, kCompounds> taken{};
+    for (int column : state.columns) {
+        if (column < 0 || column >= kCompounds || taken[column])
+            return false;
+        taken[column] = true;
+    }
+    for (int box = 0; box < kCoefficientBoxes; ++box) {
+        const QString& text = state.coefficients[box];
+        if (text.size() > kBoxTextLimit ||
+            (!text.isEmpty() && !isFilled(state.blanks, reactionOfBox(box))))
+            return false;
+    }
+    return state.checks >= 0 && state.begun.isValid();
+}
+
 } // namespace
 
 Worksheet::Worksheet(QObject* parent) : QObject(parent) {
@@ -19,12 +51,7 @@ Worksheet::Worksheet(QObject* parent) : QObject(parent) {
 }
 
 bool Worksheet::isComplete(int number) const {
-    const int first = firstBlankOf(number);
-    for (int blank = first; blank < first + reaction(number).blankCount; ++blank) {
-        if (blanks_[blank] == kNone)
-            return false;
-    }
-    return true;
+    return isFilled(blanks_, number);
 }
 
 int Worksheet::compoundInColumn(int column) const {
@@ -137,6 +164,30 @@ void Worksheet::hideRevealed() {
     setGrade(std::nullopt);
     for (int s = 0; s < kSections; ++s)
         setNote(s, false);
+}
+
+Worksheet::State Worksheet::state() const {
+    return {blanks_, columns_, coefficients_, checks_, begun_};
+}
+
+// Emptied first, as a restart empties it, so that each reaction shows its boxes as its blanks fill
+// and only then takes their texts.
+bool Worksheet::restore(const State& state) {
+    if (!couldHold(state))
+        return false;
+    for (int blank = 0; blank < kBlanks; ++blank)
+        setBlank(blank, kNone, Cause::Restore);
+    hideRevealed();
+    columns_ = state.columns;
+    emit paletteChanged();
+    for (int blank = 0; blank < kBlanks; ++blank)
+        setBlank(blank, state.blanks[blank], Cause::Restore);
+    for (int box = 0; box < kCoefficientBoxes; ++box)
+        setCoefficient(box, state.coefficients[box]);
+    checks_ = state.checks;
+    begun_ = state.begun;
+    emit restored();
+    return true;
 }
 
 void Worksheet::setGrade(std::optional<int> grade) {

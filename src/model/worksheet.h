@@ -13,6 +13,9 @@
 
 namespace model {
 
+// The most characters a coefficient box takes: a line edit's own limit.
+inline constexpr int kBoxTextLimit = 32767;
+
 // The worksheet a student is filling in, and everything that is true of it: the compound in
 // each blank, the order of the palette's columns, the text of each coefficient box, and what
 // the last check revealed. Every input ends in one of its operations, which apply the
@@ -27,9 +30,24 @@ class Worksheet : public QObject {
     Q_OBJECT
 
 public:
-    // Why a blank changed: the student's own placing or removing, or a check or a restart.
-    enum class Cause { Student, Check, Restart };
+    // Why a blank changed: the student's own placing or removing, a check, a restart, or work
+    // taken up again.
+    enum class Cause { Student, Check, Restart, Restore };
     Q_ENUM(Cause)
+
+    // What the student has made of the worksheet, all that outlasts a run: the compound in each
+    // blank, the palette's column of each compound, the boxes' texts, the checks asked for and
+    // when the worksheet was begun. What a check revealed is not part of it: the next change
+    // hides it anyway.
+    struct State {
+        Blanks blanks{};
+        std::array<int, kCompounds> columns{};
+        BoxTexts coefficients;
+        int checks = 0;
+        QDateTime begun;
+
+        bool operator==(const State& other) const = default;
+    };
 
     // A fresh worksheet, its palette shuffled by the clock.
     explicit Worksheet(QObject* parent = nullptr);
@@ -74,6 +92,14 @@ public:
     // change the worksheet.
     void hideRevealed();
 
+    State state() const;
+    // The worksheet as `state` says, nothing revealed; false, and nothing changed, where no
+    // worksheet could be in that state: a blank holds no compound of the palette, a compound is in
+    // more blanks than it has cards, the columns are not one for each compound, a box holds more
+    // than a box takes, or text while its reaction shows no boxes, the checks are fewer than none,
+    // or there is no time begun.
+    bool restore(const State& state);
+
 signals:
     void blankChanged(int blank, model::Worksheet::Cause cause);
     // A reaction's boxes appeared or went.
@@ -85,6 +111,8 @@ signals:
     // After a check has been applied, with what it found.
     void checked(const model::Marking& marking);
     void restarted();
+    // After a whole state was taken up.
+    void restored();
 
 private:
     void setBlank(int blank, int compound, Cause cause);

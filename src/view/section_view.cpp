@@ -87,6 +87,7 @@ void SectionView::makeBoxes() {
         placeBox(box);
         edit->setPalette(colours);
         edit->setAlignment(Qt::AlignCenter);
+        edit->setMaxLength(model::kBoxTextLimit);
         edit->setText(worksheet_.coefficient(box));
         edit->setVisible(worksheet_.isBoxShown(box));
         connect(edit, &QLineEdit::textChanged, this,
