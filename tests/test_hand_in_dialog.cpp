@@ -217,6 +217,11 @@ private slots:
         for (const QString& part : {folder, files[0], files[1]})
             QVERIFY2(told.second.contains(part), qPrintable(told.second));
 
+        // The owner and the folder's group may read them, no one else.
+        for (const QString& file : files)
+            QCOMPARE(QFileInfo(QDir(folder).filePath(file)).permissions() &
+                         ~(QFile::ReadUser | QFile::WriteUser | QFile::ExeUser),
+                     QFile::ReadOwner | QFile::WriteOwner | QFile::ReadGroup);
         QFile pdf(QDir(folder).filePath(base + ".pdf"));
         QVERIFY(pdf.open(QIODevice::ReadOnly));
         QVERIFY(pdf.readAll().startsWith("%PDF-"));

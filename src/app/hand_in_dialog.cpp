@@ -20,6 +20,8 @@
 #include <QSettings>
 #include <QVBoxLayout>
 
+#include <algorithm>
+
 namespace app {
 
 namespace {
@@ -77,9 +79,12 @@ HandInDialog::HandInDialog(const model::Worksheet& worksheet, QWidget* parent)
     auto* folder = new QLineEdit(QDir::toNativeSeparators(folder_));
     folder->setReadOnly(true);
     folder->setCursorPosition(0);
-    folder->setMinimumWidth(std::min(folder->fontMetrics().horizontalAdvance(folder->text()),
-                                     folder->fontMetrics().averageCharWidth() * 60) +
-                            folder->fontMetrics().averageCharWidth() * 2);
+    // Wide enough for the whole of a usual path; a longer one scrolls. A line edit's own hint is
+    // 17 characters and its margins.
+    const QFontMetrics metrics = folder->fontMetrics();
+    folder->setMinimumWidth(
+        std::min(metrics.horizontalAdvance(folder->text()), metrics.averageCharWidth() * 60) +
+        folder->sizeHint().width() - 17 * metrics.horizontalAdvance(QLatin1Char('x')) + 2);
 
     auto* form = new QFormLayout;
     const auto addRow = [&](const QString& label, QLineEdit* field) {

@@ -101,7 +101,11 @@ bool writeTemporary(QTemporaryFile& file, const QByteArray& content, QString& re
         reason = file.errorString();
         return false;
     }
-    if (file.write(content) != content.size() || !file.flush()) {
+    // For the teacher: the folder's group may read it, as a school's shared folder gives its
+    // files the teacher's group, and other students may not, whatever their umask says.
+    if (file.write(content) != content.size() || !file.flush() ||
+        !file.setPermissions(QFileDevice::ReadOwner | QFileDevice::WriteOwner |
+                             QFileDevice::ReadGroup)) {
         reason = file.errorString();
         return false;
     }

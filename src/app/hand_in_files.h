@@ -51,8 +51,9 @@ struct HandInWriting {
 // Writes the student's sheet as a PDF and its record beside it into `folder`, made if missing,
 // under the same new name: a name either file already has is never taken, the next "(2)", "(3)"
 // is. Both are written whole under temporary names and then given their names, or neither is:
-// nothing half-written is left. A record that would not read back as the same work (texts too
-// long for a record) is not written either.
+// nothing half-written is left. Their owner and the folder's group may read them, no one else.
+// A record that would not read back as the same work (texts too long for a record) is not
+// written either.
 HandInWriting writeHandIn(const QString& folder, const model::HandIn& work);
 
 } // namespace app
