@@ -398,6 +398,9 @@ private slots:
         QCOMPARE(told.first, QMessageBox::Warning);
         QVERIFY2(told.second.contains(folder), qPrintable(told.second));
         QVERIFY2(told.second.contains("δεν παραδόθηκε"), qPrintable(told.second));
+        // What the system said of the file it could not write, or that the folder is missing.
+        QVERIFY2(told.second.contains(full ? "File too large" : "δεν υπάρχει"),
+                 qPrintable(told.second));
         QCOMPARE(filesIn(folder), QStringList());
         QCOMPARE(state(f), before);
     }

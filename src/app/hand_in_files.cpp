@@ -101,11 +101,19 @@ bool writeTemporary(QTemporaryFile& file, const QByteArray& content, QString& re
         reason = file.errorString();
         return false;
     }
+    // A write that stops short says why only when asked to go on.
+    for (qint64 written = 0; written < content.size();) {
+        const qint64 more = file.write(content.constData() + written, content.size() - written);
+        if (more <= 0) {
+            reason = file.errorString();
+            return false;
+        }
+        written += more;
+    }
     // For the teacher: the folder's group may read it, as a school's shared folder gives its
     // files the teacher's group, and other students may not, whatever their umask says.
-    if (file.write(content) != content.size() || !file.flush() ||
-        !file.setPermissions(QFileDevice::ReadOwner | QFileDevice::WriteOwner |
-                             QFileDevice::ReadGroup)) {
+    if (!file.flush() || !file.setPermissions(QFileDevice::ReadOwner | QFileDevice::WriteOwner |
+                                              QFileDevice::ReadGroup)) {
         reason = file.errorString();
         return false;
     }
