@@ -122,7 +122,7 @@ HandInDialog::HandInDialog(const model::Worksheet& worksheet, QWidget* parent)
     layout->addWidget(buttons);
     layout->setSizeConstraint(QLayout::SetFixedSize);
 
-    // Made last, so that it lies over nothing the student uses.
+    // Says what is missing at once, wherever the focus is; it takes neither the focus nor a click.
     announcer_ = new assistive::Announcer(this);
     setTabOrder(name_, class_);
     setTabOrder(class_, folder);

@@ -28,7 +28,7 @@ const QString kWorksheetFolder = QStringLiteral("Παρασκευές οργαν
 
 constexpr qsizetype kLongestName = 40;
 constexpr qsizetype kLongestClass = 15;
-// Far more than one student hands in within a second.
+// Far more hand-ins of one name in one second than anyone makes.
 constexpr int kMostSameNames = 1000;
 
 QString folderSetting(QSettings::Scope scope) {
