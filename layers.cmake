@@ -45,6 +45,8 @@ set(assistive_sources
     places.cpp places.h)
 set(app_sources
     about_window.cpp about_window.h
+    hand_in_dialog.cpp hand_in_dialog.h
+    hand_in_files.cpp hand_in_files.h
     language_setting.cpp language_setting.h
     main_window.cpp main_window.h
     menu_bar.cpp menu_bar.h
@@ -62,7 +64,7 @@ set(model_qt Qt6::Core)
 set(content_qt Qt6::Gui Qt6::Widgets)
 set(view_qt Qt6::Widgets)
 set(assistive_qt Qt6::Widgets)
-set(app_qt Qt6::Widgets)
+set(app_qt Qt6::Widgets Qt6::PrintSupport)
 
 # A layer finds headers through an include root of its own, build/layers/<layer>/, which holds
 # links to the folders of src/ that it may include, its own and those of the layers below, and

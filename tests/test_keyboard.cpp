@@ -306,9 +306,11 @@ private slots:
         key(Qt::Key_Right);
         QCOMPARE(bar.activeAction(), f.command(Command::Sheet));
         key(Qt::Key_Right);
+        QCOMPARE(bar.activeAction(), f.command(Command::HandIn));
+        key(Qt::Key_Right);
         QCOMPARE(bar.activeAction(), f.command(Command::About));
         key(Qt::Key_Left);
-        QCOMPARE(bar.activeAction(), f.command(Command::Sheet));
+        QCOMPARE(bar.activeAction(), f.command(Command::HandIn));
         key(Qt::Key_End);
         QCOMPARE(bar.activeAction(), f.command(Command::Exit));
         key(Qt::Key_Right);
@@ -356,11 +358,13 @@ private slots:
 
     // After a command given from the menu bar by keys the focus is back where the student was,
     // even where another window took the input between F10 and Enter, or the window came back
-    // without its focus: the help and the About window close on the blank they opened from.
+    // without its focus: the help, the hand-in's dialog and the About window close on the blank
+    // they opened from.
     void aCommandByKeysLeavesTheFocusWhereItWas_data() {
         QTest::addColumn<int>("rightOfHelp");
         QTest::newRow("help") << 0;
-        QTest::newRow("about") << 4;
+        QTest::newRow("hand in") << 4;
+        QTest::newRow("about") << 5;
     }
     void aCommandByKeysLeavesTheFocusWhereItWas() {
         QFETCH(int, rightOfHelp);

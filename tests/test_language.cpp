@@ -75,8 +75,8 @@ private slots:
         QVERIFY(content::useLanguage(content::Language::English));
         WindowFixture f;
         QCOMPARE(f.window->windowTitle(), QString("Preparations of carboxylic acids"));
-        QCOMPARE(menuCaptions(f), (QStringList{"Help", "Check", "Start over", "Worksheet", "|",
-                                               "About...", "Exit"}));
+        QCOMPARE(menuCaptions(f), (QStringList{"Help", "Check", "Start over", "Worksheet",
+                                               "Hand in...", "|", "About...", "Exit"}));
         QCOMPARE(assistive::blankName(f.worksheet, 0),
                  QString("Catalytic oxidation of butane, C4H10: product blank, empty"));
         f.worksheet.place(0, model::Ethanoic);

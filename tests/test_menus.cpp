@@ -123,8 +123,8 @@ private slots:
         qputenv("XDG_DATA_DIRS", QFile::encodeName(scratch_->filePath("data")));
     }
 
-    // Seven top-level commands in order, no submenus, no access keys.
-    void theMenuBarHoldsSevenCommands() {
+    // Eight top-level commands in order, no submenus, no access keys.
+    void theMenuBarHoldsEightCommands() {
         WindowFixture f;
         const QList<QAction*> actions = f.window->menuBar()->actions();
         QStringList captions;
@@ -133,8 +133,8 @@ private slots:
             QVERIFY(!action->menu());
             QVERIFY(action->isEnabled() && action->isVisible() && !action->isCheckable());
         }
-        QCOMPARE(captions, (QStringList{"Βοήθεια", "Έλεγχος", "Απ' την αρχή", "Φύλλο εργασίας", "|",
-                                        "Περί...", "Έξοδος"}));
+        QCOMPARE(captions, (QStringList{"Βοήθεια", "Έλεγχος", "Απ' την αρχή", "Φύλλο εργασίας",
+                                        "Παράδοση...", "|", "Περί...", "Έξοδος"}));
     }
 
     void theSeparatorItemDoesNothing() {

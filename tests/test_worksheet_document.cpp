@@ -1,12 +1,16 @@
-// The printable worksheet and its answer key as a PDF reader and a printer see them, read back
-// with poppler's tools: their pages, their text layers in reading order, their fonts and the
-// absence of any raster; where the student writes their details, and where the key's notes stand
-// among the frames of the printed page; and the key's answers, read where it writes them, marked
-// as the check marks a worksheet.
+// The printable worksheet, its answer key and a student's own sheet as a PDF reader and a
+// printer see them, read back with poppler's tools: their pages, their text layers in reading
+// order, their fonts and the absence of any raster; where the student writes their details, and
+// where the key's notes stand among the frames of the printed page; the key's answers, read where
+// it writes them, marked as the check marks a worksheet; and a student's work, details and marks,
+// read where their sheet writes them, in a PDF and through a printer.
 #include "content/worksheet_document.h"
+#include "model/hand_in.h"
 #include "model/marking.h"
 
+#include <QFile>
 #include <QImage>
+#include <QPrinter>
 #include <QProcess>
 #include <QRectF>
 #include <QRegularExpression>
@@ -26,6 +30,10 @@ private slots:
         QVERIFY(scratch_.isValid());
         QVERIFY(content::writeWorksheetDocument(path()));
         QVERIFY(content::writeWorksheetDocument(keyPath(), content::Sheet::AnswerKey));
+        const QByteArray student = content::studentDocument(studentWork());
+        QFile file(studentPath());
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        QCOMPARE(file.write(student), student.size());
     }
 
     // The whole worksheet fits one portrait A4 sheet at legible sizes, and so does its key.
@@ -299,13 +307,177 @@ private slots:
                      qPrintable(QString("section %1: %2 notes").arg(section).arg(notes[section])));
     }
 
+    // A student's sheet writes their name, class and the date and time of the hand-in on the
+    // lines for them, each after its own label and before the next, and the grade and the checks
+    // made in a row of their own below, all within the page's margins.
+    void theStudentsDetailsStandOnTheirLines() {
+        const QList<Word> page = words(studentPath());
+        const auto find = [&](const QString& text) {
+            const auto found = std::find_if(page.begin(), page.end(),
+                                            [&](const Word& word) { return word.text == text; });
+            return found == page.end() ? QRectF() : found->box;
+        };
+        const QRectF name = find("Όνομα:");
+        const QRectF schoolClass = find("Τάξη:");
+        const QRectF date = find("Ημερομηνία:");
+        const qreal right = rendered(studentPath()).width() / kPixelsPerPoint - name.left();
+        const struct {
+            QStringList written;
+            qreal from;
+            qreal to;
+        } lines[] = {{{"Μαρία", "Παπαδοπούλου"}, name.right(), schoolClass.left()},
+                     {{"Β2"}, schoolClass.right(), date.left()},
+                     {{"9/12/2026", "10:15"}, date.right(), right}};
+        for (const auto& line : lines) {
+            for (const QString& text : line.written) {
+                const QRectF box = find(text);
+                QVERIFY2(!box.isEmpty(), qPrintable(text));
+                QVERIFY2(
+                    box.left() > line.from && box.right() < line.to,
+                    qPrintable(text + QString(" at %1–%2 pt").arg(box.left()).arg(box.right())));
+                QVERIFY2(qAbs(box.bottom() - name.bottom()) < 3, qPrintable(text));
+            }
+        }
+        const QString text = run("pdftotext", {"-raw", studentPath(), "-"});
+        const QString grade = QString("Βαθμός: %1 %").arg(studentWork().marking().grade);
+        QVERIFY2(text.contains(grade + " Έλεγχοι πριν από την παράδοση: 3"), qPrintable(text));
+        const QRectF graded = find("Βαθμός:");
+        QVERIFY(graded.top() > name.bottom() && graded.top() < find("Οι").top());
+        QVERIFY(!text.contains("διακεκομμένα πλαίσια"));
+    }
+
+    // Where the key writes its answers, a student's sheet has the student's own: the card of the
+    // compound put in each blank (none where it was left empty) and each coefficient as typed,
+    // one too long for its mark made smaller and cut short within it. Where the key writes each
+    // section's full marks, the sheet writes the marks earned out of them.
+    void theStudentsWorkAndMarksStandWhereTheKeyHasItsAnswers() {
+        const model::HandIn work = studentWork();
+        const model::Marking marking = work.marking();
+        const QList<Word> sheet = words(studentPath());
+        const content::AnswerPlaces places = content::answerPlaces();
+        for (int blank = 0; blank < model::kBlanks; ++blank) {
+            const int compound = work.blanks[blank];
+            const model::CompoundRecord& record =
+                model::kCompoundTable[compound == model::kNone ? 0 : compound];
+            const QString expected =
+                compound == model::kNone
+                    ? QString()
+                    : QString::fromUtf8(record.formula.data(), qsizetype(record.formula.size()));
+            QCOMPARE(wordsIn(sheet, places.cards[blank].points), expected);
+        }
+        for (int box = 0; box < model::kCoefficientBoxes; ++box) {
+            const QRectF mark = places.numbers[box].points;
+            const QString written = wordsIn(sheet, mark);
+            if (box == 2) {
+                QVERIFY2(written.startsWith("1234") && written.endsWith("…") &&
+                             written.size() < work.boxes[2].size(),
+                         qPrintable(written));
+                for (const Word& word : sheet) {
+                    if (mark.contains(word.box.center()))
+                        QVERIFY2(mark.adjusted(-0.5, -0.5, 0.5, 0.5).contains(word.box),
+                                 qPrintable(word.text));
+                }
+            } else {
+                QCOMPARE(written, work.boxes[box]);
+            }
+        }
+        // Full, none and some marks are all written.
+        QVERIFY(marking.scores[1] == model::fullMarksOf(1) && marking.scores[2] == 0 &&
+                marking.scores[3] > 0 && marking.scores[3] < model::fullMarksOf(3));
+        const QString text = run("pdftotext", {"-raw", studentPath(), "-"});
+        qsizetype from = 0;
+        for (int section = 0; section < model::kSections; ++section) {
+            const QString part = QString("%1 από %2 μονάδες")
+                                     .arg(marking.scores[section])
+                                     .arg(model::fullMarksOf(section));
+            const qsizetype at = text.indexOf(part, from);
+            QVERIFY2(at >= 0, qPrintable("missing or out of order: " + part + "\n" + text));
+            from = at + part.size();
+        }
+        const auto tabs = [](const QList<Word>& page) {
+            QList<QRectF> found;
+            for (const Word& word : page) {
+                if (word.text == "μονάδες")
+                    found << word.box;
+            }
+            return found;
+        };
+        const QList<QRectF> earned = tabs(sheet);
+        const QList<QRectF> full = tabs(words(keyPath()));
+        QCOMPARE(earned.size(), qsizetype(model::kSections));
+        QCOMPARE(full.size(), qsizetype(model::kSections));
+        for (int section = 0; section < model::kSections; ++section) {
+            QVERIFY(qAbs(earned[section].right() - full[section].right()) < 0.5);
+            QVERIFY(qAbs(earned[section].center().y() - full[section].center().y()) < 0.5);
+        }
+    }
+
+    // Printed through Qt's printing, the sheet is the same page as the PDF, word for word and
+    // place for place; on a printer's Letter paper, shorter than A4, it is all on the paper.
+    void thePrintedSheetIsThePdfsPage_data() {
+        QTest::addColumn<bool>("letter");
+        QTest::newRow("A4") << false;
+        QTest::newRow("Letter") << true;
+    }
+    void thePrintedSheetIsThePdfsPage() {
+        QFETCH(bool, letter);
+        const QString printed = scratch_.filePath(letter ? "letter.pdf" : "printed.pdf");
+        {
+            QPrinter printer(QPrinter::HighResolution);
+            printer.setOutputFormat(QPrinter::PdfFormat);
+            printer.setOutputFileName(printed);
+            printer.setPageSize(QPageSize(letter ? QPageSize::Letter : QPageSize::A4));
+            printer.setFullPage(true);
+            QVERIFY(content::paintStudentSheet(printer, studentWork()));
+        }
+        const QList<Word> onPaper = words(printed);
+        const QList<Word> inPdf = words(studentPath());
+        QCOMPARE(onPaper.size(), inPdf.size());
+        const QImage page = rendered(printed);
+        const QRectF paper(0, 0, page.width() / kPixelsPerPoint, page.height() / kPixelsPerPoint);
+        QCOMPARE(paper.size().toSize(), letter ? QSize(612, 792) : QSize(595, 842));
+        for (qsizetype i = 0; i < onPaper.size(); ++i) {
+            QCOMPARE(onPaper[i].text, inPdf[i].text);
+            QVERIFY2(paper.contains(onPaper[i].box), qPrintable(onPaper[i].text));
+            if (!letter)
+                QVERIFY2((onPaper[i].box.center() - inPdf[i].box.center()).manhattanLength() < 0.5,
+                         qPrintable(onPaper[i].text));
+        }
+    }
+
 private:
-    // Both documents, for the tests that hold for each.
+    // Every document, for the tests that hold for each.
     void eachDocument() {
         QTest::addColumn<QString>("document");
         QTest::addColumn<QString>("title");
         QTest::newRow("worksheet") << path() << "Παρασκευές οργανικών οξέων";
         QTest::newRow("answer key") << keyPath() << "Παρασκευές οργανικών οξέων — Λύσεις";
+        QTest::newRow("student's sheet")
+            << studentPath() << "Παρασκευές οργανικών οξέων — Μαρία Παπαδοπούλου, Β2";
+    }
+
+    // A student who got the first two sections right, with one coefficient typed far too long
+    // for its mark, took one compound out of the third, put a wrong one in the fourth, and
+    // asked for three checks.
+    static model::HandIn studentWork() {
+        model::HandIn work;
+        work.name = QStringLiteral("Μαρία Παπαδοπούλου");
+        work.schoolClass = QStringLiteral("Β2");
+        work.handedIn = QDateTime(QDate(2026, 12, 9), QTime(10, 15, 30), Qt::OffsetFromUTC, 7200);
+        work.checks = 3;
+        for (int blank = 0; blank < model::kBlanks; ++blank) {
+            const int section = model::sectionOfBlank(blank);
+            work.blanks[blank] = section == 2 ? model::kNone : model::blankRecord(blank).answer;
+        }
+        for (int blank = 0; blank < model::kBlanks; ++blank) {
+            if (model::sectionOfBlank(blank) == 3) {
+                work.blanks[blank] = model::Ammonia;
+                break;
+            }
+        }
+        work.boxes[1] = QStringLiteral("2");
+        work.boxes[2] = QStringLiteral("1234567890123456789012345678901234567890");
+        return work;
     }
 
     static constexpr qreal kPixelsPerPoint = 2;
@@ -364,6 +536,7 @@ private:
 
     QString path() const { return scratch_.filePath("worksheet.pdf"); }
     QString keyPath() const { return scratch_.filePath("answers.pdf"); }
+    QString studentPath() const { return scratch_.filePath("student.pdf"); }
 
     struct Word {
         QRectF box;

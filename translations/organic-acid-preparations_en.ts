@@ -134,6 +134,102 @@ Options:
     </message>
 </context>
 <context>
+    <name>HandIn</name>
+    <message>
+        <source>Παράδοση εργασίας</source>
+        <extracomment>The title of the dialog in which a student hands in their work.</extracomment>
+        <translation>Hand in your work</translation>
+    </message>
+    <message>
+        <source>Η εργασία σας βαθμολογείται όπως είναι τώρα και παραδίδεται στον καθηγητή σας σε δύο αρχεία: το φύλλο σας ως PDF και την καταγραφή του. Το φύλλο στο παράθυρο μένει όπως είναι.</source>
+        <translation>Your work is marked as it stands now and handed in to your teacher in two files: your worksheet as a PDF and its record. The worksheet in the window stays as it is.</translation>
+    </message>
+    <message>
+        <source>Ονοματεπώνυμο:</source>
+        <extracomment>The label of the field for the student&apos;s full name.</extracomment>
+        <translation>Full name:</translation>
+    </message>
+    <message>
+        <source>Τάξη:</source>
+        <extracomment>The label of the field for the student&apos;s class at school, such as &quot;Β2&quot;.</extracomment>
+        <translation>Class:</translation>
+    </message>
+    <message>
+        <source>π.χ. Β2</source>
+        <extracomment>The hint in the empty field for the class: an example of a class&apos;s name.</extracomment>
+        <translation>e.g. 11B</translation>
+    </message>
+    <message>
+        <source>Φάκελος:</source>
+        <extracomment>The label of the folder the work is handed in to.</extracomment>
+        <translation>Folder:</translation>
+    </message>
+    <message>
+        <source>Παράδοση</source>
+        <extracomment>The dialog&apos;s button that hands the work in.</extracomment>
+        <translation>Hand in</translation>
+    </message>
+    <message>
+        <source>Εκτύπωση...</source>
+        <extracomment>The dialog&apos;s button that prints the student&apos;s sheet.</extracomment>
+        <translation>Print...</translation>
+    </message>
+    <message>
+        <source>Άκυρο</source>
+        <translation>Cancel</translation>
+    </message>
+    <message>
+        <source>Γράψτε το ονοματεπώνυμό σας.</source>
+        <translation>Please type your full name.</translation>
+    </message>
+    <message>
+        <source>Γράψτε την τάξη σας.</source>
+        <translation>Please type your class.</translation>
+    </message>
+    <message>
+        <source>Γράψτε το ονοματεπώνυμο και την τάξη σας.</source>
+        <translation>Please type your full name and your class.</translation>
+    </message>
+    <message>
+        <source>Η εργασία σας παραδόθηκε. Τα δύο αρχεία της βρίσκονται στον φάκελο
+%1
+
+%2
+%3</source>
+        <translation>Your work has been handed in. Its two files are in the folder
+%1
+
+%2
+%3</translation>
+    </message>
+    <message>
+        <source>Η εργασία δεν παραδόθηκε: ο φάκελος
+%1
+δεν υπάρχει και δεν ήταν δυνατό να δημιουργηθεί.</source>
+        <translation>Your work was not handed in: the folder
+%1
+does not exist and could not be created.</translation>
+    </message>
+    <message>
+        <source>Η εργασία δεν παραδόθηκε: δεν ήταν δυνατό να γραφτεί στον φάκελο
+%1</source>
+        <translation>Your work was not handed in: nothing could be written to the folder
+%1</translation>
+    </message>
+    <message>
+        <source>Η εργασία δεν παραδόθηκε: το ονοματεπώνυμο, η τάξη ή κάποιος συντελεστής έχει τόσο μεγάλο κείμενο που η καταγραφή της δεν θα διαβαζόταν. Συντομέψτε το και δοκιμάστε ξανά.</source>
+        <translation>Your work was not handed in: the name, the class or a coefficient holds so much text that its record could not be read. Shorten it and try again.</translation>
+    </message>
+    <message>
+        <source>Τίποτα δεν γράφτηκε και η εργασία σας είναι ακόμη στο παράθυρο. Δοκιμάστε ξανά, τυπώστε την ή ζητήστε βοήθεια από τον καθηγητή σας.</source>
+        <translation>Nothing was written, and your work is still in the window. Try again, print it, or ask your teacher for help.</translation>
+    </message>
+    <message>
+        <source>Η εκτύπωση δεν έγινε.</source>
+        <translation>The worksheet could not be printed.</translation>
+    </message>
+</context>
+<context>
     <name>Paper</name>
     <message>
         <source>Όνομα:</source>
@@ -171,6 +267,29 @@ Options:
     <message>
         <source>Τα δύο προϊόντα κάθε αντίδρασης γράφονται με οποιαδήποτε σειρά.</source>
         <translation>The two products of each reaction may be written in either order.</translation>
+    </message>
+    <message>
+        <source>%1 — %2, %3</source>
+        <translation>%1 — %2, %3</translation>
+    </message>
+    <message>
+        <source>d/M/yyyy HH:mm</source>
+        <extracomment>The date and time a student handed in their work, as QDateTime::toString writes it: d day, M month, MMM its short name, yyyy year, HH hour, mm minutes.</extracomment>
+        <translation>d MMM yyyy, HH:mm</translation>
+    </message>
+    <message>
+        <source>Βαθμός: %1 %</source>
+        <translation>Grade: %1 %</translation>
+    </message>
+    <message>
+        <source>Έλεγχοι πριν από την παράδοση: %1</source>
+        <extracomment>How many times the student had the worksheet checked before handing it in.</extracomment>
+        <translation>Checks before handing in: %1</translation>
+    </message>
+    <message>
+        <source>%1 από %2 μονάδες</source>
+        <extracomment>A section&apos;s marks on a student&apos;s sheet: &quot;%1&quot; earned, &quot;%2&quot; the section&apos;s full marks.</extracomment>
+        <translation>%1 of %2 marks</translation>
     </message>
 </context>
 <context>
@@ -522,6 +641,11 @@ The language will change the next time the program starts.</translation>
 %1</source>
         <translation>The work left from last time could not be read, so the worksheet starts afresh. Its file was put aside as
 %1</translation>
+    </message>
+    <message>
+        <source>Παράδοση...</source>
+        <extracomment>A menu command: the student hands in their work to the teacher, as a PDF and a record.</extracomment>
+        <translation>Hand in...</translation>
     </message>
 </context>
 </TS>

@@ -1,6 +1,7 @@
 #include "app/main_window.h"
 
 #include "app/about_window.h"
+#include "app/hand_in_dialog.h"
 #include "app/language_setting.h"
 #include "app/menu_bar.h"
 #include "app/worksheet_document_file.h"
@@ -55,6 +56,7 @@ MainWindow::MainWindow(model::Worksheet& worksheet, UrlOpener opener)
     connect(checkAction_, &QAction::triggered, &worksheet_, [this] { worksheet_.check(); });
     connect(restartAction_, &QAction::triggered, &worksheet_, [this] { worksheet_.restart(); });
     connect(sheetAction_, &QAction::triggered, this, &MainWindow::openWorksheetDocument);
+    connect(handInAction_, &QAction::triggered, this, &MainWindow::handIn);
     connect(aboutAction_, &QAction::triggered, this, &MainWindow::showAbout);
     connect(exitAction_, &QAction::triggered, this, &QWidget::close);
 
@@ -80,6 +82,7 @@ void MainWindow::buildMenuBar() {
     checkAction_ = menuBar_->addAction(content::texts::menuCheck());
     restartAction_ = menuBar_->addAction(content::texts::menuRestart());
     sheetAction_ = menuBar_->addAction(content::texts::menuSheet());
+    handInAction_ = menuBar_->addAction(content::texts::menuHandIn());
     separatorAction_ = menuBar_->addAction(content::texts::kMenuSeparator);
     aboutAction_ = menuBar_->addAction(content::texts::menuAbout());
     exitAction_ = menuBar_->addAction(content::texts::menuExit());
@@ -125,6 +128,11 @@ void MainWindow::openWorksheetDocument() {
     box.setTextFormat(Qt::PlainText);
     box.setTextInteractionFlags(Qt::TextSelectableByMouse);
     box.exec();
+}
+
+void MainWindow::handIn() {
+    HandInDialog dialog(worksheet_, this);
+    dialog.exec();
 }
 
 void MainWindow::showAbout() {

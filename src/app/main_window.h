@@ -20,7 +20,7 @@ class AboutWindow;
 class MenuBar;
 class Zooming;
 
-// The worksheet's window: the board under a menu bar of seven commands. It shows `worksheet`,
+// The worksheet's window: the board under a menu bar of eight commands. It shows `worksheet`,
 // which must outlive it.
 class MainWindow : public QMainWindow {
     Q_OBJECT
@@ -43,6 +43,7 @@ private:
     void buildMenuBar();
     void showHelp();
     void openWorksheetDocument();
+    void handIn();
     void showAbout();
 
     model::Worksheet& worksheet_;
@@ -54,6 +55,7 @@ private:
     QAction* checkAction_ = nullptr;
     QAction* restartAction_ = nullptr;
     QAction* sheetAction_ = nullptr;
+    QAction* handInAction_ = nullptr;
     QAction* separatorAction_ = nullptr;
     QAction* aboutAction_ = nullptr;
     QAction* exitAction_ = nullptr;

@@ -50,6 +50,10 @@ inline QString menuSheet() {
     //: (not a spreadsheet).
     return QCoreApplication::translate("Window", "Φύλλο εργασίας");
 }
+inline QString menuHandIn() {
+    //: A menu command: the student hands in their work to the teacher, as a PDF and a record.
+    return QCoreApplication::translate("Window", "Παράδοση...");
+}
 inline const QString kMenuSeparator = QStringLiteral("|");
 inline QString menuAbout() {
     //: A menu command: the About window.
@@ -134,6 +138,86 @@ inline QString workUnreadable() {
         "Window", "Η εργασία που είχε μείνει από την προηγούμενη φορά δεν ήταν δυνατό να "
                   "διαβαστεί, γι' αυτό το φύλλο εργασίας ξεκινά από την αρχή. Το αρχείο της "
                   "φυλάχτηκε ως\n%1");
+}
+
+// The hand-in's dialog: its title, what it does, the student's details, the folder the work goes
+// to and its three buttons; what it says when a detail is missing; and the messages that follow,
+// with the folder's path and the two files' names, or what went wrong.
+inline QString handInTitle() {
+    //: The title of the dialog in which a student hands in their work.
+    return QCoreApplication::translate("HandIn", "Παράδοση εργασίας");
+}
+inline QString handInIntro() {
+    return QCoreApplication::translate(
+        "HandIn", "Η εργασία σας βαθμολογείται όπως είναι τώρα και παραδίδεται στον καθηγητή σας "
+                  "σε δύο αρχεία: το φύλλο σας ως PDF και την καταγραφή του. Το φύλλο στο "
+                  "παράθυρο μένει όπως είναι.");
+}
+inline QString handInName() {
+    //: The label of the field for the student's full name.
+    return QCoreApplication::translate("HandIn", "Ονοματεπώνυμο:");
+}
+inline QString handInClass() {
+    //: The label of the field for the student's class at school, such as "Β2".
+    return QCoreApplication::translate("HandIn", "Τάξη:");
+}
+inline QString handInClassExample() {
+    //: The hint in the empty field for the class: an example of a class's name.
+    return QCoreApplication::translate("HandIn", "π.χ. Β2");
+}
+inline QString handInFolder() {
+    //: The label of the folder the work is handed in to.
+    return QCoreApplication::translate("HandIn", "Φάκελος:");
+}
+inline QString handInButton() {
+    //: The dialog's button that hands the work in.
+    return QCoreApplication::translate("HandIn", "Παράδοση");
+}
+inline QString handInPrint() {
+    //: The dialog's button that prints the student's sheet.
+    return QCoreApplication::translate("HandIn", "Εκτύπωση...");
+}
+inline QString handInCancel() {
+    return QCoreApplication::translate("HandIn", "Άκυρο");
+}
+inline QString handInNameMissing() {
+    return QCoreApplication::translate("HandIn", "Γράψτε το ονοματεπώνυμό σας.");
+}
+inline QString handInClassMissing() {
+    return QCoreApplication::translate("HandIn", "Γράψτε την τάξη σας.");
+}
+inline QString handInBothMissing() {
+    return QCoreApplication::translate("HandIn", "Γράψτε το ονοματεπώνυμο και την τάξη σας.");
+}
+// After a hand-in: "%1" the folder, "%2" and "%3" the two files' names.
+inline QString handedIn() {
+    return QCoreApplication::translate(
+        "HandIn",
+        "Η εργασία σας παραδόθηκε. Τα δύο αρχεία της βρίσκονται στον φάκελο\n%1\n\n%2\n%3");
+}
+// Why the work was not handed in, "%1" the folder; then what the system said, and what to do.
+inline QString handInNoFolder() {
+    return QCoreApplication::translate(
+        "HandIn", "Η εργασία δεν παραδόθηκε: ο φάκελος\n%1\nδεν υπάρχει και δεν ήταν δυνατό να "
+                  "δημιουργηθεί.");
+}
+inline QString handInNotWritten() {
+    return QCoreApplication::translate(
+        "HandIn", "Η εργασία δεν παραδόθηκε: δεν ήταν δυνατό να γραφτεί στον φάκελο\n%1");
+}
+inline QString handInTooLong() {
+    return QCoreApplication::translate(
+        "HandIn", "Η εργασία δεν παραδόθηκε: το ονοματεπώνυμο, η τάξη ή κάποιος συντελεστής έχει "
+                  "τόσο μεγάλο κείμενο που η καταγραφή της δεν θα διαβαζόταν. Συντομέψτε το και "
+                  "δοκιμάστε ξανά.");
+}
+inline QString handInStillHere() {
+    return QCoreApplication::translate(
+        "HandIn", "Τίποτα δεν γράφτηκε και η εργασία σας είναι ακόμη στο παράθυρο. Δοκιμάστε "
+                  "ξανά, τυπώστε την ή ζητήστε βοήθεια από τον καθηγητή σας.");
+}
+inline QString handInNotPrinted() {
+    return QCoreApplication::translate("HandIn", "Η εκτύπωση δεν έγινε.");
 }
 
 // What the command line prints, in Greek or in the language the locale or --language asks for

@@ -7,9 +7,12 @@
 #include "content/paper_texts.h"
 #include "content/texts.h"
 #include "model/description.h"
+#include "model/hand_in.h"
 
+#include <QBuffer>
 #include <QFontMetricsF>
 #include <QPageLayout>
+#include <QPagedPaintDevice>
 #include <QPainter>
 #include <QPdfWriter>
 #include <QSaveFile>
@@ -17,6 +20,7 @@
 #include <algorithm>
 #include <array>
 #include <functional>
+#include <memory>
 #include <vector>
 
 namespace content {
@@ -96,12 +100,47 @@ struct Column {
     qreal width;
 };
 
+// A student's work as their sheet shows it: what they put in, and what it earns.
+struct Work {
+    model::HandIn handIn;
+    model::Marking marking;
+};
+
+// What a page writes into the worksheet: nothing, the answers, or a student's work.
+struct Filling {
+    Sheet sheet = Sheet::Worksheet;
+    std::shared_ptr<const Work> work;
+
+    bool isKey() const { return sheet == Sheet::AnswerKey; }
+};
+
+// A text that must stay within `width`: in `font`, or smaller down to `leastPoints`, and cut
+// short with an ellipsis where even that is too wide. Whatever a student typed stays on one line.
+struct Fitted {
+    QFont font;
+    QString text;
+};
+Fitted fitted(QFont font, qreal width, qreal leastPoints, const QString& typed) {
+    const QString text = typed.simplified();
+    const qreal advance = QFontMetricsF(font).horizontalAdvance(text);
+    if (advance > width && advance > 0) {
+        const qreal pixels =
+            std::max(leastPoints * kTwipsPerPoint, font.pixelSize() * width / advance);
+        font.setPixelSize(std::max(1, int(pixels)));
+    }
+    return {font, QFontMetricsF(font).elidedText(text, Qt::ElideRight, width)};
+}
+
 // Name, class and date, each followed by a line to write on; the lines share the width as the
-// answers need room.
-void paintDetails(QPainter& painter, const QFont& font, Column column, qreal baseline) {
+// answers need room. A student's sheet has their details written on the lines.
+void paintDetails(QPainter& painter, const QFont& font, Column column, qreal baseline,
+                  const std::array<QString, 3>& written = {}) {
     constexpr std::array<qreal, 3> kShares{0.5, 0.2, 0.3};
     constexpr qreal kFieldGap = 360;
+    constexpr qreal kLeastPoints = 7;
     const QFontMetricsF metrics(font);
+    QFont writtenFont = font;
+    writtenFont.setBold(true);
     qreal left = column.left;
     for (size_t i = 0; i < kShares.size(); ++i) {
         const qreal right = left + (column.width + kFieldGap) * kShares[i] - kFieldGap;
@@ -111,13 +150,22 @@ void paintDetails(QPainter& painter, const QFont& font, Column column, qreal bas
         const qreal ruleStart = left + metrics.horizontalAdvance(paper::details()[i]) + 80;
         painter.setPen(QPen(Qt::black, kRuleWidth));
         painter.drawLine(QPointF(ruleStart, baseline + 40), QPointF(right, baseline + 40));
+        if (!written[i].isEmpty()) {
+            const Fitted value =
+                fitted(writtenFont, right - ruleStart - 80, kLeastPoints, written[i]);
+            painter.setFont(value.font);
+            painter.setPen(Qt::black);
+            painter.drawText(QPointF(ruleStart + 40, baseline), value.text);
+        }
         left = right + kFieldGap;
     }
 }
 
-QString titleOf(Sheet sheet) {
-    return sheet == Sheet::AnswerKey ? paper::answerKeyTitle().arg(texts::caption())
-                                     : texts::caption();
+QString titleOf(const Filling& filling) {
+    if (filling.work)
+        return paper::studentTitle().arg(texts::caption(), filling.work->handIn.name.simplified(),
+                                         filling.work->handIn.schoolClass.simplified());
+    return filling.isKey() ? paper::answerKeyTitle().arg(texts::caption()) : texts::caption();
 }
 
 int totalMarks() {
@@ -127,9 +175,32 @@ int totalMarks() {
     return total;
 }
 
-// The key takes the worksheet's lines for the student's details for the total: the rest of the
-// page keeps its places.
-Block headerBlock(Column column, Sheet sheet) {
+QFont gradeFont() {
+    return paperFont(14, true);
+}
+
+// What a student's sheet says of the work as a whole, where the worksheet says what to do: the
+// grade, and beside it how many checks were asked for before it was handed in.
+void paintSummary(QPainter& painter, const QFont& font, Column column, qreal top,
+                  const Work& work) {
+    constexpr qreal kGap = 600;
+    const QFontMetricsF gradeMetrics(gradeFont());
+    const qreal baseline = top + gradeMetrics.ascent();
+    const QString grade = paper::grade().arg(work.marking.grade);
+    painter.setFont(gradeFont());
+    painter.setPen(Qt::black);
+    painter.drawText(QPointF(column.left, baseline), grade);
+    const qreal checksLeft = column.left + gradeMetrics.horizontalAdvance(grade) + kGap;
+    const Fitted checks = fitted(font, column.left + column.width - checksLeft, 7,
+                                 paper::checks().arg(work.handIn.checks));
+    painter.setFont(checks.font);
+    painter.drawText(QPointF(checksLeft, baseline), checks.text);
+}
+
+// The key takes the worksheet's lines for the student's details for the total; a student's sheet
+// writes their details on the lines, and the grade where the worksheet says what to do. The rest
+// of the page keeps its places.
+Block headerBlock(Column column, const Filling& filling) {
     const QFont title = paperFont(18, true);
     const QFont details = paperFont(11, false);
     const QFont instructions = paperFont(10, false);
@@ -137,24 +208,36 @@ Block headerBlock(Column column, Sheet sheet) {
     const QFontMetricsF detailMetrics(details);
     const qreal detailsTop = titleHeight + 300;
     const qreal instructionsTop = detailsTop + detailMetrics.height() + 240;
+    const qreal instructionsHeight =
+        wrappedHeight(instructions, column.width, paper::instructions(), 0);
     const qreal height =
-        instructionsTop + wrappedHeight(instructions, column.width, paper::instructions(), 0);
+        instructionsTop +
+        std::max(instructionsHeight, filling.work ? QFontMetricsF(gradeFont()).height() : 0.0);
+    const QString heading = titleOf(filling);
     return {height, [=](QPainter& painter, qreal top) {
                 paintText(painter, title, QRectF(column.left, top, column.width, titleHeight),
-                          Qt::AlignHCenter, titleOf(sheet));
+                          Qt::AlignHCenter, filling.work ? texts::caption() : heading);
                 const qreal baseline = top + detailsTop + detailMetrics.ascent();
-                if (sheet == Sheet::AnswerKey) {
+                if (filling.isKey()) {
                     painter.setFont(details);
                     painter.setPen(Qt::black);
                     painter.drawText(QPointF(column.left, baseline),
                                      paper::total().arg(totalMarks()));
+                } else if (filling.work) {
+                    const model::HandIn& work = filling.work->handIn;
+                    paintDetails(painter, details, column, baseline,
+                                 {work.name, work.schoolClass,
+                                  work.handedIn.toString(paper::dateAndTime())});
                 } else {
                     paintDetails(painter, details, column, baseline);
                 }
-                paintText(painter, instructions,
-                          QRectF(column.left, top + instructionsTop, column.width,
-                                 height - instructionsTop),
-                          Qt::AlignLeft, paper::instructions());
+                if (filling.work)
+                    paintSummary(painter, details, column, top + instructionsTop, *filling.work);
+                else
+                    paintText(painter, instructions,
+                              QRectF(column.left, top + instructionsTop, column.width,
+                                     instructionsHeight),
+                              Qt::AlignLeft, paper::instructions());
             }};
 }
 
@@ -265,13 +348,38 @@ void paintAnswers(QPainter& painter, const QRectF& printed, int reaction) {
     }
 }
 
-// The section's full marks, on a tab at the right of the frame's top edge, and, for a section of
-// pairs, that they go either way round, on the same edge just before the tab. There it is read
-// with the section's marks, on its own frame: in the narrow gap below a frame it would stand as
-// near the next one.
+// What a student put into a picture, where the key writes its answers: the compound of each
+// blank they filled as its card, and what they typed into each coefficient box, kept within the
+// box's mark however long it is.
+void paintWork(QPainter& painter, const QRectF& printed, int reaction, const Work& work) {
+    const int firstBlank = model::firstBlankOf(reaction);
+    for (int blank = firstBlank; blank < firstBlank + model::reaction(reaction).blankCount;
+         ++blank) {
+        const int compound = work.handIn.blanks.at(blank);
+        if (compound != model::kNone)
+            paintDrawing(painter, paperCardDrawing(compound),
+                         onPaper(printed, reaction, placedCard(blank)));
+    }
+    const int firstBox = model::firstBoxOf(reaction);
+    for (int box = firstBox; box < firstBox + model::reaction(reaction).boxCount; ++box) {
+        const QRectF mark = markOnPaper(printed, box);
+        const Fitted typed = fitted(paperFont(mark.height() * 0.6 / kTwipsPerPoint, true),
+                                    mark.width(), 5, work.handIn.boxes.at(box));
+        paintText(painter, typed.font, mark, Qt::AlignCenter | Qt::TextSingleLine, typed.text);
+    }
+}
+
+// The section's marks, on a tab at the right of the frame's top edge: on the key its full marks
+// and, for a section of pairs, that they go either way round, on the same edge just before the
+// tab. There it is read with the section's marks, on its own frame: in the narrow gap below a
+// frame it would stand as near the next one. A student's sheet has the marks earned out of the
+// full marks on the tab.
 void paintMarking(QPainter& painter, Column column, int section, const SectionLayout& layout,
-                  qreal top) {
-    const QString points = paper::sectionPoints().arg(model::fullMarksOf(section));
+                  qreal top, const Filling& filling) {
+    const QString points = filling.work ? paper::sectionEarned()
+                                              .arg(filling.work->marking.scores.at(section))
+                                              .arg(model::fullMarksOf(section))
+                                        : paper::sectionPoints().arg(model::fullMarksOf(section));
     const QFont font = titleFont();
     const QSizeF size =
         QSizeF(QFontMetricsF(font).horizontalAdvance(points), QFontMetricsF(font).height())
@@ -284,6 +392,8 @@ void paintMarking(QPainter& painter, Column column, int section, const SectionLa
     painter.setBrush(Qt::NoBrush);
     painter.drawRect(tab);
     paintText(painter, font, tab, Qt::AlignCenter, points);
+    if (!filling.isKey())
+        return;
     const bool pairs = std::any_of(layout.pictures.begin(), layout.pictures.end(),
                                    [](int picture) { return model::hasTwoBlanks(picture); });
     if (!pairs)
@@ -301,7 +411,7 @@ void paintMarking(QPainter& painter, Column column, int section, const SectionLa
     paintText(painter, small, note, Qt::AlignCenter, paper::eitherOrder());
 }
 
-Block sectionBlock(Column column, int section, qreal pictureHeight, Sheet sheet) {
+Block sectionBlock(Column column, int section, qreal pictureHeight, const Filling& filling) {
     const SectionLayout layout = sectionLayout(section, pictureHeight);
     return {layout.height, [=](QPainter& painter, qreal top) {
                 painter.setPen(QPen(look::kFrameBorder, kFrameLineWidth));
@@ -317,20 +427,22 @@ Block sectionBlock(Column column, int section, qreal pictureHeight, Sheet sheet)
                 for (size_t i = 0; i < layout.pictures.size(); ++i) {
                     const QRectF printed = layout.picture(column, i, pictureHeight, top);
                     paintDrawing(painter, paperReactionDrawing(layout.pictures[i]), printed);
-                    if (sheet == Sheet::AnswerKey)
+                    if (filling.isKey())
                         paintAnswers(painter, printed, layout.pictures[i]);
+                    else if (filling.work)
+                        paintWork(painter, printed, layout.pictures[i], *filling.work);
                 }
-                if (sheet == Sheet::AnswerKey)
-                    paintMarking(painter, column, section, layout, top);
+                if (filling.isKey() || filling.work)
+                    paintMarking(painter, column, section, layout, top, filling);
             }};
 }
 
-// The blocks of a sheet, in order: the header, the compounds, then a section each. Both sheets
-// lay out alike, so that the key lies over the worksheet place for place.
-std::vector<Block> blocksOf(Column column, qreal pictureHeight, Sheet sheet = Sheet::Worksheet) {
-    std::vector<Block> blocks{headerBlock(column, sheet), compoundsBlock(column)};
+// The blocks of a sheet, in order: the header, the compounds, then a section each. Every sheet
+// lays out alike, so that the key and a student's sheet lie over the worksheet place for place.
+std::vector<Block> blocksOf(Column column, qreal pictureHeight, const Filling& filling = {}) {
+    std::vector<Block> blocks{headerBlock(column, filling), compoundsBlock(column)};
     for (int section = 0; section < model::kSections; ++section)
-        blocks.push_back(sectionBlock(column, section, pictureHeight, sheet));
+        blocks.push_back(sectionBlock(column, section, pictureHeight, filling));
     return blocks;
 }
 constexpr size_t kFirstSectionBlock = 2;
@@ -404,6 +516,42 @@ Page pageLayout() {
     return {size, column, top, bottom, pictureHeight(column, top, bottom)};
 }
 
+// The sheet's pages on any paged device, a PDF writer or a printer. They are laid out on A4; a
+// page of another size takes them whole, scaled down where it is smaller and centred across.
+bool paintPages(QPagedPaintDevice& device, const Filling& filling) {
+    const Page page = pageLayout();
+    const std::vector<Block> blocks = blocksOf(page.column, page.pictureHeight, filling);
+    const std::vector<Placement> placed = placeOnPages(blocks, page.top, page.bottom);
+
+    QPainter painter;
+    if (!painter.begin(&device))
+        return false;
+    const qreal scale =
+        std::min({device.logicalDpiX() / kTwipsPerInch, device.width() / page.size.width(),
+                  device.height() / page.size.height()});
+    const qreal across = std::max(0.0, (device.width() - page.size.width() * scale) / 2);
+    for (size_t i = 0; i < blocks.size(); ++i) {
+        if (i > 0 && placed[i].page != placed[i - 1].page && !device.newPage()) {
+            painter.end();
+            return false;
+        }
+        painter.resetTransform();
+        painter.translate(across, 0);
+        painter.scale(scale, scale);
+        blocks[i].paint(painter, placed[i].top);
+    }
+    return painter.end();
+}
+
+void setUpPdf(QPdfWriter& writer, const Filling& filling) {
+    writer.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait, QMarginsF()));
+    writer.setTitle(titleOf(filling));
+}
+
+Filling studentFilling(const model::HandIn& work) {
+    return {Sheet::Worksheet, std::make_shared<const Work>(Work{work, work.marking()})};
+}
+
 } // namespace
 
 bool writeWorksheetDocument(const QString& path, Sheet sheet) {
@@ -411,25 +559,32 @@ bool writeWorksheetDocument(const QString& path, Sheet sheet) {
     if (!file.open(QIODevice::WriteOnly))
         return false;
     QPdfWriter writer(&file);
-    writer.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait, QMarginsF()));
-    writer.setTitle(titleOf(sheet));
+    const Filling filling{sheet, nullptr};
+    setUpPdf(writer, filling);
+    return paintPages(writer, filling) && file.commit();
+}
 
-    const Page page = pageLayout();
-    const std::vector<Block> blocks = blocksOf(page.column, page.pictureHeight, sheet);
-    const std::vector<Placement> placed = placeOnPages(blocks, page.top, page.bottom);
-
-    QPainter painter;
-    if (!painter.begin(&writer))
-        return false;
-    const qreal scale = writer.resolution() / kTwipsPerInch;
-    for (size_t i = 0; i < blocks.size(); ++i) {
-        if (i > 0 && placed[i].page != placed[i - 1].page)
-            writer.newPage();
-        painter.resetTransform();
-        painter.scale(scale, scale);
-        blocks[i].paint(painter, placed[i].top);
+QByteArray studentDocument(const model::HandIn& work) {
+    QByteArray document;
+    QBuffer buffer(&document);
+    buffer.open(QIODevice::WriteOnly);
+    const Filling filling = studentFilling(work);
+    {
+        // The writer finishes the document as it goes.
+        QPdfWriter writer(&buffer);
+        setUpPdf(writer, filling);
+        if (!paintPages(writer, filling))
+            return {};
     }
-    return painter.end() && file.commit();
+    return document;
+}
+
+QString studentDocumentTitle(const model::HandIn& work) {
+    return titleOf(studentFilling(work));
+}
+
+bool paintStudentSheet(QPagedPaintDevice& device, const model::HandIn& work) {
+    return paintPages(device, studentFilling(work));
 }
 
 AnswerPlaces answerPlaces() {

@@ -2,10 +2,17 @@
 
 #include "model/description.h"
 
+#include <QByteArray>
 #include <QRectF>
 #include <QString>
 
 #include <array>
+
+class QPagedPaintDevice;
+
+namespace model {
+struct HandIn;
+}
 
 namespace content {
 
@@ -20,6 +27,22 @@ enum class Sheet { Worksheet, AnswerKey };
 // few pages as keep the formulas at 9 points or more; no picture is split between pages. The
 // file is replaced whole or left as it was; false if it could not be written.
 bool writeWorksheetDocument(const QString& path, Sheet sheet = Sheet::Worksheet);
+
+// A student's own sheet, as handed in: the same page, with the compounds they put into the blanks
+// as cards where the key has its answers, their coefficients as typed in the coefficient marks
+// (made smaller, and then cut short, where they are too long for the mark), each section's marks
+// earned out of its full marks on its frame, and their name, class and the date and time on the
+// lines for their details, with the grade and the number of checks made before handing in where
+// the worksheet says what to do. Everything it says is in words and numbers, so that it reads in
+// black and white.
+//
+// As an A4 PDF document, whole, or nothing when it could not be painted.
+QByteArray studentDocument(const model::HandIn& work);
+// The title a PDF reader shows for that document, and a print queue for the printed sheet.
+QString studentDocumentTitle(const model::HandIn& work);
+// Painted on any paged device, such as a printer: laid out on A4 and, on a smaller page, scaled
+// down whole. False when the device could not be painted on or took no new page.
+bool paintStudentSheet(QPagedPaintDevice& device, const model::HandIn& work);
 
 // Where the key writes its answers: the card in each blank and the number of each coefficient
 // box, in points of the page from its top left corner, and the page (from 0) it is on.

@@ -23,8 +23,6 @@ constexpr int kRecordForm = 1;
 // A box takes no more than a line edit does.
 constexpr qsizetype kLongestBox = 32767;
 constexpr int kMostChecks = 1'000'000;
-// A school year is far shorter; a longer duration is a damaged clock or record.
-constexpr qint64 kLongestSeconds = qint64(400) * 24 * 3600;
 
 QString duration(qint64 seconds) {
     return QStringLiteral("PT%1H%2M%3S")
@@ -41,7 +39,7 @@ std::optional<qint64> secondsOf(const QString& text) {
         return std::nullopt;
     const qint64 seconds = match.captured(1).toLongLong() * 3600 +
                            match.captured(2).toLongLong() * 60 + match.captured(3).toLongLong();
-    if (seconds > kLongestSeconds)
+    if (seconds > kLongestDuration)
         return std::nullopt;
     return seconds;
 }

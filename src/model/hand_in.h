@@ -34,6 +34,10 @@ struct HandIn {
 // with its score, duration and answers (docs/hand-in.md gives the form).
 QByteArray statementOf(const HandIn& work);
 
+// The longest time a record holds from the start of the worksheet to its hand-in: a school year
+// is far shorter, so a longer one is a damaged clock or record.
+inline constexpr qint64 kLongestDuration = qint64(400) * 24 * 3600;
+
 // The largest record read: a statement of this program with the longest names is a few
 // kilobytes, so anything far larger is not one.
 inline constexpr qsizetype kLargestRecord = 256 * 1024;

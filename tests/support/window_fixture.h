@@ -30,7 +30,7 @@ using model::Water;
 // and reach the window as real mouse events, at the pixel they fall in at the board's zoom.
 struct WindowFixture {
     // The menu bar's commands, left to right as the student finds them.
-    enum class Command { Help, Check, Restart, Sheet, Separator, About, Exit };
+    enum class Command { Help, Check, Restart, Sheet, HandIn, Separator, About, Exit };
 
     WindowFixture();
 
