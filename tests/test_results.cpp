@@ -274,7 +274,7 @@ private slots:
 
     // A hand-in that arrives while the table is open is listed without a word from the teacher,
     // and the row the teacher was on stays current; F5 reads the folder at once, a record
-    // damaged since then is listed as unreadable.
+    // damaged since then is listed as unreadable, and a folder gone is said.
     void theTableFollowsTheFolder() {
         view_->setCurrentIndex(view_->model()->index(rowOf("Άννα Γεωργίου"), Name));
         const model::HandIn late = workOf({"Νίκος Λατέρης", "Β1", 18, 0});
@@ -288,6 +288,17 @@ private slots:
         QTest::keyClick(window_.get(), Qt::Key_F5);
         QCOMPARE(columnTexts(Name).last(), QString("Δεν διαβάζεται: notes.txt"));
         QVERIFY(columnTexts(Name).contains("Δεν διαβάζεται: late.json"));
+
+        // A folder gone, as a network share that went away, is named, and what was read stays.
+        QTemporaryDir elsewhere;
+        QVERIFY(QDir().rename(folder_->path(), elsewhere.filePath("moved")));
+        QTest::keyClick(window_.get(), Qt::Key_F5);
+        QCOMPARE(view_->model()->rowCount(), 9);
+        QVERIFY2(
+            countsText().endsWith("Ο φάκελος " + folder_->path() +
+                                  " δεν διαβάζεται τώρα· ο πίνακας δείχνει ό,τι βρέθηκε πριν."),
+            qPrintable(countsText()));
+        QVERIFY(QDir().rename(elsewhere.filePath("moved"), folder_->path()));
     }
 
     // A screen reader finds the window by its title, the search and the table by their names,

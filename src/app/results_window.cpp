@@ -67,6 +67,8 @@ ResultsWindow::ResultsWindow(ResultsFolder folder, UrlOpener opener)
     view_->setTabKeyNavigation(false);
     view_->setWordWrap(false);
     view_->verticalHeader()->hide();
+    // Rows as close as the text allows, so that a class fits on the screen.
+    view_->verticalHeader()->setDefaultSectionSize(view_->fontMetrics().height() * 3 / 2);
     view_->horizontalHeader()->setSortIndicator(order_->sortColumn(), order_->sortOrder());
     view_->horizontalHeader()->setSortIndicatorShown(true);
     view_->setSortingEnabled(true);
@@ -154,6 +156,11 @@ void ResultsWindow::load() {
         break;
     }
     view_->verticalScrollBar()->setValue(scrolled);
+    // The keys start on the first row, which is selected, as the teacher sees.
+    if (!view_->currentIndex().isValid())
+        view_->selectionModel()->setCurrentIndex(order_->index(0, ResultsTable::Name),
+                                                 QItemSelectionModel::ClearAndSelect |
+                                                     QItemSelectionModel::Rows);
     if (!view_->currentIndex().isValid())
         openButton_->setEnabled(false);
     showCounts(true);
@@ -206,9 +213,14 @@ void ResultsWindow::saveCsv() {
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setNameFilter(texts::csvFiles());
     dialog.setDefaultSuffix(QStringLiteral("csv"));
-    // Not into the folder of hand-ins, where it would be one more file that is not a hand-in.
-    dialog.setDirectory(QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation));
+    // Not into the folder of hand-ins, where it would be one more file that is not a hand-in,
+    // but among the teacher's documents, or at home where there is no such folder.
+    const QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    dialog.setDirectory(QFileInfo(documents).isDir() ? documents : QDir::homePath());
     dialog.selectFile(folderName(folder_.path()) + QStringLiteral(".csv"));
+    // Qt's own dialog is made for a larger screen than a small or zoomed one.
+    dialog.resize(
+        dialog.sizeHint().boundedTo(WindowCentring::availableArea(*this).size() * 9 / 10));
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
         return;
     const QString path = dialog.selectedFiles().constFirst();
