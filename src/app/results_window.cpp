@@ -111,7 +111,7 @@ ResultsWindow::ResultsWindow(ResultsFolder folder, UrlOpener opener)
 
     connect(search_, &QLineEdit::textChanged, this, [this](const QString& text) {
         order_->setSearch(text);
-        showCounts(true);
+        showCounts();
     });
     connect(view_, &QAbstractItemView::activated, this, &ResultsWindow::openPage);
     connect(openButton_, &QPushButton::clicked, this, &ResultsWindow::openPage);
@@ -163,12 +163,13 @@ void ResultsWindow::load() {
                                                      QItemSelectionModel::Rows);
     if (!view_->currentIndex().isValid())
         openButton_->setEnabled(false);
-    showCounts(true);
+    showCounts();
 }
 
 void ResultsWindow::refresh() {
-    if (folder_.read() != ResultsFolder::Failure::None) {
-        showCounts(false);
+    folderRead_ = folder_.read() == ResultsFolder::Failure::None;
+    if (!folderRead_) {
+        showCounts();
         return;
     }
     // A folder removed and made again is another one to the system, which no longer watches it.
@@ -177,13 +178,13 @@ void ResultsWindow::refresh() {
     load();
 }
 
-void ResultsWindow::showCounts(bool folderRead) {
+void ResultsWindow::showCounts() {
     QStringList parts{texts::handInCount().arg(table_->handIns())};
     if (table_->unreadable() > 0)
         parts << texts::unreadableCount().arg(table_->unreadable());
     if (order_->rowCount() != table_->rowCount())
         parts << texts::shownCount().arg(order_->rowCount());
-    if (!folderRead)
+    if (!folderRead_)
         parts << texts::folderNotRead().arg(QDir::toNativeSeparators(folder_.path()));
     counts_->setText(parts.join(QStringLiteral(" · ")));
 }

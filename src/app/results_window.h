@@ -36,7 +36,7 @@ public:
 
 private:
     void load();
-    void showCounts(bool folderRead);
+    void showCounts();
     void openPage();
     void saveCsv();
     void warn(const QString& text);
@@ -54,6 +54,8 @@ private:
     QTimer* settling_ = nullptr;
     // The columns are fitted to the first rows read, and then left as the teacher sets them.
     bool fitted_ = false;
+    // Whether the last reading of the folder succeeded; the table shows the last that did.
+    bool folderRead_ = true;
 };
 
 } // namespace app
