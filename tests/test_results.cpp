@@ -301,6 +301,20 @@ private slots:
         QVERIFY(QDir().rename(elsewhere.filePath("moved"), folder_->path()));
     }
 
+    // A name of ten thousand letters is cut short: the grade stays in sight beside it.
+    void aLongNameLeavesTheGradeInSight() {
+        const QByteArray name = QByteArray("Α").repeated(10'000);
+        writeFile(folder_->filePath("long.json"),
+                  model::statementOf(workOf({name.constData(), "Β1", 0, 1})));
+        app::ResultsWindow window(readFolder());
+        window.showOnScreen();
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        auto* view = window.findChild<QTableView*>();
+        QCOMPARE(view->model()->index(0, Name).data().toString().size(), 10'000);
+        QVERIFY(view->columnViewportPosition(Grade) + view->columnWidth(Grade) <=
+                view->viewport()->width());
+    }
+
     // A screen reader finds the window by its title, the search and the table by their names,
     // and reads a cell as the table shows it.
     void aScreenReaderFindsItsWay() {

@@ -215,9 +215,7 @@ QVariant ResultsTable::data(const QModelIndex& index, int role) const {
     case Qt::DisplayRole:
         return display(row, index.column());
     case Qt::ToolTipRole:
-        if (!row.entry.work)
-            return content::results::unreadableWhy();
-        return index.column() == Name ? row.name : QVariant();
+        return row.entry.work ? QVariant() : content::results::unreadableWhy();
     case Qt::TextAlignmentRole:
         return isNumber(index.column()) ? QVariant(Qt::AlignRight | Qt::AlignVCenter) : QVariant();
     case SortRole:

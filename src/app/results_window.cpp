@@ -22,6 +22,8 @@
 #include <QTimer>
 #include <QVBoxLayout>
 
+#include <algorithm>
+
 namespace app {
 
 namespace {
@@ -29,6 +31,8 @@ namespace {
 namespace texts = content::results;
 
 constexpr int kSettlingMilliseconds = 500;
+// In characters.
+constexpr int kWidestColumn = 40;
 
 // The folder's own name, or its path where it has none (the root).
 QString folderName(const QString& path) {
@@ -145,6 +149,11 @@ void ResultsWindow::load() {
     table_->setEntries(folder_.entries());
     if (!fitted_ && table_->rowCount() > 0) {
         view_->resizeColumnsToContents();
+        // A name of thousands of letters is cut short rather than pushing every other column
+        // out of sight.
+        const int widest = view_->fontMetrics().averageCharWidth() * kWidestColumn;
+        for (int column = 0; column < ResultsTable::ColumnCount; ++column)
+            view_->setColumnWidth(column, std::min(view_->columnWidth(column), widest));
         fitted_ = true;
     }
     for (int row = 0; row < table_->rowCount(); ++row) {
