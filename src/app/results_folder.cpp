@@ -11,6 +11,7 @@
 #include <unistd.h>
 
 #include <algorithm>
+#include <optional>
 
 namespace app {
 
@@ -123,6 +124,7 @@ ResultsFolder::Failure ResultsFolder::read() {
     }
 
     std::vector<ResultsEntry> entries;
+    entries.reserve(files.size());
     std::map<QByteArray, Known> known;
     for (const auto& [name, identity] : files) {
         const bool namedRecord = name.endsWith(kRecordSuffix);
@@ -138,8 +140,11 @@ ResultsFolder::Failure ResultsFolder::read() {
             entry.fileName = QFile::decodeName(name);
             if (namedRecord) {
                 entry.pdf = QDir(path_).filePath(QFile::decodeName(base + kPageSuffix));
+                std::optional<model::HandIn> work;
                 if (identity.regular)
-                    entry.work = model::handInOf(recordContent(listing.folder(), name.constData()));
+                    work = model::handInOf(recordContent(listing.folder(), name.constData()));
+                if (work)
+                    entry.work = std::make_shared<const model::HandIn>(std::move(*work));
             }
             entries.push_back(entry);
         }

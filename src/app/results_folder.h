@@ -6,7 +6,7 @@
 #include <QString>
 
 #include <map>
-#include <optional>
+#include <memory>
 #include <vector>
 
 namespace app {
@@ -16,8 +16,9 @@ namespace app {
 struct ResultsEntry {
     // The file's name in the folder.
     QString fileName;
-    // The student's work; none when the file is not a record this program reads.
-    std::optional<model::HandIn> work;
+    // The student's work; none when the file is not a record this program reads. Shared, as
+    // every reading of the folder keeps the work of the files that did not change.
+    std::shared_ptr<const model::HandIn> work;
     // The student's page, <base>.pdf beside a record <base>.json; empty for a file that is not
     // named as a record.
     QString pdf;
