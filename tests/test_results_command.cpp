@@ -253,8 +253,8 @@ private slots:
                                           : ",notes.txt,unreadable\r\n"));
     }
 
-    // A folder that is not there, or is not a folder, is named on standard error with status 1,
-    // and nothing goes to standard output.
+    // A folder that is not there, is not a folder or cannot be read is named on standard error
+    // with status 1, and nothing goes to standard output.
     void aFolderThatCannotBeReadIsNamed_data() {
         QTest::addColumn<QString>("name");
         QTest::addColumn<QString>("said");
@@ -262,12 +262,15 @@ private slots:
                                  << "The folder %1 does not exist.";
         QTest::newRow("a file") << "file"
                                 << "%1 is not a folder.";
+        QTest::newRow("a link to itself") << "loop"
+                                          << "The folder %1 cannot be read.";
     }
     void aFolderThatCannotBeReadIsNamed() {
         QFETCH(QString, name);
         QFETCH(QString, said);
         QTemporaryDir scratch;
         writeFile(scratch.filePath("file"), "");
+        QVERIFY(QFile::link(scratch.filePath("loop"), scratch.filePath("loop")));
         const QString path = scratch.filePath(name);
         const Run listed = run({"--results", path, "--csv"});
         QCOMPARE(listed.status, 1);
