@@ -9,6 +9,8 @@
 #include <QAbstractButton>
 #include <QAccessible>
 #include <QApplication>
+#include <QCheckBox>
+#include <QComboBox>
 #include <QFileDialog>
 #include <QHeaderView>
 #include <QLabel>
@@ -167,6 +169,32 @@ private slots:
         std::reverse(ascending.begin(), ascending.end());
         QCOMPARE(columnTexts(column).mid(0, 6), ascending);
         QCOMPARE(columnTexts(Name).mid(6), unreadable);
+    }
+
+    // The keys reach the order too, through the list of columns and the box of descending
+    // order beside the search, which follow the columns' heads when they are clicked.
+    void theKeysOrderTheTable() {
+        auto* columns = window_->findChild<QComboBox*>();
+        auto* descending = window_->findChild<QCheckBox*>();
+        QVERIFY(columns && descending);
+        QCOMPARE(columns->currentText(), QString("Παράδοση"));
+        QVERIFY(descending->isChecked());
+
+        columns->setFocus();
+        QTest::keyClick(columns, Qt::Key_Home);
+        while (columns->currentText() != "Βαθμός" && columns->currentIndex() + 1 < columns->count())
+            QTest::keyClick(columns, Qt::Key_Down);
+        QCOMPARE(columnTexts(Grade).mid(0, 3), QStringList({"66 %", "33 %", "24 %"}));
+        QTest::keyClick(window_.get(), Qt::Key_Tab);
+        QCOMPARE(QApplication::focusWidget(), descending);
+        QTest::keyClick(descending, Qt::Key_Space);
+        QCOMPARE(columnTexts(Grade).mid(0, 3), QStringList({"0 %", "6 %", "18 %"}));
+
+        QHeaderView* head = view_->horizontalHeader();
+        QTest::mouseClick(head->viewport(), Qt::LeftButton, {},
+                          QPoint(head->sectionViewportPosition(Class) + 5, head->height() / 2));
+        QCOMPARE(columns->currentText(), QString("Τάξη"));
+        QCOMPARE(descending->isChecked(), head->sortIndicatorOrder() == Qt::DescendingOrder);
     }
 
     // At first the latest hand-in comes first; a row shows its student, class, grade and each

@@ -473,6 +473,16 @@ and you can open it from there with a program for PDF files.</translation>
         <extracomment>The title of the teacher&apos;s window that lists the students&apos; hand-ins: &quot;%1&quot; the folder&apos;s name.</extracomment>
         <translation>Hand-ins — %1</translation>
     </message>
+    <message>
+        <source>Ταξινόμηση:</source>
+        <extracomment>The label of the list that chooses the column the table is ordered by.</extracomment>
+        <translation>Sort by:</translation>
+    </message>
+    <message>
+        <source>Φθίνουσα</source>
+        <extracomment>A check box beside the list of columns: the table in descending order.</extracomment>
+        <translation>Descending</translation>
+    </message>
 </context>
 <context>
     <name>Sections</name>

@@ -4,6 +4,8 @@
 #include "app/window_centring.h"
 #include "content/results_texts.h"
 
+#include <QCheckBox>
+#include <QComboBox>
 #include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
@@ -17,6 +19,7 @@
 #include <QSaveFile>
 #include <QScrollBar>
 #include <QShortcut>
+#include <QSignalBlocker>
 #include <QStandardPaths>
 #include <QTableView>
 #include <QTimer>
@@ -59,6 +62,11 @@ ResultsWindow::ResultsWindow(ResultsFolder folder, UrlOpener opener)
     auto* searchLabel = new QLabel(texts::search());
     searchLabel->setBuddy(search_);
 
+    sortColumn_ = new QComboBox;
+    descending_ = new QCheckBox(texts::descending());
+    auto* sortLabel = new QLabel(texts::sortBy());
+    sortLabel->setBuddy(sortColumn_);
+
     table_ = new ResultsTable(this);
     order_ = new ResultsOrder(this);
     order_->setSourceModel(table_);
@@ -78,6 +86,20 @@ ResultsWindow::ResultsWindow(ResultsFolder folder, UrlOpener opener)
     view_->setSortingEnabled(true);
     // The name's column says which rows are not hand-ins.
     view_->setColumnHidden(ResultsTable::Status, true);
+    for (int column = 0; column < ResultsTable::ColumnCount; ++column) {
+        if (!view_->isColumnHidden(column))
+            sortColumn_->addItem(table_->headerData(column, Qt::Horizontal).toString(), column);
+    }
+    const auto showOrder = [this](int column, Qt::SortOrder order) {
+        const QSignalBlocker columnQuiet(sortColumn_);
+        const QSignalBlocker orderQuiet(descending_);
+        sortColumn_->setCurrentIndex(sortColumn_->findData(column));
+        descending_->setChecked(order == Qt::DescendingOrder);
+    };
+    showOrder(order_->sortColumn(), order_->sortOrder());
+    connect(view_->horizontalHeader(), &QHeaderView::sortIndicatorChanged, this, showOrder);
+    connect(sortColumn_, &QComboBox::currentIndexChanged, this, &ResultsWindow::sortAsChosen);
+    connect(descending_, &QCheckBox::toggled, this, &ResultsWindow::sortAsChosen);
 
     counts_ = new QLabel;
     counts_->setTextFormat(Qt::PlainText);
@@ -98,6 +120,9 @@ ResultsWindow::ResultsWindow(ResultsFolder folder, UrlOpener opener)
     auto* searchRow = new QHBoxLayout;
     searchRow->addWidget(searchLabel);
     searchRow->addWidget(search_, 1);
+    searchRow->addWidget(sortLabel);
+    searchRow->addWidget(sortColumn_);
+    searchRow->addWidget(descending_);
     auto* commands = new QHBoxLayout;
     commands->addWidget(counts_, 1);
     commands->addWidget(openButton_);
@@ -108,7 +133,9 @@ ResultsWindow::ResultsWindow(ResultsFolder folder, UrlOpener opener)
     layout->addLayout(searchRow);
     layout->addWidget(view_, 1);
     layout->addLayout(commands);
-    setTabOrder(search_, view_);
+    setTabOrder(search_, sortColumn_);
+    setTabOrder(sortColumn_, descending_);
+    setTabOrder(descending_, view_);
     setTabOrder(view_, openButton_);
     setTabOrder(openButton_, save);
     setTabOrder(save, refresh);
@@ -173,6 +200,11 @@ void ResultsWindow::load() {
     if (!view_->currentIndex().isValid())
         openButton_->setEnabled(false);
     showCounts();
+}
+
+void ResultsWindow::sortAsChosen() {
+    view_->sortByColumn(sortColumn_->currentData().toInt(),
+                        descending_->isChecked() ? Qt::DescendingOrder : Qt::AscendingOrder);
 }
 
 void ResultsWindow::refresh() {

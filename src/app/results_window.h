@@ -5,6 +5,8 @@
 
 #include <QWidget>
 
+class QCheckBox;
+class QComboBox;
 class QFileSystemWatcher;
 class QLabel;
 class QLineEdit;
@@ -18,7 +20,8 @@ class ResultsOrder;
 class ResultsTable;
 
 // The teacher's table: every hand-in in a folder, and the files there that are not one. The
-// table is ordered by any column and narrowed by a search on the name and the class; a row's
+// table is ordered by any column, with a click on its head or from the keys, and narrowed by a
+// search on the name and the class; a row's
 // double-click or Enter opens the student's page with `opener`; the table is saved as CSV; the
 // folder is read again as files arrive in it, and with F5.
 class ResultsWindow : public QWidget {
@@ -36,6 +39,7 @@ public:
 
 private:
     void load();
+    void sortAsChosen();
     void showCounts();
     void openPage();
     void saveCsv();
@@ -47,6 +51,9 @@ private:
     ResultsOrder* order_ = nullptr;
     QTableView* view_ = nullptr;
     QLineEdit* search_ = nullptr;
+    // The order the header shows, which the keys reach here.
+    QComboBox* sortColumn_ = nullptr;
+    QCheckBox* descending_ = nullptr;
     QLabel* counts_ = nullptr;
     QPushButton* openButton_ = nullptr;
     QFileSystemWatcher* watcher_ = nullptr;

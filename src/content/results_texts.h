@@ -32,6 +32,17 @@ inline QString searchName() {
     return QCoreApplication::translate("Results", "Αναζήτηση με όνομα ή τάξη");
 }
 
+// The order of the table, for the keys and screen readers as for the mouse on the columns'
+// heads: the column, and whether the largest, latest or last in alphabetical order comes first.
+inline QString sortBy() {
+    //: The label of the list that chooses the column the table is ordered by.
+    return QCoreApplication::translate("Results", "Ταξινόμηση:");
+}
+inline QString descending() {
+    //: A check box beside the list of columns: the table in descending order.
+    return QCoreApplication::translate("Results", "Φθίνουσα");
+}
+
 // The columns, as the window heads them; the sections' as "%1" the section's number.
 inline QString name() {
     //: The student's name, as typed at the hand-in.
