@@ -26,6 +26,7 @@ set(content_sources
     paper_texts.h
     picture_cache.cpp picture_cache.h
     prerendered.cpp prerendered.h
+    results_texts.h
     spoken.h
     texts.h
     worksheet_document.cpp worksheet_document.h)
@@ -50,6 +51,9 @@ set(app_sources
     language_setting.cpp language_setting.h
     main_window.cpp main_window.h
     menu_bar.cpp menu_bar.h
+    results_folder.cpp results_folder.h
+    results_table.cpp results_table.h
+    results_window.cpp results_window.h
     session.cpp session.h
     termination.cpp termination.h
     url_opener.cpp url_opener.h

@@ -34,11 +34,14 @@ foreach(arguments IN ITEMS "--version" "-v" "-platform;offscreen;-style=Fusion;-
 endforeach()
 
 run(60 --help)
-if(NOT result EQUAL 0 OR NOT out MATCHES "^Usage: ${BINARY} \\[options\\]\n.*--help.*--version.*--answers")
+if(NOT result EQUAL 0 OR NOT out MATCHES
+   "^Usage: ${BINARY} \\[options\\]\n.*--help.*--version.*--answers.*--results FOLDER.*--csv")
     message(FATAL_ERROR "--help: status ${result}, printed '${out}' '${err}'")
 endif()
 
-foreach(mistake IN ITEMS "--nonsense" "-platform" "worksheet.pdf")
+# --csv prints the table of --results, and --results is a window of its own, not the answer key.
+foreach(mistake IN ITEMS "--nonsense" "-platform" "worksheet.pdf" "--results" "--csv"
+                         "--answers;--results;.")
     run(60 ${mistake})
     if(NOT result EQUAL 2 OR NOT out STREQUAL ""
        OR NOT err MATCHES "^${BINARY}: [^\n]+\n\nUsage: ${BINARY} \\[options\\]\n")
@@ -48,10 +51,14 @@ endforeach()
 
 # Without a display the window cannot open, and the program says so; with -platform, still running
 # after a few seconds, it has the window open offscreen.
-run(60)
-if(NOT result EQUAL 1 OR NOT err STREQUAL "${BINARY}: There is no display to open the window on.\n")
-    message(FATAL_ERROR "no display: status ${result}, printed '${out}' '${err}'")
-endif()
+# The teacher's table too.
+foreach(arguments IN ITEMS "" "--results;${CMAKE_CURRENT_LIST_DIR}")
+    run(60 ${arguments})
+    if(NOT result EQUAL 1
+       OR NOT err STREQUAL "${BINARY}: There is no display to open the window on.\n")
+        message(FATAL_ERROR "no display, '${arguments}': status ${result}, printed '${out}' '${err}'")
+    endif()
+endforeach()
 run(3 -platform offscreen -style Fusion)
 if(NOT result STREQUAL "Process terminated due to timeout")
     message(FATAL_ERROR "-platform offscreen: status ${result}, printed '${out}' '${err}'")

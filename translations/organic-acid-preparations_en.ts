@@ -39,37 +39,6 @@
 <context>
     <name>CommandLine</name>
     <message>
-        <source>Χρήση: %1 [επιλογές]
-Παρασκευές οργανικών οξέων: φύλλο εργασίας χημείας για τις παρασκευές των καρβοξυλικών οξέων.
-Γίνονται δεκτές και οι τυπικές επιλογές της Qt, όπως -platform, -style και -reverse.
-
-Επιλογές:
-  -h, --help     Δείχνει αυτή τη βοήθεια και τερματίζει.
-  -v, --version  Δείχνει το όνομα και την έκδοση και τερματίζει.
-  --answers      Ανοίγει τις λύσεις, το φύλλο εργασίας συμπληρωμένο, στο
-                 πρόγραμμα προβολής PDF της επιφάνειας εργασίας, και τερματίζει.
-  --language el|en
-                 Η γλώσσα του φύλλου εργασίας και των λύσεων: el, ελληνικά
-                 (χωρίς την επιλογή, αν δεν διαλέξατε άλλη στη βοήθεια), ή en,
-                 αγγλικά.
-</source>
-        <extracomment>The output of --help. Keep the options and the columns as they are.</extracomment>
-        <translation>Usage: %1 [options]
-Παρασκευές οργανικών οξέων: a chemistry worksheet on the preparation of carboxylic acids.
-Qt&apos;s standard options, such as -platform, -style and -reverse, are accepted too.
-
-Options:
-  -h, --help     Shows this help and exits.
-  -v, --version  Shows the name and version and exits.
-  --answers      Opens the answer key, the printable worksheet filled in, in
-                 the desktop&apos;s PDF viewer, and exits.
-  --language el|en
-                 The language of the worksheet and the answer key: el, Greek
-                 (without the option, unless another was chosen in the help),
-                 or en, English.
-</translation>
-    </message>
-    <message>
         <source>Άγνωστη επιλογή «%1».</source>
         <translation>Unknown option &apos;%1&apos;.</translation>
     </message>
@@ -108,6 +77,72 @@ Options:
     <message>
         <source>Άγνωστη γλώσσα «%1»· το φύλλο εργασίας μιλά el ή en.</source>
         <translation>Unknown language &apos;%1&apos;; the worksheet speaks el or en.</translation>
+    </message>
+    <message>
+        <source>Χρήση: %1 [επιλογές]
+Παρασκευές οργανικών οξέων: φύλλο εργασίας χημείας για τις παρασκευές των καρβοξυλικών οξέων.
+Γίνονται δεκτές και οι τυπικές επιλογές της Qt, όπως -platform, -style και -reverse.
+
+Επιλογές:
+  -h, --help     Δείχνει αυτή τη βοήθεια και τερματίζει.
+  -v, --version  Δείχνει το όνομα και την έκδοση και τερματίζει.
+  --answers      Ανοίγει τις λύσεις, το φύλλο εργασίας συμπληρωμένο, στο
+                 πρόγραμμα προβολής PDF της επιφάνειας εργασίας, και τερματίζει.
+  --language el|en
+                 Η γλώσσα του φύλλου εργασίας και των λύσεων: el, ελληνικά
+                 (χωρίς την επιλογή, αν δεν διαλέξατε άλλη στη βοήθεια), ή en,
+                 αγγλικά.
+  --results ΦΑΚΕΛΟΣ
+                 Ανοίγει, αντί για το φύλλο εργασίας, τον πίνακα με τις
+                 παραδόσεις των μαθητών στον ΦΑΚΕΛΟ.
+  --csv          Με την --results: γράφει τον πίνακα ως CSV στην τυπική έξοδο,
+                 χωρίς παράθυρο, και τερματίζει.
+</source>
+        <extracomment>The output of --help. Keep the options and the columns as they are.</extracomment>
+        <translation>Usage: %1 [options]
+Παρασκευές οργανικών οξέων: a chemistry worksheet on the preparation of carboxylic acids.
+Qt&apos;s standard options, such as -platform, -style and -reverse, are accepted too.
+
+Options:
+  -h, --help     Shows this help and exits.
+  -v, --version  Shows the name and version and exits.
+  --answers      Opens the answer key, the printable worksheet filled in, in
+                 the desktop&apos;s PDF viewer, and exits.
+  --language el|en
+                 The language of the worksheet and the answer key: el, Greek
+                 (without the option, unless another was chosen in the help),
+                 or en, English.
+  --results FOLDER
+                 Opens the table of the students&apos; hand-ins in FOLDER instead
+                 of the worksheet.
+  --csv          With --results: prints the table as CSV on standard output,
+                 with no window, and exits.
+</translation>
+    </message>
+    <message>
+        <source>Η επιλογή «csv» θέλει και την «results».</source>
+        <translation>The option &apos;csv&apos; needs &apos;results&apos; too.</translation>
+    </message>
+    <message>
+        <source>Οι επιλογές «answers» και «results» δεν δίνονται μαζί.</source>
+        <translation>The options &apos;answers&apos; and &apos;results&apos; cannot be given together.</translation>
+    </message>
+    <message>
+        <source>Ο φάκελος %1 δεν υπάρχει.</source>
+        <extracomment>%1 is the folder of hand-ins that --results names.</extracomment>
+        <translation>The folder %1 does not exist.</translation>
+    </message>
+    <message>
+        <source>Το %1 δεν είναι φάκελος.</source>
+        <translation>%1 is not a folder.</translation>
+    </message>
+    <message>
+        <source>Ο φάκελος %1 δεν διαβάζεται.</source>
+        <translation>The folder %1 cannot be read.</translation>
+    </message>
+    <message>
+        <source>Ο πίνακας δεν γράφτηκε ολόκληρος στην έξοδο.</source>
+        <translation>The table could not be written whole to the output.</translation>
     </message>
 </context>
 <context>
@@ -383,6 +418,189 @@ does not exist and could not be created.</translation>
     <message>
         <source>υδρόλυση νιτριλίου</source>
         <translation>hydrolysis of a nitrile</translation>
+    </message>
+</context>
+<context>
+    <name>Results</name>
+    <message>
+        <source>Παραδόσεις: %1</source>
+        <extracomment>Under the table: how many hand-ins the folder holds.</extracomment>
+        <translation>Hand-ins: %1</translation>
+    </message>
+    <message>
+        <source>Φάκελος: %1</source>
+        <extracomment>Above the table: &quot;%1&quot; the path of the folder the hand-ins are read from.</extracomment>
+        <translation>Folder: %1</translation>
+    </message>
+    <message>
+        <source>Οι παραδόσεις των μαθητών</source>
+        <extracomment>What a screen reader calls the table of the hand-ins.</extracomment>
+        <translation>The students&apos; hand-ins</translation>
+    </message>
+    <message>
+        <source>Αναζήτηση:</source>
+        <extracomment>The label of the field that shows only the hand-ins whose name or class holds its text.</extracomment>
+        <translation>Search:</translation>
+    </message>
+    <message>
+        <source>όνομα ή τάξη</source>
+        <extracomment>Greyed in the empty search field.</extracomment>
+        <translation>name or class</translation>
+    </message>
+    <message>
+        <source>Αναζήτηση με όνομα ή τάξη</source>
+        <extracomment>What a screen reader calls the search field.</extracomment>
+        <translation>Search by name or class</translation>
+    </message>
+    <message>
+        <source>Όνομα</source>
+        <extracomment>The student&apos;s name, as typed at the hand-in.</extracomment>
+        <translation>Name</translation>
+    </message>
+    <message>
+        <source>Τάξη</source>
+        <extracomment>The student&apos;s class at school, such as Β2.</extracomment>
+        <translation>Class</translation>
+    </message>
+    <message>
+        <source>Παράδοση</source>
+        <extracomment>The date and time the work was handed in.</extracomment>
+        <translation>Handed in</translation>
+    </message>
+    <message>
+        <source>Βαθμός</source>
+        <extracomment>The student&apos;s mark for the worksheet, in per cent; not a degree.</extracomment>
+        <translation>Mark</translation>
+    </message>
+    <message>
+        <source>Ενότητα %1</source>
+        <translation>Section %1</translation>
+    </message>
+    <message>
+        <source>Έλεγχοι</source>
+        <extracomment>How many times the student asked for a check before handing in.</extracomment>
+        <translation>Checks</translation>
+    </message>
+    <message>
+        <source>Διάρκεια</source>
+        <extracomment>How long the student worked, from the start of the worksheet to the hand-in.</extracomment>
+        <translation>Time taken</translation>
+    </message>
+    <message>
+        <source>Λογαριασμός</source>
+        <extracomment>The login the work was handed in from.</extracomment>
+        <translation>Account</translation>
+    </message>
+    <message>
+        <source>Αρχείο</source>
+        <extracomment>The file name of the hand-in&apos;s record in the folder.</extracomment>
+        <translation>File</translation>
+    </message>
+    <message>
+        <source>Κατάσταση</source>
+        <extracomment>A column of the CSV: whether the file is a hand-in or cannot be read.</extracomment>
+        <translation>Status</translation>
+    </message>
+    <message>
+        <source>Ενότητα %1 (από %2)</source>
+        <translation>Section %1 (out of %2)</translation>
+    </message>
+    <message>
+        <source>%1 %</source>
+        <extracomment>The grade in per cent, as in 72 %.</extracomment>
+        <translation>%1 %</translation>
+    </message>
+    <message>
+        <source>Δεν διαβάζεται: %1</source>
+        <extracomment>In the name&apos;s column, for a file that is not a hand-in the table can read: &quot;%1&quot; the file&apos;s name.</extracomment>
+        <translation>Unreadable: %1</translation>
+    </message>
+    <message>
+        <source>Το αρχείο δεν είναι παράδοση αυτού του προγράμματος, ή είναι κατεστραμμένο ή άλλης έκδοσης.</source>
+        <translation>The file is not a hand-in of this program, or it is damaged or of another version.</translation>
+    </message>
+    <message>
+        <source>παράδοση</source>
+        <extracomment>In the CSV&apos;s status column, for a file that is a hand-in.</extracomment>
+        <translation>hand-in</translation>
+    </message>
+    <message>
+        <source>δεν διαβάζεται</source>
+        <extracomment>In the CSV&apos;s status column, for a file that is not a hand-in the table can read.</extracomment>
+        <translation>unreadable</translation>
+    </message>
+    <message>
+        <source>Αρχεία που δεν διαβάζονται: %1</source>
+        <translation>Unreadable files: %1</translation>
+    </message>
+    <message>
+        <source>Εμφανίζονται: %1</source>
+        <extracomment>How many rows the search leaves in the table.</extracomment>
+        <translation>Shown: %1</translation>
+    </message>
+    <message>
+        <source>Ο φάκελος %1 δεν διαβάζεται τώρα· ο πίνακας δείχνει ό,τι βρέθηκε πριν.</source>
+        <extracomment>Under the table, when the folder cannot be read again: &quot;%1&quot; its path.</extracomment>
+        <translation>The folder %1 cannot be read now; the table shows what was found before.</translation>
+    </message>
+    <message>
+        <source>Άνοιγμα PDF</source>
+        <extracomment>A button: opens the selected student&apos;s page, a PDF document.</extracomment>
+        <translation>Open PDF</translation>
+    </message>
+    <message>
+        <source>Αποθήκευση ως CSV...</source>
+        <extracomment>A button: saves the table as a CSV file, through a file dialog.</extracomment>
+        <translation>Save as CSV...</translation>
+    </message>
+    <message>
+        <source>Αποθήκευση ως CSV</source>
+        <translation>Save as CSV</translation>
+    </message>
+    <message>
+        <source>Αρχεία CSV (*.csv)</source>
+        <extracomment>The file dialog&apos;s filter: keep &quot;(*.csv)&quot; as it is.</extracomment>
+        <translation>CSV files (*.csv)</translation>
+    </message>
+    <message>
+        <source>Ανανέωση</source>
+        <extracomment>A button: reads the folder again.</extracomment>
+        <translation>Refresh</translation>
+    </message>
+    <message>
+        <source>Ο πίνακας δεν αποθηκεύτηκε στο αρχείο
+%1</source>
+        <translation>The table could not be saved to the file
+%1</translation>
+    </message>
+    <message>
+        <source>Η σελίδα του μαθητή σε PDF δεν βρέθηκε. Θα ήταν το αρχείο
+%1</source>
+        <translation>The student&apos;s page, a PDF, was not found. It would be the file
+%1</translation>
+    </message>
+    <message>
+        <source>Η σελίδα του μαθητή δεν άνοιξε. Βρίσκεται στο αρχείο
+%1
+και μπορείτε να την ανοίξετε από εκεί με ένα πρόγραμμα για αρχεία PDF.</source>
+        <translation>The student&apos;s page did not open. It is the file
+%1
+and you can open it from there with a program for PDF files.</translation>
+    </message>
+    <message>
+        <source>Παραδόσεις — %1</source>
+        <extracomment>The title of the teacher&apos;s window that lists the students&apos; hand-ins: &quot;%1&quot; the folder&apos;s name.</extracomment>
+        <translation>Hand-ins — %1</translation>
+    </message>
+    <message>
+        <source>Ταξινόμηση:</source>
+        <extracomment>The label of the list that chooses the column the table is ordered by.</extracomment>
+        <translation>Sort by:</translation>
+    </message>
+    <message>
+        <source>Φθίνουσα</source>
+        <extracomment>A check box beside the list of columns: the table in descending order.</extracomment>
+        <translation>Descending</translation>
     </message>
 </context>
 <context>

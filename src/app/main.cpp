@@ -1,4 +1,7 @@
 #include "app/language_setting.h"
+#include "app/results_folder.h"
+#include "app/results_table.h"
+#include "app/results_window.h"
 #include "app/session.h"
 #include "app/worksheet_document_file.h"
 #include "content/fonts.h"
@@ -7,6 +10,7 @@
 
 #include <QApplication>
 #include <QCommandLineParser>
+#include <QDir>
 #include <QTranslator>
 
 #include <algorithm>
@@ -37,8 +41,8 @@ constexpr const char* kQtOptionsWithValue[] = {"platform",
                                                "title"};
 constexpr const char* kQtSwitches[] = {"reverse", "widgetcount", "testability", "nograb", "dograb"};
 
-// Exit statuses: a command line the program cannot follow; an answer key or a window it cannot
-// show.
+// Exit statuses: a command line the program cannot follow; an answer key, a window or a folder
+// of hand-ins it cannot show.
 constexpr int kUsageError = 2;
 constexpr int kNotShown = 1;
 
@@ -109,9 +113,9 @@ QString parserError(const QString& error, const CommandLineTexts& texts) {
     return error;
 }
 
-// What the command line asks for: an exit at once with a status, the answer key opened, or the
-// window; and whether it names the X display, or the platform Qt is to use (there or in the
-// environment).
+// What the command line asks for: an exit at once with a status, the answer key opened, the
+// table of a folder of hand-ins, in a window or as CSV, or the worksheet's window; and whether it
+// names the X display, or the platform Qt is to use (there or in the environment).
 struct Request {
     std::optional<int> exitStatus = std::nullopt;
     // The language asked for with --language, and that of the command line's own messages.
@@ -120,6 +124,8 @@ struct Request {
     bool answers = false;
     bool displayNamed = false;
     bool platformNamed = false;
+    std::optional<QString> results = std::nullopt;
+    bool csv = false;
 };
 
 // Answers --help, --version and a mistaken command line with the exit status. It runs before
@@ -141,6 +147,11 @@ Request readCommandLine(int argc, char* argv[]) {
     const QCommandLineOption language(QStringLiteral("language"), QString(),
                                       QStringLiteral("language"));
     parser.addOption(language);
+    const QCommandLineOption results(QStringLiteral("results"), QString(),
+                                     QStringLiteral("folder"));
+    const QCommandLineOption csv(QStringLiteral("csv"));
+    parser.addOption(results);
+    parser.addOption(csv);
     const auto addQtOption = [&parser](const char* name, const QString& valueName) {
         parser.addOption(QCommandLineOption(QString::fromLatin1(name), QString(), valueName));
     };
@@ -154,7 +165,9 @@ Request readCommandLine(int argc, char* argv[]) {
         parser.isSet(language) ? content::languageOfCode(parser.value(language)) : std::nullopt;
     const content::Language messages = chosen.value_or(localeLanguage());
     const bool wrong = !parsed || !parser.positionalArguments().isEmpty() ||
-                       (parser.isSet(language) && !chosen);
+                       (parser.isSet(language) && !chosen) ||
+                       (parser.isSet(csv) && !parser.isSet(results)) ||
+                       (parser.isSet(answers) && parser.isSet(results));
     // The texts are read from their catalogue only when there is something to say: a start that
     // opens the window would keep its decompressor resident for nothing.
     if (wrong || parser.isSet(help)) {
@@ -169,8 +182,12 @@ Request readCommandLine(int argc, char* argv[]) {
         else if (!parser.positionalArguments().isEmpty())
             // The worksheet opens no files, so any argument left over is a mistake too.
             complain(texts.unexpectedArgument.arg(parser.positionalArguments().first()));
-        else
+        else if (parser.isSet(language) && !chosen)
             complain(texts.unknownLanguage.arg(parser.value(language)));
+        else if (parser.isSet(csv))
+            complain(texts.csvWithoutResults);
+        else
+            complain(texts.answersWithResults);
         print(stderr, QLatin1Char('\n') + usage);
         return {kUsageError};
     }
@@ -185,7 +202,9 @@ Request readCommandLine(int argc, char* argv[]) {
             parser.isSet(answers),
             parser.isSet(QStringLiteral("display")),
             parser.isSet(QStringLiteral("platform")) ||
-                !qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")};
+                !qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"),
+            parser.isSet(results) ? std::optional(parser.value(results)) : std::nullopt,
+            parser.isSet(csv)};
 }
 
 // Qt's X11 and Wayland platforms abort the program where there is no display to connect to.
@@ -218,6 +237,73 @@ int showAnswerKey(int argc, char* argv[], const Request& request) {
     return kNotShown;
 }
 
+// The menu bar, the table and the standard dialogs get the program's Greek-capable face too,
+// whatever the desktop's default font is.
+void useProgramFont() {
+    QFont font = content::sansSerifFont();
+    font.setPointSizeF(QApplication::font().pointSizeF());
+    QApplication::setFont(font);
+}
+
+// Reads the folder of hand-ins that --results names; false, having said why, when it cannot.
+bool readFolder(app::ResultsFolder& folder, const CommandLineTexts& texts) {
+    const QString path = QDir::toNativeSeparators(folder.path());
+    switch (folder.read()) {
+    case app::ResultsFolder::Failure::None:
+        return true;
+    case app::ResultsFolder::Failure::Missing:
+        complain(texts.folderMissing.arg(path));
+        return false;
+    case app::ResultsFolder::Failure::NotFolder:
+        complain(texts.notAFolder.arg(path));
+        return false;
+    case app::ResultsFolder::Failure::Unreadable:
+        complain(texts.folderUnreadable.arg(path));
+        return false;
+    }
+    return false;
+}
+
+// The table of the folder's hand-ins as CSV on standard output, in the command line's language:
+// with no display and no window, for spreadsheets and scripts.
+int printResults(char* argv[], const Request& request) {
+    int justTheProgram = 1;
+    const QCoreApplication app(justTheProgram, argv);
+    content::useLanguage(request.messages);
+    const CommandLineTexts texts = commandLineTexts(request.messages);
+    app::ResultsFolder folder(*request.results);
+    if (!readFolder(folder, texts))
+        return kNotShown;
+    app::ResultsTable table;
+    table.setEntries(folder.entries());
+    app::ResultsOrder order;
+    order.setSourceModel(&table);
+    const QByteArray csv = app::csvOf(order);
+    if (std::fwrite(csv.constData(), 1, size_t(csv.size()), stdout) != size_t(csv.size()) ||
+        std::fflush(stdout) != 0) {
+        complain(texts.outputFailed);
+        return kNotShown;
+    }
+    return 0;
+}
+
+// The teacher's window on the folder's hand-ins.
+int showResults(int argc, char* argv[], const Request& request) {
+    app::ResultsFolder folder(*request.results);
+    if (!readFolder(folder, commandLineTexts(request.messages)))
+        return kNotShown;
+    if (!hasDisplay(request) && !request.platformNamed) {
+        complain(commandLineTexts(request.messages).noDisplayForWindow);
+        return kNotShown;
+    }
+    QApplication app(argc, argv);
+    useProgramFont();
+    content::useLanguage(request.language.value_or(app::savedLanguage()));
+    app::ResultsWindow window(std::move(folder));
+    window.showOnScreen();
+    return app.exec();
+}
+
 } // namespace
 
 int main(int argc, char* argv[]) {
@@ -228,6 +314,8 @@ int main(int argc, char* argv[]) {
         return *request.exitStatus;
     if (request.answers)
         return showAnswerKey(argc, argv, request);
+    if (request.results)
+        return request.csv ? printResults(argv, request) : showResults(argc, argv, request);
     // A platform named on the command line or in the environment is Qt's to start or refuse.
     if (!hasDisplay(request) && !request.platformNamed) {
         complain(commandLineTexts(request.messages).noDisplayForWindow);
@@ -235,11 +323,7 @@ int main(int argc, char* argv[]) {
     }
 
     QApplication app(argc, argv);
-    // The menu bar and the standard dialogs get the program's Greek-capable face too, whatever
-    // the desktop's default font is.
-    QFont font = content::sansSerifFont();
-    font.setPointSizeF(QApplication::font().pointSizeF());
-    QApplication::setFont(font);
+    useProgramFont();
     // Greek whatever the locale, a Greek school's worksheet, unless --language or the student's
     // choice in the help says otherwise.
     content::useLanguage(request.language.value_or(app::savedLanguage()));

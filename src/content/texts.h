@@ -222,7 +222,8 @@ inline QString handInNotPrinted() {
 
 // What the command line prints, in Greek or in the language the locale or --language asks for
 // (main.cpp). The help's %1 is the program's name; the errors' %1 what they quote of the command
-// line; the answer key's %1 the path of its file. The command line speaks before there is an
+// line; the answer key's %1 the path of its file, and the folder's of hand-ins its path. The
+// command line speaks before there is an
 // application object to hold a translator, so its texts come through `lookUp`, which takes
 // each Greek text and gives it in the language chosen.
 struct CommandLineTexts {
@@ -237,6 +238,12 @@ struct CommandLineTexts {
     QString keyNotOpened;
     QString keyNotFound;
     QString unknownLanguage;
+    QString csvWithoutResults;
+    QString answersWithResults;
+    QString folderMissing;
+    QString notAFolder;
+    QString folderUnreadable;
+    QString outputFailed;
 };
 
 template <typename LookUp> CommandLineTexts commandLineTexts(LookUp lookUp) {
@@ -257,7 +264,12 @@ template <typename LookUp> CommandLineTexts commandLineTexts(LookUp lookUp) {
             "  --language el|en\n"
             "                 Η γλώσσα του φύλλου εργασίας και των λύσεων: el, ελληνικά\n"
             "                 (χωρίς την επιλογή, αν δεν διαλέξατε άλλη στη βοήθεια), ή en,\n"
-            "                 αγγλικά.\n")),
+            "                 αγγλικά.\n"
+            "  --results ΦΑΚΕΛΟΣ\n"
+            "                 Ανοίγει, αντί για το φύλλο εργασίας, τον πίνακα με τις\n"
+            "                 παραδόσεις των μαθητών στον ΦΑΚΕΛΟ.\n"
+            "  --csv          Με την --results: γράφει τον πίνακα ως CSV στην τυπική έξοδο,\n"
+            "                 χωρίς παράθυρο, και τερματίζει.\n")),
         lookUp(QT_TRANSLATE_NOOP("CommandLine", "Άγνωστη επιλογή «%1».")),
         lookUp(QT_TRANSLATE_NOOP("CommandLine", "Άγνωστες επιλογές: %1.")),
         lookUp(QT_TRANSLATE_NOOP("CommandLine", "Λείπει η τιμή μετά το «%1».")),
@@ -273,6 +285,14 @@ template <typename LookUp> CommandLineTexts commandLineTexts(LookUp lookUp) {
             "Οι λύσεις δεν βρέθηκαν στο %1 και δεν ήταν δυνατό να γραφτεί αντίγραφό τους.")),
         lookUp(QT_TRANSLATE_NOOP("CommandLine",
                                  "Άγνωστη γλώσσα «%1»· το φύλλο εργασίας μιλά el ή en.")),
+        lookUp(QT_TRANSLATE_NOOP("CommandLine", "Η επιλογή «csv» θέλει και την «results».")),
+        lookUp(QT_TRANSLATE_NOOP("CommandLine",
+                                 "Οι επιλογές «answers» και «results» δεν δίνονται μαζί.")),
+        //: %1 is the folder of hand-ins that --results names.
+        lookUp(QT_TRANSLATE_NOOP("CommandLine", "Ο φάκελος %1 δεν υπάρχει.")),
+        lookUp(QT_TRANSLATE_NOOP("CommandLine", "Το %1 δεν είναι φάκελος.")),
+        lookUp(QT_TRANSLATE_NOOP("CommandLine", "Ο φάκελος %1 δεν διαβάζεται.")),
+        lookUp(QT_TRANSLATE_NOOP("CommandLine", "Ο πίνακας δεν γράφτηκε ολόκληρος στην έξοδο.")),
     };
 }
 
