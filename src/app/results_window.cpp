@@ -2,6 +2,7 @@
 
 #include "app/results_table.h"
 #include "app/window_centring.h"
+#include "content/drawings.h"
 #include "content/results_texts.h"
 
 #include <QCheckBox>
@@ -48,6 +49,7 @@ QString folderName(const QString& path) {
 ResultsWindow::ResultsWindow(ResultsFolder folder, UrlOpener opener)
     : folder_(std::move(folder)), opener_(std::move(opener)) {
     setWindowTitle(texts::caption().arg(folderName(folder_.path())));
+    setWindowIcon(content::windowIcon());
 
     auto* where = new QLabel(texts::folder().arg(QDir::toNativeSeparators(folder_.path())));
     where->setTextFormat(Qt::PlainText);

@@ -1,6 +1,7 @@
 #include "app/session.h"
 
 #include "app/termination.h"
+#include "content/drawings.h"
 #include "content/texts.h"
 
 #include <QDir>
@@ -23,19 +24,22 @@ void Session::show() {
 }
 
 // The focus is on the worksheet already, where the message hands it back: on the first blank.
+// The message comes before the window's icon, which waits for the first frame; it takes the icon
+// itself, as every other window of the program shows it.
 void Session::tellWhatWasFound() {
-    if (found_ == WorkKeeper::Found::Work) {
-        QMessageBox::information(&window_, content::texts::caption(),
-                                 content::texts::workTakenUp());
-        return;
+    const bool work = found_ == WorkKeeper::Found::Work;
+    QMessageBox box(work ? QMessageBox::Information : QMessageBox::Warning,
+                    content::texts::caption(),
+                    work ? content::texts::workTakenUp()
+                         : content::texts::workUnreadable().arg(
+                               QDir::toNativeSeparators(keeper_.setAside())),
+                    QMessageBox::Ok, &window_);
+    box.setWindowIcon(content::windowIcon());
+    if (!work) {
+        // The path is there to be copied into a file manager.
+        box.setTextFormat(Qt::PlainText);
+        box.setTextInteractionFlags(Qt::TextSelectableByMouse);
     }
-    QMessageBox box(
-        QMessageBox::Warning, content::texts::caption(),
-        content::texts::workUnreadable().arg(QDir::toNativeSeparators(keeper_.setAside())),
-        QMessageBox::Ok, &window_);
-    // The path is there to be copied into a file manager.
-    box.setTextFormat(Qt::PlainText);
-    box.setTextInteractionFlags(Qt::TextSelectableByMouse);
     box.exec();
 }
 
