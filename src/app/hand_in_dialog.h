@@ -33,7 +33,6 @@ private:
     void handIn();
     void print();
     void remember() const;
-    void tell(const QString& problem);
 
     const model::Worksheet& worksheet_;
     QString folder_;
