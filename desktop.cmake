@@ -14,6 +14,20 @@ target_compile_definitions(worksheet PRIVATE ${WORKSHEET_IDENTITY_DEFINITIONS})
 # A hand-in's record names the worksheet's activity by the program's own id.
 target_compile_definitions(worksheet_model PRIVATE WORKSHEET_APP_ID="${WORKSHEET_APP_ID}")
 
+# Qt Print Support serves the hand-in's print dialog alone, from a module of its own that the
+# program loads when a print is asked for: linked into the program, it would be loaded and
+# relocated at every start. Installed in lib/<program>/ beside bin/; in the build tree, beside the
+# program.
+set(printing_module_dir lib/${WORKSHEET_BINARY})
+add_library(printing MODULE ${WORKSHEET_PRINTING_MODULE_SOURCE})
+set_target_properties(printing PROPERTIES PREFIX "" LIBRARY_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR})
+target_include_directories(printing PRIVATE ${CMAKE_BINARY_DIR}/layers/app)
+target_link_libraries(printing PRIVATE Qt6::Widgets Qt6::PrintSupport)
+target_compile_definitions(worksheet_app PRIVATE
+                           WORKSHEET_PRINTING_MODULE_DIR="${printing_module_dir}"
+                           WORKSHEET_PRINTING_MODULE="$<TARGET_FILE_NAME:printing>")
+add_dependencies(worksheet printing)
+
 find_package(Qt6 REQUIRED COMPONENTS Svg)
 qt_add_executable(export_icons tools/export_icons.cpp)
 target_link_libraries(export_icons PRIVATE worksheet_content Qt6::Svg)
@@ -78,12 +92,20 @@ add_custom_target(gzipped_documents ALL DEPENDS ${gzipped_files})
 install(PROGRAMS $<TARGET_FILE:worksheet> DESTINATION ${CMAKE_INSTALL_BINDIR}
         RENAME ${WORKSHEET_BINARY})
 # Unlike install(TARGETS), install(PROGRAMS) never strips what it installs; a stripping install
-# (cmake --install --strip, and the package) strips the binary as Debian's dh_strip would.
+# (cmake --install --strip, and the package) strips the binary and the module as Debian's dh_strip
+# would.
+# A module is not run, only loaded: it is installed readable, not executable, as Debian wants.
+install(FILES $<TARGET_FILE:printing> DESTINATION ${printing_module_dir})
 install(CODE "
     if(CMAKE_INSTALL_DO_STRIP)
         execute_process(
             COMMAND \"${CMAKE_STRIP}\" --remove-section=.comment --remove-section=.note
                     \"\$ENV{DESTDIR}\${CMAKE_INSTALL_PREFIX}/${CMAKE_INSTALL_BINDIR}/${WORKSHEET_BINARY}\"
+            COMMAND_ERROR_IS_FATAL ANY)
+        execute_process(
+            COMMAND \"${CMAKE_STRIP}\" --strip-unneeded --remove-section=.comment
+                    --remove-section=.note
+                    \"\$ENV{DESTDIR}\${CMAKE_INSTALL_PREFIX}/${printing_module_dir}/$<TARGET_FILE_NAME:printing>\"
             COMMAND_ERROR_IS_FATAL ANY)
     endif()")
 install(FILES data/${WORKSHEET_APP_ID}.desktop

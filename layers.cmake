@@ -51,6 +51,7 @@ set(app_sources
     language_setting.cpp language_setting.h
     main_window.cpp main_window.h
     menu_bar.cpp menu_bar.h
+    printing.cpp printing.h
     results_folder.cpp results_folder.h
     results_table.cpp results_table.h
     results_window.cpp results_window.h
@@ -62,13 +63,14 @@ set(app_sources
     worksheet_document_file.cpp worksheet_document_file.h
     zooming.cpp zooming.h)
 set(WORKSHEET_MAIN ${CMAKE_SOURCE_DIR}/src/app/main.cpp)
+set(WORKSHEET_PRINTING_MODULE_SOURCE ${CMAKE_SOURCE_DIR}/src/app/printing_module.cpp)
 
 # The Qt modules each layer uses itself: the model Qt Core alone, whatever the layers above need.
 set(model_qt Qt6::Core)
 set(content_qt Qt6::Gui Qt6::Widgets)
 set(view_qt Qt6::Widgets)
 set(assistive_qt Qt6::Widgets)
-set(app_qt Qt6::Widgets Qt6::PrintSupport)
+set(app_qt Qt6::Widgets)
 
 # A layer finds headers through an include root of its own, build/layers/<layer>/, which holds
 # links to the folders of src/ that it may include, its own and those of the layers below, and
@@ -78,7 +80,7 @@ set(app_qt Qt6::Widgets Qt6::PrintSupport)
 set(layer_roots ${CMAKE_BINARY_DIR}/layers)
 set(seen_layers)
 set(below)
-set(WORKSHEET_LAYER_SOURCES ${WORKSHEET_MAIN})
+set(WORKSHEET_LAYER_SOURCES ${WORKSHEET_MAIN} ${WORKSHEET_PRINTING_MODULE_SOURCE})
 foreach(layer IN LISTS WORKSHEET_LAYERS)
     list(APPEND seen_layers ${layer})
     set(root ${layer_roots}/${layer})

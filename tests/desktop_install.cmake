@@ -1,8 +1,8 @@
 # Installs the build into a scratch prefix and checks what a desktop needs of it: the binary the
 # launcher starts, the launcher and metainfo (validated where the validators are installed), the
-# icon at every size of the theme and the printable worksheet where the program looks for it;
-# and what Debian wants besides: the manual pages, which must render without a warning, and the
-# copyright and changelog, all of one version.
+# icon at every size of the theme, the printable worksheet and the printing module where the
+# program looks for them; and what Debian wants besides: the manual pages, which must render
+# without a warning, and the copyright and changelog, all of one version.
 foreach(var BUILD_DIR PREFIX APP_ID BINARY ICON_SIZES VERSION)
     if(NOT DEFINED ${var})
         message(FATAL_ERROR "${var} is not set")
@@ -26,7 +26,8 @@ set(answers ${PREFIX}/share/${BINARY}/${BINARY}-answers.pdf)
 # The same two in English.
 set(worksheet_en ${PREFIX}/share/${BINARY}/${BINARY}-worksheet-en.pdf)
 set(answers_en ${PREFIX}/share/${BINARY}/${BINARY}-answers-en.pdf)
-set(expected ${PREFIX}/bin/${BINARY} ${desktop} ${metainfo} ${worksheet} ${answers}
+# The print dialog's module, where the program looks for it from bin/.
+set(expected ${PREFIX}/bin/${BINARY} ${PREFIX}/lib/${BINARY}/printing.so ${desktop} ${metainfo} ${worksheet} ${answers}
              ${worksheet_en} ${answers_en}
              ${PREFIX}/share/icons/hicolor/scalable/apps/${APP_ID}.svg
              ${manual_pages} ${changelog} ${PREFIX}/share/doc/${BINARY}/copyright)

@@ -7,6 +7,7 @@
 #include "assistive/keyboard_stop.h"
 #include "content/language.h"
 #include "model/hand_in.h"
+#include "model/marking.h"
 #include "support/window_fixture.h"
 
 #include <QAction>
@@ -18,6 +19,8 @@
 #include <QLineEdit>
 #include <QMenuBar>
 #include <QMessageBox>
+#include <QPrintDialog>
+#include <QPrinter>
 #include <QProcess>
 #include <QPushButton>
 #include <QSettings>
@@ -268,6 +271,45 @@ private slots:
         QCOMPARE(files.size(), qsizetype(4));
         for (const QString& file : files)
             QVERIFY2(file.startsWith("Γιάννης Κ - Α3 - "), qPrintable(file));
+    }
+
+    // "Εκτύπωση..." prints the same sheet through Qt's print dialog, loaded for the purpose: the
+    // printer chosen gets the student's page with their name, class and grade, nothing is
+    // written to the folder, and the window is as it was.
+    void printingGivesThePrinterTheStudentsSheet() {
+        WindowFixture f;
+        f.window->show();
+        halfFinished(f);
+        const QStringList before = state(f);
+        const QString printed = scratch_->filePath("printed.pdf");
+        whileModal(
+            [&] { f.give(Command::HandIn); },
+            [&](QWidget* dialog) {
+                field(dialog, "Ονοματεπώνυμο")->setText("Ελένη Δήμου");
+                field(dialog, "Τάξη")->setText("Β1");
+                whileModal(
+                    [&] { QTest::mouseClick(button(dialog, "Εκτύπωση..."), Qt::LeftButton); },
+                    [&](QWidget* modal) {
+                        auto* printing = qobject_cast<QPrintDialog*>(modal);
+                        QVERIFY(printing);
+                        printing->printer()->setOutputFormat(QPrinter::PdfFormat);
+                        printing->printer()->setOutputFileName(printed);
+                        // As a click on Print would, with the printer left as it is.
+                        printing->done(QDialog::Accepted);
+                    });
+                QVERIFY(dialog->isVisible());
+                QTest::keyClick(dialog, Qt::Key_Escape);
+            });
+        QCOMPARE(state(f), before);
+        QVERIFY(!QFileInfo::exists(scratch_->filePath("home/Documents")));
+        QProcess pdftotext;
+        pdftotext.start("pdftotext", {"-raw", printed, "-"});
+        QVERIFY(pdftotext.waitForFinished());
+        const QString text = QString::fromUtf8(pdftotext.readAllStandardOutput());
+        const int grade = model::mark(f.worksheet.blanks(), f.worksheet.coefficients()).grade;
+        for (const QString& part :
+             {QString("Ελένη Δήμου"), QString("Β1"), QString("Βαθμός: %1 %").arg(grade)})
+            QVERIFY2(text.contains(part), qPrintable(part + "\n" + text));
     }
 
     // With nothing typed before, the name offered is the account's full name, as the system's

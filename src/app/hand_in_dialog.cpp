@@ -1,6 +1,7 @@
 #include "app/hand_in_dialog.h"
 
 #include "app/hand_in_files.h"
+#include "app/printing.h"
 #include "assistive/announcer.h"
 #include "content/texts.h"
 #include "content/worksheet_document.h"
@@ -13,9 +14,6 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
-#include <QPageSize>
-#include <QPrintDialog>
-#include <QPrinter>
 #include <QPushButton>
 #include <QSettings>
 #include <QVBoxLayout>
@@ -178,17 +176,10 @@ void HandInDialog::print() {
         return;
     remember();
     const model::HandIn work = handInNow(worksheet_, name_->text(), class_->text());
-    QPrinter printer(QPrinter::HighResolution);
-    // The sheet is laid out on A4 with margins of its own that printers reach; a printer with
-    // smaller paper gets it scaled down.
-    printer.setPageSize(QPageSize(QPageSize::A4));
-    printer.setFullPage(true);
-    printer.setDocName(content::studentDocumentTitle(work));
-    QPrintDialog dialog(&printer, this);
-    dialog.setOption(QAbstractPrintDialog::PrintPageRange, false);
-    if (dialog.exec() != QDialog::Accepted)
-        return;
-    if (!content::paintStudentSheet(printer, work))
+    const PrintOutcome printed = printThroughDialog(
+        this, content::studentDocumentTitle(work),
+        [&](QPagedPaintDevice& printer) { return content::paintStudentSheet(printer, work); });
+    if (printed == PrintOutcome::Failed)
         showMessage(this, QMessageBox::Warning, texts::handInNotPrinted());
 }
 

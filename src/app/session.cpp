@@ -28,12 +28,11 @@ void Session::show() {
 // itself, as every other window of the program shows it.
 void Session::tellWhatWasFound() {
     const bool work = found_ == WorkKeeper::Found::Work;
-    QMessageBox box(work ? QMessageBox::Information : QMessageBox::Warning,
-                    content::texts::caption(),
-                    work ? content::texts::workTakenUp()
-                         : content::texts::workUnreadable().arg(
-                               QDir::toNativeSeparators(keeper_.setAside())),
-                    QMessageBox::Ok, &window_);
+    QMessageBox box(
+        work ? QMessageBox::Information : QMessageBox::Warning, content::texts::caption(),
+        work ? content::texts::workTakenUp()
+             : content::texts::workUnreadable().arg(QDir::toNativeSeparators(keeper_.setAside())),
+        QMessageBox::Ok, &window_);
     box.setWindowIcon(content::windowIcon());
     if (!work) {
         // The path is there to be copied into a file manager.
