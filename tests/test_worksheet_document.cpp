@@ -5,6 +5,7 @@
 // it writes them, marked as the check marks a worksheet; and a student's work, details and marks,
 // read where their sheet writes them, in a PDF and through a printer.
 #include "content/worksheet_document.h"
+#include "model/description.h"
 #include "model/hand_in.h"
 #include "model/marking.h"
 
