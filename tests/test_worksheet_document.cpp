@@ -5,6 +5,7 @@
 // it writes them, marked as the check marks a worksheet; and a student's work, details and marks,
 // read where their sheet writes them, in a PDF and through a printer.
 #include "content/worksheet_document.h"
+#include "model/description.h"
 #include "model/hand_in.h"
 #include "model/marking.h"
 
@@ -20,6 +21,8 @@
 
 #include <algorithm>
 #include <array>
+#include <optional>
+#include <string_view>
 #include <utility>
 
 class WorksheetDocumentTest : public QObject {
@@ -175,33 +178,42 @@ private slots:
     }
 
     // The key and the worksheet come from one description: the compounds and numbers the key
-    // writes where a student writes them, read back from its page, are what the check gives full
-    // marks for; the worksheet leaves those places empty, and every other word of its page lies
-    // where the key has it.
+    // writes where a student's sheet writes a student's, centred as theirs are, and read back
+    // from its page, are what the check gives full marks for; the worksheet leaves those places
+    // empty, and every other word of its page lies where the key has it.
     void theKeysAnswersEarnFullMarks() {
         const QList<Word> key = words(keyPath());
         const QList<Word> sheet = words(path());
-        const content::AnswerPlaces places = content::answerPlaces();
+        const Places& places = placesOfWork();
+        const auto centred = [&](const QRectF& place) {
+            QRectF written;
+            for (const Word& word : wordsAt(key, place))
+                written |= word.box;
+            return (written.center() - place.center()).manhattanLength() < 0.5;
+        };
         model::Blanks blanks;
         blanks.fill(model::kNone);
         for (int blank = 0; blank < model::kBlanks; ++blank) {
-            QCOMPARE(places.cards[blank].page, 0);
-            const QString written = wordsIn(key, places.cards[blank].points);
+            QVERIFY2(!places.cards[blank].isNull(), qPrintable(QString("blank %1").arg(blank)));
+            const QString written = writtenAt(key, places.cards[blank]);
+            QVERIFY2(centred(places.cards[blank]), qPrintable(QString("blank %1").arg(blank)));
             for (int compound = 0; compound < model::kCompounds; ++compound) {
-                const model::CompoundRecord& record = model::kCompoundTable[compound];
-                if (written ==
-                    QString::fromUtf8(record.formula.data(), qsizetype(record.formula.size())))
+                if (written == formulaOf(compound))
                     blanks[blank] = compound;
             }
             QVERIFY2(blanks[blank] != model::kNone,
                      qPrintable(QString("blank %1 reads '%2'").arg(blank).arg(written)));
-            QCOMPARE(wordsIn(sheet, places.cards[blank].points), QString());
+            // Its own answer: the two of a pair are not the other way round.
+            QCOMPARE(blanks[blank], int(model::blankRecord(blank).answer));
+            QCOMPARE(writtenAt(sheet, places.cards[blank]), QString());
         }
         model::BoxTexts texts;
         for (int box = 0; box < model::kCoefficientBoxes; ++box) {
-            texts[box] = wordsIn(key, places.numbers[box].points);
-            QVERIFY2(!texts[box].isEmpty(), qPrintable(QString("box %1").arg(box)));
-            QCOMPARE(wordsIn(sheet, places.numbers[box].points), QString());
+            QVERIFY2(!places.numbers[box].isNull(), qPrintable(QString("box %1").arg(box)));
+            texts[box] = writtenAt(key, places.numbers[box]);
+            QVERIFY2(!texts[box].isEmpty() && centred(places.numbers[box]),
+                     qPrintable(QString("box %1").arg(box)));
+            QCOMPARE(writtenAt(sheet, places.numbers[box]), QString());
         }
         const model::Marking marking = model::mark(blanks, texts);
         QCOMPARE(marking.grade, 100);
@@ -348,35 +360,31 @@ private slots:
 
     // Where the key writes its answers, a student's sheet has the student's own: the card of the
     // compound put in each blank (none where it was left empty) and each coefficient as typed,
-    // one too long for its mark made smaller and cut short within it. Where the key writes each
-    // section's full marks, the sheet writes the marks earned out of them.
+    // one too long for its mark made smaller and cut short within the mark as printed. Where the
+    // key writes each section's full marks, the sheet writes the marks earned out of them.
     void theStudentsWorkAndMarksStandWhereTheKeyHasItsAnswers() {
         const model::HandIn work = studentWork();
         const model::Marking marking = work.marking();
         const QList<Word> sheet = words(studentPath());
-        const content::AnswerPlaces places = content::answerPlaces();
+        const Places& places = placesOfWork();
         for (int blank = 0; blank < model::kBlanks; ++blank) {
             const int compound = work.blanks[blank];
-            const model::CompoundRecord& record =
-                model::kCompoundTable[compound == model::kNone ? 0 : compound];
-            const QString expected =
-                compound == model::kNone
-                    ? QString()
-                    : QString::fromUtf8(record.formula.data(), qsizetype(record.formula.size()));
-            QCOMPARE(wordsIn(sheet, places.cards[blank].points), expected);
+            QVERIFY2(!places.cards[blank].isNull(), qPrintable(QString("blank %1").arg(blank)));
+            QCOMPARE(writtenAt(sheet, places.cards[blank]),
+                     compound == model::kNone ? QString() : formulaOf(compound));
         }
         for (int box = 0; box < model::kCoefficientBoxes; ++box) {
-            const QRectF mark = places.numbers[box].points;
-            const QString written = wordsIn(sheet, mark);
+            QVERIFY2(!places.numbers[box].isNull(), qPrintable(QString("box %1").arg(box)));
+            const QString written = writtenAt(sheet, places.numbers[box]);
             if (box == 2) {
                 QVERIFY2(written.startsWith("1234") && written.endsWith("…") &&
                              written.size() < work.boxes[2].size(),
                          qPrintable(written));
-                for (const Word& word : sheet) {
-                    if (mark.contains(word.box.center()))
-                        QVERIFY2(mark.adjusted(-0.5, -0.5, 0.5, 0.5).contains(word.box),
-                                 qPrintable(word.text));
-                }
+                // The white within the mark's dashes, found to half a point: the text may reach
+                // the middle of their line, half a line further out.
+                const QRectF mark = clearAround(rendered(path()), places.numbers[box]);
+                for (const Word& word : wordsAt(sheet, places.numbers[box]))
+                    QVERIFY2(mark.adjusted(-1, -1, 1, 1).contains(word.box), qPrintable(word.text));
             } else {
                 QCOMPARE(written, work.boxes[box]);
             }
@@ -558,19 +566,142 @@ private:
         return found;
     }
 
-    // The words whose middles lie in `place`, left to right, joined.
-    static QString wordsIn(const QList<Word>& page, const QRectF& place) {
-        QList<Word> inside;
+    // What a page writes at `place`: the words that meet it and those joined to them, each
+    // touching the next on its line, as pdftotext parts a formula at its subscripts; left to
+    // right.
+    static QList<Word> wordsAt(const QList<Word>& page, const QRectF& place) {
+        QList<Word> found;
         for (const Word& word : page) {
-            if (place.contains(word.box.center()))
-                inside.append(word);
+            if (word.box.intersects(place))
+                found.append(word);
         }
-        std::sort(inside.begin(), inside.end(),
+        const auto touches = [](const QRectF& a, const QRectF& b) {
+            return a.top() < b.bottom() && b.top() < a.bottom() &&
+                   (qAbs(a.right() - b.left()) < 0.5 || qAbs(b.right() - a.left()) < 0.5);
+        };
+        for (qsizetype i = 0; i < found.size(); ++i) {
+            for (const Word& word : page) {
+                const bool taken = std::any_of(found.begin(), found.end(), [&](const Word& w) {
+                    return w.box == word.box && w.text == word.text;
+                });
+                if (!taken && touches(found[i].box, word.box))
+                    found.append(word);
+            }
+        }
+        std::sort(found.begin(), found.end(),
                   [](const Word& a, const Word& b) { return a.box.left() < b.box.left(); });
-        QStringList texts;
-        for (const Word& word : inside)
-            texts << word.text;
-        return texts.join(QString());
+        return found;
+    }
+    static QString writtenAt(const QList<Word>& page, const QRectF& place) {
+        QString text;
+        for (const Word& word : wordsAt(page, place))
+            text += word.text;
+        return text;
+    }
+
+    static QString formulaOf(int compound) {
+        const std::string_view formula = model::kCompoundTable[compound].formula;
+        return QString::fromUtf8(formula.data(), qsizetype(formula.size()));
+    }
+
+    // Where a student's sheet writes the work, in points of its page: each blank's card, as the
+    // words of its formula, and each coefficient box's text.
+    struct Places {
+        std::array<QRectF, model::kBlanks> cards;
+        std::array<QRectF, model::kCoefficientBoxes> numbers;
+    };
+
+    // Found as what students' sheets have that a sheet with nothing done lacks: one with a
+    // number of its own in every box, which earns nothing while the blanks are empty, and for
+    // each blank one with a card in that blank alone, of a compound that earns nothing there,
+    // so that the marks stay as they were. A place no sheet showed is left null. Made once.
+    const Places& placesOfWork() {
+        if (places_)
+            return *places_;
+        model::HandIn nothing;
+        nothing.blanks.fill(model::kNone);
+        const QString file = scratch_.filePath("work.pdf");
+        const auto sheetOf = [&](const model::HandIn& work) {
+            QFile pdf(file);
+            if (!pdf.open(QIODevice::WriteOnly) || pdf.write(content::studentDocument(work)) <= 0)
+                return QList<Word>();
+            pdf.close();
+            return words(file);
+        };
+        const QList<Word> untouched = sheetOf(nothing);
+        const auto workOn = [&](const model::HandIn& work) {
+            QList<Word> added;
+            for (const Word& word : sheetOf(work)) {
+                if (std::none_of(untouched.begin(), untouched.end(), [&](const Word& w) {
+                        return w.text == word.text &&
+                               (w.box.center() - word.box.center()).manhattanLength() < 0.5;
+                    }))
+                    added.append(word);
+            }
+            return added;
+        };
+        Places found;
+        model::HandIn numbered = nothing;
+        constexpr int kFirstNumber = 10;
+        for (int box = 0; box < model::kCoefficientBoxes; ++box)
+            numbered.boxes[box] = QString::number(kFirstNumber + box);
+        for (const Word& word : workOn(numbered)) {
+            const int box = word.text.toInt() - kFirstNumber;
+            if (box >= 0 && box < model::kCoefficientBoxes)
+                found.numbers[box] = word.box;
+        }
+        for (int b = 0; b < model::kBlanks; ++b) {
+            model::HandIn card = nothing;
+            for (int compound = 0; compound < model::kCompounds; ++compound) {
+                card.blanks[b] = compound;
+                if (card.marking().grade == 0)
+                    break;
+            }
+            for (const Word& word : workOn(card))
+                found.cards[b] |= word.box;
+        }
+        places_ = found;
+        return *places_;
+    }
+
+    // How far the page stays white around `place`, in points, from its middle to the left and
+    // the right along each row it spans, and up and down along each column: inside a dashed
+    // mark, to the mark's nearest dashes.
+    static QRectF clearAround(const QImage& page, const QRectF& place) {
+        const QRect pixels =
+            QRectF(place.topLeft() * kPixelsPerPoint, place.size() * kPixelsPerPoint)
+                .toAlignedRect() &
+            page.rect();
+        const QPoint middle = pixels.center();
+        const auto dark = [&](int x, int y) {
+            return !page.rect().contains(x, y) || qGray(page.pixel(x, y)) < 128;
+        };
+        int left = 0;
+        int right = page.width();
+        for (int y = pixels.top(); y <= pixels.bottom(); ++y) {
+            int x = middle.x();
+            while (!dark(x - 1, y))
+                --x;
+            left = std::max(left, x);
+            x = middle.x();
+            while (!dark(x + 1, y))
+                ++x;
+            right = std::min(right, x + 1);
+        }
+        int top = 0;
+        int bottom = page.height();
+        for (int x = pixels.left(); x <= pixels.right(); ++x) {
+            int y = middle.y();
+            while (!dark(x, y - 1))
+                --y;
+            top = std::max(top, y);
+            y = middle.y();
+            while (!dark(x, y + 1))
+                ++y;
+            bottom = std::min(bottom, y + 1);
+        }
+        return QRectF(QPointF(left, top) / kPixelsPerPoint,
+                      QPointF(right, bottom) / kPixelsPerPoint);
     }
 
     // The standard output of one of poppler's tools, which must succeed.
@@ -593,6 +724,7 @@ private:
     }
 
     QTemporaryDir scratch_;
+    std::optional<Places> places_;
 };
 
 QTEST_MAIN(WorksheetDocumentTest)

@@ -445,7 +445,6 @@ std::vector<Block> blocksOf(Column column, qreal pictureHeight, const Filling& f
         blocks.push_back(sectionBlock(column, section, pictureHeight, filling));
     return blocks;
 }
-constexpr size_t kFirstSectionBlock = 2;
 
 struct Placement {
     int page;
@@ -585,33 +584,6 @@ QString studentDocumentTitle(const model::HandIn& work) {
 
 bool paintStudentSheet(QPagedPaintDevice& device, const model::HandIn& work) {
     return paintPages(device, studentFilling(work));
-}
-
-AnswerPlaces answerPlaces() {
-    const Page page = pageLayout();
-    const std::vector<Placement> placed =
-        placeOnPages(blocksOf(page.column, page.pictureHeight), page.top, page.bottom);
-    AnswerPlaces places;
-    const auto inPoints = [](const QRectF& twips) {
-        return QRectF(twips.topLeft() / kTwipsPerPoint, twips.size() / kTwipsPerPoint);
-    };
-    for (int section = 0; section < model::kSections; ++section) {
-        const Placement& at = placed[kFirstSectionBlock + size_t(section)];
-        const SectionLayout layout = sectionLayout(section, page.pictureHeight);
-        for (size_t i = 0; i < layout.pictures.size(); ++i) {
-            const int reaction = layout.pictures[i];
-            const QRectF printed = layout.picture(page.column, i, page.pictureHeight, at.top);
-            const int firstBlank = model::firstBlankOf(reaction);
-            for (int blank = firstBlank; blank < firstBlank + model::reaction(reaction).blankCount;
-                 ++blank)
-                places.cards[size_t(blank)] = {
-                    at.page, inPoints(onPaper(printed, reaction, placedCard(blank)))};
-            const int firstBox = model::firstBoxOf(reaction);
-            for (int box = firstBox; box < firstBox + model::reaction(reaction).boxCount; ++box)
-                places.numbers[size_t(box)] = {at.page, inPoints(markOnPaper(printed, box))};
-        }
-    }
-    return places;
 }
 
 } // namespace content

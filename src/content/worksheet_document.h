@@ -1,12 +1,7 @@
 #pragma once
 
-#include "model/description.h"
-
 #include <QByteArray>
-#include <QRectF>
 #include <QString>
-
-#include <array>
 
 class QPagedPaintDevice;
 
@@ -43,17 +38,5 @@ QString studentDocumentTitle(const model::HandIn& work);
 // Painted on any paged device, such as a printer: laid out on A4 and, on a smaller page, scaled
 // down whole. False when the device could not be painted on or took no new page.
 bool paintStudentSheet(QPagedPaintDevice& device, const model::HandIn& work);
-
-// Where the key writes its answers: the card in each blank and the number of each coefficient
-// box, in points of the page from its top left corner, and the page (from 0) it is on.
-struct AnswerPlace {
-    int page = 0;
-    QRectF points;
-};
-struct AnswerPlaces {
-    std::array<AnswerPlace, model::kBlanks> cards;
-    std::array<AnswerPlace, model::kCoefficientBoxes> numbers;
-};
-AnswerPlaces answerPlaces();
 
 } // namespace content
