@@ -16,13 +16,16 @@ target_compile_definitions(worksheet_model PRIVATE WORKSHEET_APP_ID="${WORKSHEET
 
 # Qt Print Support serves the hand-in's print dialog alone, from a module of its own that the
 # program loads when a print is asked for: linked into the program, it would be loaded and
-# relocated at every start. Installed in lib/<program>/ beside bin/; in the build tree, beside the
-# program.
-set(printing_module_dir lib/${WORKSHEET_BINARY})
+# relocated at every start. Installed in lib/<program>/modules/ beside bin/, a folder of its own
+# that the package's maintainer scripts leave to themselves (a library directly under lib/<name>/
+# makes CPack run ldconfig at every install); in the build tree, beside the program. It links
+# the C library whatever it calls of it, as Debian wants of every shared object.
+set(printing_module_dir lib/${WORKSHEET_BINARY}/modules)
 add_library(printing MODULE ${WORKSHEET_PRINTING_MODULE_SOURCE})
 set_target_properties(printing PROPERTIES PREFIX "" LIBRARY_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR})
 target_include_directories(printing PRIVATE ${CMAKE_BINARY_DIR}/layers/app)
-target_link_libraries(printing PRIVATE Qt6::Widgets Qt6::PrintSupport)
+target_link_options(printing PRIVATE LINKER:--no-as-needed)
+target_link_libraries(printing PRIVATE Qt6::Widgets Qt6::PrintSupport c)
 target_compile_definitions(worksheet_app PRIVATE
                            WORKSHEET_PRINTING_MODULE_DIR="${printing_module_dir}"
                            WORKSHEET_PRINTING_MODULE="$<TARGET_FILE_NAME:printing>")

@@ -27,7 +27,8 @@ set(answers ${PREFIX}/share/${BINARY}/${BINARY}-answers.pdf)
 set(worksheet_en ${PREFIX}/share/${BINARY}/${BINARY}-worksheet-en.pdf)
 set(answers_en ${PREFIX}/share/${BINARY}/${BINARY}-answers-en.pdf)
 # The print dialog's module, where the program looks for it from bin/.
-set(expected ${PREFIX}/bin/${BINARY} ${PREFIX}/lib/${BINARY}/printing.so ${desktop} ${metainfo} ${worksheet} ${answers}
+set(expected ${PREFIX}/bin/${BINARY} ${PREFIX}/lib/${BINARY}/modules/printing.so
+             ${desktop} ${metainfo} ${worksheet} ${answers}
              ${worksheet_en} ${answers_en}
              ${PREFIX}/share/icons/hicolor/scalable/apps/${APP_ID}.svg
              ${manual_pages} ${changelog} ${PREFIX}/share/doc/${BINARY}/copyright)

@@ -274,8 +274,9 @@ private slots:
     }
 
     // "Εκτύπωση..." prints the same sheet through Qt's print dialog, loaded for the purpose: the
-    // printer chosen gets the student's page with their name, class and grade, nothing is
-    // written to the folder, and the window is as it was.
+    // printer chosen gets the student's page with their name, class and grade, under a job name
+    // that is a plain file name whatever was typed; nothing is written to the folder, and the
+    // window is as it was.
     void printingGivesThePrinterTheStudentsSheet() {
         WindowFixture f;
         f.window->show();
@@ -285,7 +286,7 @@ private slots:
         whileModal(
             [&] { f.give(Command::HandIn); },
             [&](QWidget* dialog) {
-                field(dialog, "Ονοματεπώνυμο")->setText("Ελένη Δήμου");
+                field(dialog, "Ονοματεπώνυμο")->setText("Ελένη Δήμου/..");
                 field(dialog, "Τάξη")->setText("Β1");
                 whileModal(
                     [&] { QTest::mouseClick(button(dialog, "Εκτύπωση..."), Qt::LeftButton); },

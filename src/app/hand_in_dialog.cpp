@@ -176,8 +176,10 @@ void HandInDialog::print() {
         return;
     remember();
     const model::HandIn work = handInNow(worksheet_, name_->text(), class_->text());
+    // The print queue names the job as the hand-in names its files, and Qt's dialog offers that
+    // name for printing to a file: whatever was typed, it is a plain file name.
     const PrintOutcome printed = printThroughDialog(
-        this, content::studentDocumentTitle(work),
+        this, handInBaseName(work.name, work.schoolClass, work.handedIn),
         [&](QPagedPaintDevice& printer) { return content::paintStudentSheet(printer, work); });
     if (printed == PrintOutcome::Failed)
         showMessage(this, QMessageBox::Warning, texts::handInNotPrinted());

@@ -578,10 +578,6 @@ QByteArray studentDocument(const model::HandIn& work) {
     return document;
 }
 
-QString studentDocumentTitle(const model::HandIn& work) {
-    return titleOf(studentFilling(work));
-}
-
 bool paintStudentSheet(QPagedPaintDevice& device, const model::HandIn& work) {
     return paintPages(device, studentFilling(work));
 }

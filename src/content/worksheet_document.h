@@ -33,8 +33,6 @@ bool writeWorksheetDocument(const QString& path, Sheet sheet = Sheet::Worksheet)
 //
 // As an A4 PDF document, whole, or nothing when it could not be painted.
 QByteArray studentDocument(const model::HandIn& work);
-// The title a PDF reader shows for that document, and a print queue for the printed sheet.
-QString studentDocumentTitle(const model::HandIn& work);
 // Painted on any paged device, such as a printer: laid out on A4 and, on a smaller page, scaled
 // down whole. False when the device could not be painted on or took no new page.
 bool paintStudentSheet(QPagedPaintDevice& device, const model::HandIn& work);
