@@ -15,6 +15,7 @@
 
 #include <algorithm>
 #include <cstdio>
+#include <functional>
 #include <optional>
 
 namespace {
@@ -67,9 +68,8 @@ content::Language localeLanguage() {
             continue;
         // The language is the name up to its territory, encoding or modifier. No regular
         // expression: its library would stay resident for the whole run.
-        const auto end = std::find_if(locale.begin(), locale.end(), [](QChar c) {
-            return c == u'_' || c == u'.' || c == u'@';
-        });
+        const auto end = std::find_if(locale.begin(), locale.end(),
+                                      [](QChar c) { return c == u'_' || c == u'.' || c == u'@'; });
         const QStringView language = QStringView(locale).left(end - locale.begin());
         return language == QLatin1String("el") ? content::Language::Greek
                                                : content::Language::English;
@@ -287,21 +287,32 @@ int printResults(char* argv[], const Request& request) {
     return 0;
 }
 
-// The teacher's window on the folder's hand-ins.
-int showResults(int argc, char* argv[], const Request& request) {
-    app::ResultsFolder folder(*request.results);
-    if (!readFolder(folder, commandLineTexts(request.messages)))
-        return kNotShown;
+// Runs `window`, which shows a window and returns the event loop's status, in an application of
+// the program's face and the worksheet's language; where there is no display, says so instead.
+int inWindow(int argc, char* argv[], const Request& request, const std::function<int()>& window) {
+    // A platform named on the command line or in the environment is Qt's to start or refuse.
     if (!hasDisplay(request) && !request.platformNamed) {
         complain(commandLineTexts(request.messages).noDisplayForWindow);
         return kNotShown;
     }
     QApplication app(argc, argv);
     useProgramFont();
+    // Greek whatever the locale, a Greek school's worksheet, unless --language or the student's
+    // choice in the help says otherwise.
     content::useLanguage(request.language.value_or(app::savedLanguage()));
-    app::ResultsWindow window(std::move(folder));
-    window.showOnScreen();
-    return app.exec();
+    return window();
+}
+
+// The teacher's window on the folder's hand-ins.
+int showResults(int argc, char* argv[], const Request& request) {
+    app::ResultsFolder folder(*request.results);
+    if (!readFolder(folder, commandLineTexts(request.messages)))
+        return kNotShown;
+    return inWindow(argc, argv, request, [&] {
+        app::ResultsWindow window(std::move(folder));
+        window.showOnScreen();
+        return QApplication::exec();
+    });
 }
 
 } // namespace
@@ -316,18 +327,9 @@ int main(int argc, char* argv[]) {
         return showAnswerKey(argc, argv, request);
     if (request.results)
         return request.csv ? printResults(argv, request) : showResults(argc, argv, request);
-    // A platform named on the command line or in the environment is Qt's to start or refuse.
-    if (!hasDisplay(request) && !request.platformNamed) {
-        complain(commandLineTexts(request.messages).noDisplayForWindow);
-        return kNotShown;
-    }
-
-    QApplication app(argc, argv);
-    useProgramFont();
-    // Greek whatever the locale, a Greek school's worksheet, unless --language or the student's
-    // choice in the help says otherwise.
-    content::useLanguage(request.language.value_or(app::savedLanguage()));
-    app::Session session;
-    session.show();
-    return app.exec();
+    return inWindow(argc, argv, request, [] {
+        app::Session session;
+        session.show();
+        return QApplication::exec();
+    });
 }
