@@ -120,8 +120,6 @@ HandInDialog::HandInDialog(const model::Worksheet& worksheet, QWidget* parent)
     layout->addWidget(buttons);
     layout->setSizeConstraint(QLayout::SetFixedSize);
 
-    // Says what is missing at once, wherever the focus is; it takes neither the focus nor a click.
-    announcer_ = new assistive::Announcer(this);
     setTabOrder(name_, class_);
     setTabOrder(class_, folder);
     name_->setFocus();
@@ -143,6 +141,11 @@ bool HandInDialog::detailsGiven() {
     problem_->setText(problem);
     problem_->show();
     // A reader speaks a field that takes the focus, but not one that has it already.
+    // Says what is missing at once, wherever the focus is; it takes neither the focus nor a
+    // click. Made only when there is something to say: shown with the dialog, it had a reader
+    // say an empty "notification" as the dialog opened.
+    if (!announcer_)
+        announcer_ = new assistive::Announcer(this);
     announcer_->say(problem);
     (name ? class_ : name_)->setFocus(Qt::OtherFocusReason);
     return false;
