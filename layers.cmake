@@ -46,6 +46,7 @@ set(assistive_sources
     places.cpp places.h)
 set(app_sources
     about_window.cpp about_window.h
+    bounded_read.cpp bounded_read.h
     hand_in_dialog.cpp hand_in_dialog.h
     hand_in_files.cpp hand_in_files.h
     language_setting.cpp language_setting.h

@@ -1,5 +1,7 @@
 #include "app/results_folder.h"
 
+#include "app/bounded_read.h"
+
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -10,7 +12,6 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
-#include <algorithm>
 #include <optional>
 
 namespace app {
@@ -54,33 +55,6 @@ private:
     DIR* handle_ = nullptr;
     int error_ = 0;
 };
-
-// A file's content up to one byte more than a record can hold, so that a longer file is told
-// from a record and a file of any size costs no more than that; empty when it cannot be read
-// or is not a regular file when it is opened.
-QByteArray recordContent(int folder, const char* name) {
-    const int file = ::openat(folder, name, O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC);
-    if (file < 0)
-        return {};
-    struct stat info {};
-    QByteArray content;
-    if (::fstat(file, &info) == 0 && S_ISREG(info.st_mode)) {
-        content.resize(qsizetype(std::min<qint64>(info.st_size, model::kLargestRecord)) + 1);
-        qsizetype filled = 0;
-        while (filled < content.size()) {
-            const ssize_t got =
-                ::read(file, content.data() + filled, size_t(content.size() - filled));
-            if (got < 0 && errno == EINTR)
-                continue;
-            if (got <= 0)
-                break;
-            filled += got;
-        }
-        content.truncate(filled);
-    }
-    ::close(file);
-    return content;
-}
 
 } // namespace
 
@@ -142,7 +116,9 @@ ResultsFolder::Failure ResultsFolder::read() {
                 entry.pdf = QDir(path_).filePath(QFile::decodeName(base + kPageSuffix));
                 std::optional<model::HandIn> work;
                 if (identity.regular)
-                    work = model::handInOf(recordContent(listing.folder(), name.constData()));
+                    work = model::handInOf(
+                        readBounded(listing.folder(), name.constData(), model::kLargestRecord)
+                            .bytes.value_or(QByteArray()));
                 if (work)
                     entry.work = std::make_shared<const model::HandIn>(std::move(*work));
             }

@@ -1,5 +1,6 @@
 #include "app/work_keeper.h"
 
+#include "app/bounded_read.h"
 #include "model/kept_work.h"
 #include "view/board.h"
 
@@ -30,38 +31,6 @@ constexpr int kSetAsideNames = 100;
 // Long enough that a burst of changes (a check emptying blanks and boxes, a number typed) makes
 // one write; short enough that a power cut loses little.
 constexpr int kWriteDelayMs = 300;
-
-// What a start finds where the work is kept: no file, or a file and its bytes, none where it
-// could not be read: not a plain file, or larger than any work.
-struct Reading {
-    bool found = false;
-    std::optional<QByteArray> bytes;
-};
-
-// Read without following a link or waiting on a pipe, and never more than work can be.
-Reading readBounded(const QString& path) {
-    const int fd =
-        ::open(QFile::encodeName(path).constData(), O_RDONLY | O_CLOEXEC | O_NONBLOCK | O_NOFOLLOW);
-    if (fd < 0)
-        return {errno != ENOENT, std::nullopt};
-    Reading reading{true, std::nullopt};
-    struct stat status {};
-    if (::fstat(fd, &status) == 0 && S_ISREG(status.st_mode) &&
-        status.st_size <= model::kKeptWorkLimit) {
-        QByteArray bytes(model::kKeptWorkLimit + 1, Qt::Uninitialized);
-        qsizetype total = 0;
-        ssize_t got = 0;
-        while (total < bytes.size() &&
-               (got = ::read(fd, bytes.data() + total, size_t(bytes.size() - total))) > 0)
-            total += got;
-        if (got >= 0 && total <= model::kKeptWorkLimit) {
-            bytes.truncate(total);
-            reading.bytes = bytes;
-        }
-    }
-    ::close(fd);
-    return reading;
-}
 
 bool nameTaken(const QString& path) {
     struct stat status {};
@@ -184,9 +153,11 @@ WorkKeeper::Found WorkKeeper::takeUp() {
 
     Found found = Found::Nothing;
     const QString path = pathOf(kWorkFile);
-    const Reading reading = readBounded(path);
-    if (reading.found) {
-        const auto state = reading.bytes ? model::readKeptWork(*reading.bytes) : std::nullopt;
+    const BoundedRead reading =
+        readBounded(AT_FDCWD, QFile::encodeName(path).constData(), model::kKeptWorkLimit);
+    if (reading.openError != ENOENT) {
+        const bool fits = reading.bytes && reading.bytes->size() <= model::kKeptWorkLimit;
+        const auto state = fits ? model::readKeptWork(*reading.bytes) : std::nullopt;
         if (state && worksheet_.restore(*state)) {
             found = Found::Work;
             fresh_ = false;
