@@ -52,6 +52,7 @@ set(app_sources
     language_setting.cpp language_setting.h
     main_window.cpp main_window.h
     menu_bar.cpp menu_bar.h
+    path_message.cpp path_message.h
     printing.cpp printing.h
     results_folder.cpp results_folder.h
     results_table.cpp results_table.h

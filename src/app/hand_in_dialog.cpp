@@ -1,6 +1,7 @@
 #include "app/hand_in_dialog.h"
 
 #include "app/hand_in_files.h"
+#include "app/path_message.h"
 #include "app/printing.h"
 #include "assistive/announcer.h"
 #include "content/texts.h"
@@ -35,12 +36,8 @@ QSettings userSettings() {
     return QSettings(program, program);
 }
 
-// A message whose paths are there to be copied into a file manager.
 void showMessage(QWidget* parent, QMessageBox::Icon icon, const QString& text) {
-    QMessageBox box(icon, texts::handInTitle(), text, QMessageBox::Ok, parent);
-    box.setTextFormat(Qt::PlainText);
-    box.setTextInteractionFlags(Qt::TextSelectableByMouse);
-    box.exec();
+    showPathMessage(parent, icon, texts::handInTitle(), text);
 }
 
 QString whyNotHandedIn(const HandInWriting& writing, const QString& folder) {

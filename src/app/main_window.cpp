@@ -4,6 +4,7 @@
 #include "app/hand_in_dialog.h"
 #include "app/language_setting.h"
 #include "app/menu_bar.h"
+#include "app/path_message.h"
 #include "app/worksheet_document_file.h"
 #include "app/zooming.h"
 #include "assistive/accessible.h"
@@ -122,12 +123,8 @@ void MainWindow::openWorksheetDocument() {
     const QString& text = opening.outcome == DocumentOpening::NotFound
                               ? content::texts::sheetNotFound()
                               : content::texts::sheetNotOpened();
-    QMessageBox box(QMessageBox::Warning, content::texts::menuSheet(),
-                    text.arg(QDir::toNativeSeparators(opening.path)), QMessageBox::Ok, this);
-    // The path is there to be copied into a file manager or a PDF viewer.
-    box.setTextFormat(Qt::PlainText);
-    box.setTextInteractionFlags(Qt::TextSelectableByMouse);
-    box.exec();
+    showPathMessage(this, QMessageBox::Warning, content::texts::menuSheet(),
+                    text.arg(QDir::toNativeSeparators(opening.path)));
 }
 
 void MainWindow::handIn() {

@@ -1,5 +1,6 @@
 #include "app/results_window.h"
 
+#include "app/path_message.h"
 #include "app/results_table.h"
 #include "app/window_centring.h"
 #include "content/drawings.h"
@@ -276,11 +277,7 @@ void ResultsWindow::saveCsv() {
 }
 
 void ResultsWindow::warn(const QString& text) {
-    QMessageBox box(QMessageBox::Warning, windowTitle(), text, QMessageBox::Ok, this);
-    // The path is there to be copied into a file manager or a PDF viewer.
-    box.setTextFormat(Qt::PlainText);
-    box.setTextInteractionFlags(Qt::TextSelectableByMouse);
-    box.exec();
+    showPathMessage(this, QMessageBox::Warning, windowTitle(), text);
 }
 
 void ResultsWindow::showOnScreen() {
